@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the x64 program and starts it under Wine in the isolated demo prefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${DISPLAY:-}" ]; then
+  echo "make run needs an X display. Start one and run again, for example:"
+  echo "  Xvfb :99 -screen 0 1280x1024x24 &  export DISPLAY=:99"
+  exit 2
+fi
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j"$(nproc)" --target Tidewell
+export TW_WINE_ROOT="$PWD/build/wine-demo"
+scripts/wine-prefix.sh display
+source scripts/wine-env.sh
+exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

@@ -1,0 +1,88 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// Attribute bits as Windows numbers them.
+namespace FileAttr {
+inline constexpr std::uint32_t ReadOnly = 0x1;
+inline constexpr std::uint32_t Hidden = 0x2;
+inline constexpr std::uint32_t System = 0x4;
+inline constexpr std::uint32_t Directory = 0x10;
+inline constexpr std::uint32_t Archive = 0x20;
+inline constexpr std::uint32_t Normal = 0x80;
+inline constexpr std::uint32_t ReparsePoint = 0x400;
+}  // namespace FileAttr
+
+struct FoundFile {
+    std::string name;  // the name only, not the path
+    std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    bool IsFolder() const { return (attributes & FileAttr::Directory) != 0; }
+    bool IsReparsePoint() const { return (attributes & FileAttr::ReparsePoint) != 0; }
+};
+
+enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
+
+enum class OpenMode {
+    Read,       // existing file, read only
+    ReadWrite,  // existing file, read and write
+    Create,     // new or truncated file, read and write
+};
+enum class Share { Exclusive, Read, ReadWrite };
+
+// An open file. Every failure throws tw::Error with the OS's own text.
+class Stream {
+public:
+    virtual ~Stream() = default;
+    virtual std::size_t Read(std::span<std::uint8_t> buffer) = 0;  // 0 at the end
+    virtual void Write(std::span<const std::uint8_t> bytes) = 0;   // all or throw
+    virtual std::uint64_t Size() const = 0;
+    virtual void Seek(std::uint64_t position) = 0;
+    virtual void Flush() = 0;  // to the disk, not only to the OS
+};
+
+// Paths are Windows paths ("C:\dir\file.txt"), UTF-8, compared without
+// regard to case.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // True for an existing file only; a folder of that name is false.
+    virtual bool FileExists(std::string_view path) const = 0;
+    virtual bool FolderExists(std::string_view path) const = 0;
+    // Creates one folder whose parent exists; false when it cannot.
+    virtual bool CreateFolder(std::string_view path) = 0;
+    virtual bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) = 0;
+    virtual bool MoveFile(std::string_view from, std::string_view to) = 0;
+    virtual bool DeleteFile(std::string_view path) = 0;
+    virtual bool RemoveFolder(std::string_view path) = 0;  // empty folders only
+    virtual std::optional<std::uint32_t> Attributes(std::string_view path) const = 0;
+    virtual bool SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+    // Entries matching a pattern such as "C:\dir\*.reg" ("." and ".." left
+    // out), in the order the file system returns them. Empty when the folder
+    // is missing.
+    virtual std::vector<FoundFile> Find(std::string_view pattern) const = 0;
+    virtual std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) = 0;
+    virtual DriveType GetDriveType(std::string_view rootPath) const = 0;
+    // Root paths such as "C:\" of the drives that exist.
+    virtual std::vector<std::string> LogicalDrives() const = 0;
+    // The Windows folder without a trailing backslash; throws tw::Error with
+    // the OS's text when it cannot be determined.
+    virtual std::string WindowsFolder() const = 0;
+    // The folder of the running executable, with its trailing backslash.
+    virtual std::string ExecutableFolder() const = 0;
+};
+
+// "C:\a\b.txt" -> "C:\a\" (everything up to and including the last "\" or ":").
+std::string FolderPart(std::string_view path);
+// Adds a trailing backslash when there is none.
+std::string WithTrailingBackslash(std::string_view path);
+
+}  // namespace tw

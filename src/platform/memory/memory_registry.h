@@ -1,0 +1,46 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace tw {
+
+// The registry in memory. Names compare without regard to case and keep
+// the case they were created with; enumeration gives creation order (like
+// Windows, unlike Wine's sorted order).
+class MemoryRegistry final : public Registry {
+public:
+    MemoryRegistry();
+    ~MemoryRegistry() override;
+
+    bool KeyExists(RootKey root, std::string_view path) const override;
+    bool CreateKey(RootKey root, std::string_view path) override;
+    std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path) const override;
+    std::optional<std::vector<std::string>> ValueNames(RootKey root, std::string_view path) const override;
+    std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name) const override;
+    bool WriteValue(RootKey root, std::string_view path, std::string_view name, const RegValue& value) override;
+    bool DeleteValue(RootKey root, std::string_view path, std::string_view name) override;
+    bool DeleteKeyTree(RootKey root, std::string_view path) override;
+
+    // Faults: a key (and everything below it) that cannot be opened at all,
+    // or that can be read but not written, created or deleted.
+    void FailOpen(RootKey root, std::string_view path);
+    void MakeReadOnly(RootKey root, std::string_view path);
+
+private:
+    struct Key;
+    Key* Find(RootKey root, std::string_view path) const;
+    bool Matches(const std::vector<std::pair<RootKey, std::string>>& list, RootKey root,
+                 std::string_view path) const;
+
+    std::map<RootKey, std::unique_ptr<Key>> roots_;
+    std::vector<std::pair<RootKey, std::string>> unopenable_;
+    std::vector<std::pair<RootKey, std::string>> readOnly_;
+};
+
+}  // namespace tw

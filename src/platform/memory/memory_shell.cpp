@@ -1,0 +1,72 @@
+#include "platform/memory/memory_platform.h"
+#include "platform/text.h"
+
+namespace tw {
+namespace {
+
+// The shell reads back what was written, with the show-command mapping
+// Windows applies: minimized is stored as SW_SHOWMINNOACTIVE.
+ShortcutInfo ToInfo(const NewShortcut& s) {
+    ShortcutInfo info;
+    info.targetPath = s.targetPath;
+    info.hasItemIdList = s.setItemIdListFromTarget || !s.targetPath.empty();
+    info.workingDirectory = s.workingDirectory;
+    info.arguments = s.arguments;
+    info.description = s.description;
+    info.iconPath = s.iconPath.empty() ? s.targetPath : s.iconPath;
+    info.iconIndex = s.iconIndex;
+    info.hotKey = s.hotKey;
+    info.windowState = s.windowState;
+    return info;
+}
+
+}  // namespace
+
+std::string MemoryShell::SpecialFolderPath(int csidl) const {
+    const auto it = folders_.find(csidl);
+    return it == folders_.end() ? std::string() : it->second;
+}
+
+std::optional<ShortcutInfo> MemoryShell::ReadShortcut(std::string_view linkPath) const {
+    if (!files_.FileExists(linkPath)) return std::nullopt;
+    const auto it = shortcuts_.find(ToUpperAscii(linkPath));
+    if (it == shortcuts_.end() || !it->second.hasItemIdList) return std::nullopt;
+    return it->second;
+}
+
+bool MemoryShell::CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) {
+    try {
+        const std::string marker = "shortcut to " + shortcut.targetPath;
+        auto stream = files_.Open(linkPath, OpenMode::Create, Share::Exclusive);
+        stream->Write({reinterpret_cast<const std::uint8_t*>(marker.data()), marker.size()});
+    } catch (const std::exception&) {
+        return false;
+    }
+    shortcuts_[ToUpperAscii(linkPath)] = ToInfo(shortcut);
+    return true;
+}
+
+bool MemoryShell::Recycle(const std::vector<std::string>& paths, OwnerWindow) {
+    bool all = true;
+    for (const auto& p : paths) {
+        if (files_.DeleteFile(p))
+            recycled_.push_back(p);
+        else
+            all = false;
+    }
+    return all;
+}
+
+bool MemoryShell::EmptyRecycleBin(OwnerWindow) {
+    ++emptied_;
+    return true;
+}
+
+bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {
+    opened_.emplace_back(fileOrUrl);
+    return true;
+}
+
+void MemoryShell::SetSpecialFolder(int csidl, std::string path) { folders_[csidl] = std::move(path); }
+
+}  // namespace tw

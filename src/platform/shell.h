@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+namespace Csidl {
+inline constexpr int Recent = 0x08;
+inline constexpr int Startup = 0x07;
+inline constexpr int Fonts = 0x14;
+inline constexpr int CommonStartup = 0x18;
+inline constexpr int Windows = 0x24;
+}  // namespace Csidl
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// What a shortcut file holds, as the shell link object reads and writes it.
+struct ShortcutInfo {
+    std::string targetPath;
+    bool hasItemIdList = false;  // a shortcut without one is not readable
+    std::string workingDirectory;
+    std::string arguments;
+    std::string description;
+    std::string iconPath;  // the target path when the shortcut names no icon
+    int iconIndex = 0;
+    std::uint16_t hotKey = 0;
+    WindowState windowState = WindowState::Normal;
+};
+
+struct NewShortcut {
+    std::string targetPath;
+    std::string description;
+    bool setItemIdListFromTarget = false;
+    WindowState windowState = WindowState::Normal;
+    std::uint16_t hotKey = 0;  // set only when not 0
+    int iconIndex = 0;
+    std::string iconPath;
+    std::string arguments;
+    std::string workingDirectory;
+};
+
+// Opaque window owner for shell calls; 0 means none.
+using OwnerWindow = std::uintptr_t;
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Empty when the folder cannot be determined.
+    virtual std::string SpecialFolderPath(int csidl) const = 0;
+    virtual std::optional<ShortcutInfo> ReadShortcut(std::string_view linkPath) const = 0;
+    // Overwrites an existing file; true when saved.
+    virtual bool CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) = 0;
+    // Sends files to the Recycle Bin; the shell warns before it would delete
+    // a file for good. True when the shell reports success.
+    virtual bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) = 0;
+    virtual bool EmptyRecycleBin(OwnerWindow owner) = 0;
+    // The shell's "open" of a file or address, normal show state.
+    virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
+};
+
+}  // namespace tw

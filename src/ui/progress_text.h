@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+namespace tw::ui {
+
+// The status-label animation: the base text with zero to three trailing
+// full stops, advancing on each timer tick.
+class ProgressText {
+public:
+    explicit ProgressText(std::string base) : base_(std::move(base)) {}
+    std::string Tick() {
+        std::string text = base_ + std::string(static_cast<std::size_t>(counter_), '.');
+        counter_ = (counter_ + 1) % 4;
+        return text;
+    }
+
+private:
+    std::string base_;
+    int counter_ = 0;
+};
+
+}  // namespace tw::ui

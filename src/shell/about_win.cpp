@@ -1,0 +1,98 @@
+#include "shell/about_win.h"
+
+#include "shell/artwork_win.h"
+#include "ui/error_text.h"
+#include "ui/fonts_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/wide_win.h"
+
+namespace tw {
+namespace {
+
+constexpr int kClientWidth = 453;
+constexpr int kClientHeight = 372;
+
+}  // namespace
+
+TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
+    const int dpi = ui::WindowDpi(nullptr);
+    RECT frame{0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi)};
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
+    Create(L"TfrmAbout", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, ui::Wide(kProductName), 0, 0,
+           frame.right - frame.left, frame.bottom - frame.top, nullptr);
+    body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "About Quorvex Tidewell", ProgramIcon(16));
+    MoveWindow(body_->Handle(), 0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi), FALSE);
+    ShowWindow(body_->Handle(), SW_SHOW);
+    auto& p = *body_;
+    picture_ = std::make_unique<ui::Picture>(p.At(20, 50, 116, 146), ProgramIcon(96), 96);
+    name_ = std::make_unique<ui::Label>(p.At(136, 58, 433, 82), kProductName);
+    SendMessageW(name_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont(dpi)), FALSE);
+    version_ = std::make_unique<ui::Label>(p.At(136, 84, 433, 104), "(version 1.0)");
+    webCaption_ = std::make_unique<ui::Label>(p.At(136, 122, 196, 142), "Web:");
+    web_ = std::make_unique<ui::LinkLabel>(p.At(200, 122, 433, 142), kWebAddress);
+    supportCaption_ = std::make_unique<ui::Label>(p.At(136, 146, 196, 166), "Support:");
+    support_ = std::make_unique<ui::LinkLabel>(p.At(200, 146, 433, 166), kSupportAddress);
+    notice_ = std::make_unique<ui::Label>(
+        p.At(20, 190, 433, 310),
+        "Copyright \xC2\xA9 2026 Quorvex Software. All rights reserved.\r\n\r\n"
+        "This program is protected by copyright law. Quorvex Tidewell changes your registry and deletes files "
+        "only when you ask it to, and keeps a backup of every registry change it makes.");
+    ok_ = std::make_unique<ui::Button>(p.At(353, 330, 433, 355), "OK", true);
+    ok_->onClick = [this] { Dismiss(); };
+    auto open = [this](const char* address) {
+        return [this, address] { context_.platform.shell.Open(address, reinterpret_cast<std::uintptr_t>(Handle())); };
+    };
+    web_->onClick = open(kWebAddress);
+    support_->onClick = open(kSupportAddress);
+}
+
+void TfrmAbout::ShowModal(HWND owner) {
+    owner_ = owner;
+    RECT ownerRect{}, self{};
+    if (owner) GetWindowRect(owner, &ownerRect);
+    else SystemParametersInfoW(SPI_GETWORKAREA, 0, &ownerRect, 0);
+    GetWindowRect(Handle(), &self);
+    const int w = self.right - self.left, h = self.bottom - self.top;
+    SetWindowPos(Handle(), HWND_TOP, ownerRect.left + (ownerRect.right - ownerRect.left - w) / 2,
+                 ownerRect.top + (ownerRect.bottom - ownerRect.top - h) / 2, 0, 0, SWP_NOSIZE);
+    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetFocus(ok_->Handle());
+    MSG msg{};
+    while (IsShowing() && GetMessageW(&msg, nullptr, 0, 0) > 0) ui::ProcessMessage(msg);
+    if (msg.message == WM_QUIT) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+void TfrmAbout::Dismiss() {
+    if (owner_) {
+        EnableWindow(owner_, TRUE);
+        SetActiveWindow(owner_);
+    }
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+bool TfrmAbout::PreviewKey(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        Dismiss();
+        return true;
+    }
+    return false;
+}
+
+LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (ui::RouteCommand(wParam, lParam)) return 0;
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Dismiss();
+            return 0;
+        case WM_CLOSE:
+            Dismiss();
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw

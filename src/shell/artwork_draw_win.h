@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <objidl.h>
+// GDI+ needs these before it; NOMINMAX hides the macros it expects.
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
+#include "shell/settings_store.h"
+
+// Drawing pieces shared by the icon and launcher artwork.
+namespace tw::art {
+
+Gdiplus::GraphicsPath* NewRoundedRect(Gdiplus::RectF r, float radius);
+void FillRoundedRect(Gdiplus::Graphics& g, const Gdiplus::Brush& brush, Gdiplus::RectF r, float radius);
+void DrawRoundedRect(Gdiplus::Graphics& g, const Gdiplus::Pen& pen, Gdiplus::RectF r, float radius);
+
+// The tool's badge: a rounded square in the tool's colours with its glyph.
+void DrawToolBadge(Gdiplus::Graphics& g, Tool tool, Gdiplus::RectF box);
+// The glyph alone, in the given colour, inside a square box.
+void DrawToolGlyph(Gdiplus::Graphics& g, Tool tool, Gdiplus::RectF box, Gdiplus::Color color);
+
+// The program's own mark: a wave over a well, in the product's blues.
+void DrawProgramMark(Gdiplus::Graphics& g, Gdiplus::RectF box);
+
+// A font family that exists on this machine: the first of Segoe UI, Tahoma,
+// Arial, DejaVu Sans, else any installed family; nullptr when there is none.
+const Gdiplus::FontFamily* UiFamily();
+void DrawText(Gdiplus::Graphics& g, const wchar_t* text, float size, int style, Gdiplus::Color color, Gdiplus::RectF box,
+              Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear);
+
+HICON ToIcon(Gdiplus::Bitmap& bitmap);
+
+}  // namespace tw::art

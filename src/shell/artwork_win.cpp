@@ -1,0 +1,83 @@
+#include "shell/artwork_win.h"
+
+#include <map>
+#include <memory>
+
+#include "shell/artwork_draw_win.h"
+
+using namespace Gdiplus;
+
+namespace tw {
+namespace {
+
+// Icons live for the run: the maps own them, keyed by what they show.
+std::map<std::pair<int, int>, HICON>& IconCache() {
+    static std::map<std::pair<int, int>, HICON> cache;
+    return cache;
+}
+
+template <typename Draw>
+HICON CachedIcon(int key, int size, Draw draw) {
+    auto& slot = IconCache()[{key, size}];
+    if (!slot) {
+        Bitmap bitmap(size, size, PixelFormat32bppARGB);
+        Graphics g(&bitmap);
+        g.SetSmoothingMode(SmoothingModeAntiAlias);
+        g.Clear(Color(0, 0, 0, 0));
+        draw(g, RectF(0, 0, static_cast<REAL>(size), static_cast<REAL>(size)));
+        slot = art::ToIcon(bitmap);
+    }
+    return slot;
+}
+
+constexpr int kProgramKey = 100;
+constexpr int kInformationKey = 101;
+constexpr int kMainMenuKey = 102;
+
+}  // namespace
+
+ArtworkSession::ArtworkSession() {
+    GdiplusStartupInput input;
+    GdiplusStartup(&token_, &input, nullptr);
+}
+
+ArtworkSession::~ArtworkSession() {
+    for (auto& [key, icon] : IconCache()) DestroyIcon(icon);
+    IconCache().clear();
+    GdiplusShutdown(token_);
+}
+
+HICON ProgramIcon(int size) { return CachedIcon(kProgramKey, size, art::DrawProgramMark); }
+
+HICON ToolIcon(Tool tool, int size) {
+    return CachedIcon(static_cast<int>(tool), size, [tool](Graphics& g, RectF box) { art::DrawToolBadge(g, tool, box); });
+}
+
+HICON ToolPicture(Tool tool) { return ToolIcon(tool, 128); }
+
+HICON TaskItemIcon(TaskIcon kind, Tool tool) {
+    constexpr int size = 16;
+    switch (kind) {
+        case TaskIcon::Information:
+            return CachedIcon(kInformationKey, size, [](Graphics& g, RectF b) {
+                SolidBrush blue(Color(255, 40, 100, 200));
+                g.FillEllipse(&blue, b.X + 0.5f, b.Y + 0.5f, b.Width - 1, b.Height - 1);
+                SolidBrush white(Color(255, 255, 255, 255));
+                g.FillEllipse(&white, RectF(7, 3, 2.2f, 2.2f));
+                g.FillRectangle(&white, RectF(7, 6.5f, 2.2f, 6.5f));
+            });
+        case TaskIcon::MainMenu:
+            return CachedIcon(kMainMenuKey, size, [](Graphics& g, RectF) {
+                Pen pen(Color(255, 40, 100, 200), 2.0f);
+                pen.SetLineJoin(LineJoinRound);
+                const PointF roof[] = {PointF(2, 8), PointF(8, 2.5f), PointF(14, 8)};
+                g.DrawLines(&pen, roof, 3);
+                g.DrawRectangle(&pen, RectF(4.5f, 8, 7, 6));
+            });
+        case TaskIcon::Tool:
+            break;
+    }
+    return ToolIcon(tool, size);
+}
+
+}  // namespace tw

@@ -1,0 +1,164 @@
+#include <memory>
+
+#include "shell/artwork_draw_win.h"
+#include "shell/artwork_win.h"
+
+using namespace Gdiplus;
+
+namespace tw {
+namespace {
+
+// Outside the launcher's shape: the colour of the picture's top-left pixel.
+const Color kKeyColour(255, 255, 0, 255);
+constexpr float kHeaderHeight = 96;
+constexpr float kCornerRadius = 26;
+
+const wchar_t* Subtitle(Tool tool) {
+    switch (tool) {
+        case Tool::RegistryCleaner: return L"Remove invalid registry entries";
+        case Tool::DriveCleaner: return L"Delete junk files from your drives";
+        case Tool::StartupManager: return L"Choose what starts with Windows";
+        case Tool::InternetTuner: return L"Tune your connection settings";
+        case Tool::HistoryCleaner: return L"Clear the browser's cache";
+        case Tool::PrivacyProtector: return L"Erase traces of your activity";
+        case Tool::FileShredder: return L"Overwrite files beyond recovery";
+        case Tool::FileSplitter: return L"Split and join large files";
+    }
+    return L"";
+}
+
+void PaintBackground(Graphics& g) {
+    g.Clear(kKeyColour);
+    const RectF shape(0, 0, kLauncherArtWidth - 1.0f, kLauncherArtHeight - 1.0f);
+    // The silhouette is drawn without anti-aliasing: a blended edge pixel
+    // would be neither the key colour nor the picture, and show as a fringe.
+    g.SetSmoothingMode(SmoothingModeNone);
+    LinearGradientBrush body(PointF(0, 0), PointF(0, kLauncherArtHeight), Color(255, 238, 244, 253), Color(255, 210, 223, 245));
+    art::FillRoundedRect(g, body, shape, kCornerRadius);
+    GraphicsPath header;
+    std::unique_ptr<GraphicsPath> outline(art::NewRoundedRect(shape, kCornerRadius));
+    Region headerRegion(outline.get());
+    headerRegion.Intersect(RectF(0, 0, kLauncherArtWidth, kHeaderHeight));
+    LinearGradientBrush navy(PointF(0, 0), PointF(0, kHeaderHeight), Color(255, 18, 44, 96), Color(255, 34, 86, 168));
+    g.FillRegion(&navy, &headerRegion);
+
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.SetTextRenderingHint(TextRenderingHintAntiAlias);
+    g.SetClip(&headerRegion);
+    for (int i = 0; i < 3; ++i) {
+        Pen wave(Color(static_cast<BYTE>(50 - i * 12), 255, 255, 255), 2.0f);
+        const float y = kHeaderHeight - 22 + i * 8.0f;
+        g.DrawBezier(&wave, PointF(0, y), PointF(200, y - 26), PointF(460, y + 26), PointF(kLauncherArtWidth, y - 6));
+    }
+    g.ResetClip();
+    g.SetClip(&headerRegion, CombineModeExclude);
+    art::DrawText(g, L"Quorvex Software", 11, FontStyleRegular, Color(255, 110, 128, 160), RectF(40, 462, 300, 20));
+    art::DrawText(g, L"Version 1.0", 11, FontStyleRegular, Color(255, 110, 128, 160), RectF(440, 462, 225, 20),
+                  StringAlignmentFar);
+    g.ResetClip();
+
+    const RectF mark(34, 22, 50, 50);
+    SolidBrush halo(Color(40, 255, 255, 255));
+    art::FillRoundedRect(g, halo, RectF(mark.X - 3, mark.Y - 3, mark.Width + 6, mark.Height + 6), 14);
+    art::DrawProgramMark(g, mark);
+    art::DrawText(g, L"Quorvex Tidewell", 28, FontStyleBold, Color(255, 255, 255, 255), RectF(96, 18, 420, 40));
+    art::DrawText(g, L"Keep your PC clean, fast and private", 13, FontStyleRegular, Color(255, 190, 212, 245),
+                  RectF(99, 56, 420, 22));
+}
+
+Bitmap& BackgroundBitmap() {
+    static std::unique_ptr<Bitmap> bitmap = [] {
+        auto b = std::make_unique<Bitmap>(kLauncherArtWidth, kLauncherArtHeight, PixelFormat24bppRGB);
+        Graphics g(b.get());
+        PaintBackground(g);
+        return b;
+    }();
+    return *bitmap;
+}
+
+// A face starts as the background it covers, so rounded corners and
+// translucency sit on the real picture.
+std::unique_ptr<Bitmap> FaceCanvas(RECT bounds) {
+    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
+    auto face = std::make_unique<Bitmap>(w, h, PixelFormat24bppRGB);
+    Graphics g(face.get());
+    g.DrawImage(&BackgroundBitmap(), Rect(0, 0, w, h), bounds.left, bounds.top, w, h, UnitPixel);
+    return face;
+}
+
+HBITMAP ToHbitmap(Bitmap& bitmap) {
+    HBITMAP handle = nullptr;
+    bitmap.GetHBITMAP(Color(255, 0, 0, 0), &handle);
+    return handle;
+}
+
+}  // namespace
+
+HBITMAP LauncherBackground() {
+    static HBITMAP handle = ToHbitmap(BackgroundBitmap());
+    return handle;
+}
+
+HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state) {
+    auto face = FaceCanvas(bounds);
+    Graphics g(face.get());
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.SetTextRenderingHint(TextRenderingHintAntiAlias);
+    const float w = static_cast<float>(bounds.right - bounds.left), h = static_cast<float>(bounds.bottom - bounds.top);
+    const float shift = state == ButtonFace::Pressed ? 1.0f : 0.0f;
+    const RectF card(1 + shift, 1 + shift, w - 3, h - 3);
+    const Color fill = state == ButtonFace::Pressed ? Color(255, 222, 232, 250)
+                       : state == ButtonFace::Hot   ? Color(255, 255, 255, 255)
+                                                    : Color(215, 255, 255, 255);
+    SolidBrush brush(fill);
+    art::FillRoundedRect(g, brush, card, 10);
+    Pen border(state == ButtonFace::Normal ? Color(255, 188, 204, 232) : Color(255, 64, 128, 224),
+               state == ButtonFace::Normal ? 1.0f : 1.6f);
+    art::DrawRoundedRect(g, border, card, 10);
+    const float badge = h - 22;
+    art::DrawToolBadge(g, tool, RectF(12 + shift, (h - badge) / 2 + shift, badge, badge));
+    const float textLeft = 24 + badge + shift;
+    art::DrawText(g, std::wstring(ToolName(tool).begin(), ToolName(tool).end()).c_str(), 14, FontStyleBold,
+                  Color(255, 24, 52, 110), RectF(textLeft, h / 2 - 19 + shift, w - textLeft - 6, 22));
+    art::DrawText(g, Subtitle(tool), 11, FontStyleRegular, Color(255, 88, 104, 136),
+                  RectF(textLeft, h / 2 + 1 + shift, w - textLeft - 6, 18));
+    return ToHbitmap(*face);
+}
+
+HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace state) {
+    auto face = FaceCanvas(bounds);
+    Graphics g(face.get());
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    const float w = static_cast<float>(bounds.right - bounds.left);
+    const RectF circle(3, 3, w - 7, w - 7);
+    const BYTE alpha = state == ButtonFace::Pressed ? 90 : state == ButtonFace::Hot ? 55 : 0;
+    if (alpha) {
+        SolidBrush fill(glyph == LauncherGlyph::Close && state != ButtonFace::Normal ? Color(200, 220, 60, 60)
+                                                                                     : Color(alpha, 255, 255, 255));
+        g.FillEllipse(&fill, circle);
+    }
+    Pen ring(Color(110, 255, 255, 255), 1.2f);
+    g.DrawEllipse(&ring, circle);
+    Pen pen(Color(255, 255, 255, 255), 2.0f);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(LineCapRound);
+    const float c = circle.X + circle.Width / 2, m = circle.Y + circle.Height / 2, r = circle.Width * 0.2f;
+    switch (glyph) {
+        case LauncherGlyph::About: {
+            SolidBrush dot(Color(255, 255, 255, 255));
+            g.FillEllipse(&dot, RectF(c - 1.5f, m - r - 2.5f, 3, 3));
+            g.DrawLine(&pen, PointF(c, m - 1), PointF(c, m + r + 1));
+            break;
+        }
+        case LauncherGlyph::Minimize:
+            g.DrawLine(&pen, PointF(c - r, m + 1), PointF(c + r, m + 1));
+            break;
+        case LauncherGlyph::Close:
+            g.DrawLine(&pen, PointF(c - r, m - r), PointF(c + r, m + r));
+            g.DrawLine(&pen, PointF(c - r, m + r), PointF(c + r, m - r));
+            break;
+    }
+    return ToHbitmap(*face);
+}
+
+}  // namespace tw

@@ -1,0 +1,162 @@
+#include "shell/launcher_win.h"
+
+#include <vector>
+
+#include "shell/artwork_win.h"
+#include "shell/window_region.h"
+#include "ui/error_text.h"
+#include "ui/wide_win.h"
+
+namespace tw {
+namespace {
+
+constexpr int kClientWidth = 773;
+constexpr int kClientHeight = 504;
+constexpr UINT kReleaseModule = WM_APP + 1;
+
+struct ButtonSpot {
+    Tool tool;
+    RECT bounds;
+};
+
+// Positions of the eight tool buttons, in the launcher's pixels.
+constexpr ButtonSpot kToolSpots[] = {
+    {Tool::RegistryCleaner, {48, 112, 273, 177}},  {Tool::HistoryCleaner, {48, 200, 273, 257}},
+    {Tool::PrivacyProtector, {48, 288, 273, 353}}, {Tool::FileShredder, {48, 376, 273, 441}},
+    {Tool::DriveCleaner, {384, 112, 601, 177}},    {Tool::FileSplitter, {384, 200, 601, 257}},
+    {Tool::StartupManager, {384, 288, 601, 353}},  {Tool::InternetTuner, {384, 376, 601, 441}},
+};
+constexpr RECT kAboutSpot{576, 24, 609, 57};
+constexpr RECT kMinimizeSpot{608, 24, 641, 57};
+constexpr RECT kCloseSpot{640, 24, 673, 57};
+
+std::unique_ptr<ui::PictureButton> GlyphButton(HWND parent, LauncherGlyph glyph, RECT spot, const wchar_t* name) {
+    return std::make_unique<ui::PictureButton>(parent, spot, name, GlyphButtonFace(glyph, spot, ButtonFace::Normal),
+                                               GlyphButtonFace(glyph, spot, ButtonFace::Hot),
+                                               GlyphButtonFace(glyph, spot, ButtonFace::Pressed));
+}
+
+}  // namespace
+
+HRGN LauncherRegion(HBITMAP picture) {
+    BITMAP info{};
+    GetObjectW(picture, sizeof(info), &info);
+    const int width = info.bmWidth, height = info.bmHeight;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * height);
+    const HDC screen = GetDC(nullptr);
+    GetDIBits(screen, picture, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+
+    HRGN region = CreateRectRgn(0, 0, width, height);
+    for (const auto& run : TransparentRuns(pixels, width, height, stride)) {
+        HRGN cut = CreateRectRgn(run.left, run.top, run.right, run.bottom);
+        CombineRgn(region, region, cut, RGN_DIFF);
+        DeleteObject(cut);
+    }
+    return region;
+}
+
+TfrmMain::TfrmMain(ShellContext& context, ModuleFactory factory, std::function<void()> showAbout)
+    : context_(context), factory_(std::move(factory)), showAbout_(std::move(showAbout)) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    Create(L"TfrmMain", WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
+           ui::Wide(kApplicationTitle), work.left + (work.right - work.left - kClientWidth) / 2,
+           work.top + (work.bottom - work.top - kClientHeight) / 2, kClientWidth, kClientHeight, nullptr);
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
+    CreateButtons();
+    ApplyRegion();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::CreateButtons() {
+    for (const auto& spot : kToolSpots) {
+        auto button = std::make_unique<ui::PictureButton>(
+            Handle(), spot.bounds, ui::Wide(ToolName(spot.tool)), ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Normal),
+            ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Hot), ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Pressed));
+        button->onClick = [this, tool = spot.tool] { OpenModule(tool); };
+        toolButtons_[static_cast<std::size_t>(spot.tool)] = std::move(button);
+    }
+    about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About");
+    about_->onClick = [this] { if (showAbout_) showAbout_(); };
+    minimize_ = GlyphButton(Handle(), LauncherGlyph::Minimize, kMinimizeSpot, L"Minimize");
+    minimize_->onClick = [this] { ShowWindow(Handle(), SW_MINIMIZE); };
+    close_ = GlyphButton(Handle(), LauncherGlyph::Close, kCloseSpot, L"Close");
+    close_->onClick = [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); };
+}
+
+void TfrmMain::ApplyRegion() { SetWindowRgn(Handle(), LauncherRegion(LauncherBackground()), TRUE); }
+
+void TfrmMain::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+void TfrmMain::OpenModule(Tool tool) {
+    if (module_) return;  // one tool window at a time
+    module_ = factory_(tool, context_);
+    module_->onClosed = [this] {
+        Show();
+        SetForegroundWindow(Handle());
+        PostMessageW(Handle(), kReleaseModule, 0, 0);
+    };
+    ShowWindow(module_->Handle(), SW_SHOW);
+    module_->BringToFront(context_.settings.SkipIntro(tool) ? 2 : 1);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TfrmMain::ReleaseModule() {
+    // Posted by the close handler, so the window is destroyed only after the
+    // message that closed it has been handled.
+    module_.reset();
+}
+
+bool TfrmMain::IsDragPoint(POINT client) const {
+    auto inside = [&](const RECT& r) { return PtInRect(&r, client) != FALSE; };
+    for (const auto& spot : kToolSpots)
+        if (inside(spot.bounds)) return false;
+    return !inside(kAboutSpot) && !inside(kMinimizeSpot) && !inside(kCloseSpot);
+}
+
+void TfrmMain::Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Handle(), &ps);
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, LauncherBackground());
+    BitBlt(dc, 0, 0, kLauncherArtWidth, kLauncherArtHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_NCHITTEST: {
+            const LRESULT hit = Default(message, wParam, lParam);
+            if (hit != HTCLIENT) return hit;
+            POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            ScreenToClient(Handle(), &p);
+            return IsDragPoint(p) ? HTCAPTION : hit;
+        }
+        case kReleaseModule:
+            ReleaseModule();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,185 @@
+#include "shell/module_window_win.h"
+
+#include "platform/error.h"
+#include "shell/artwork_win.h"
+#include "ui/error_text.h"
+#include "ui/wide_win.h"
+
+namespace tw {
+namespace {
+
+constexpr int kSplitterWidth = 4;
+constexpr int kColumnMinimum = 150;
+constexpr int kColumnMaximum = 280;
+// Page design size: the frame's client area right of the default column.
+constexpr int kPageDesignWidth = 590;
+constexpr int kPageDesignHeight = 540;
+
+std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame) {
+    std::vector<ui::TaskPaneItem> items;
+    for (const auto& item : frame.items) {
+        const auto kind = item.page == 1 ? TaskIcon::Information : item.page == 0 ? TaskIcon::MainMenu : TaskIcon::Tool;
+        items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool)});
+    }
+    return items;
+}
+
+}  // namespace
+
+ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context), frame_(FrameOf(tool)) {
+    const int dpi = ui::WindowDpi(nullptr);
+    const int width = ui::Scale(frame_.width, dpi), height = ui::Scale(frame_.height, dpi);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    Create(ui::Wide(frame_.className).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+           WS_EX_CONTROLPARENT, ui::Wide(kProductName), work.left + (work.right - work.left - width) / 2,
+           work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, CS_HREDRAW | CS_VREDRAW,
+           ui::SolidBrush(ui::kPageBackground));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
+
+    tasks_ = std::make_unique<ui::TaskPane>(Handle(), TaskItems(frame_));
+    tasks_->onItemClick = [this](int index) {
+        const int page = frame_.items.at(static_cast<std::size_t>(index)).page;
+        if (page == 0)
+            Close();
+        else
+            ShowTaskPage(page);
+    };
+    splitter_ = std::make_unique<ui::Splitter>(Handle(), kColumnMinimum, kColumnMaximum);
+    splitter_->onMoved = [this](int width96) {
+        columnWidth96_ = width96;
+        LayoutChildren();
+    };
+    BuildIntroPage();
+    BuildPlaceholderPages();
+    LayoutChildren();
+    // The intro box shows the stored flag from the start; the launcher picks
+    // the page after creation.
+    SetIntroBoxTicked(context_.settings.SkipIntro(tool));
+    BringToFront(1);
+}
+
+ModuleWindow::~ModuleWindow() = default;
+
+ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
+    auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
+                                             TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool));
+    auto& slot = pages_[page];
+    slot = std::move(panel);
+    return *slot;
+}
+
+void ModuleWindow::BuildIntroPage() {
+    auto& intro = AddPage(1, IntroTitle(frame_.tool));
+    introText_ = std::make_unique<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), IntroText(frame_.tool));
+    introPicture_ = std::make_unique<ui::Picture>(intro.At(420, 46, 574, 200, {false, true, true, false}),
+                                                  ToolPicture(frame_.tool), 128);
+    introBox_ = std::make_unique<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
+                                               "Do not show this screen initially");
+}
+
+// Until a tool's own pages exist, each of its working pages says so plainly.
+void ModuleWindow::BuildPlaceholderPages() {
+    for (const auto& item : frame_.items) {
+        if (item.page <= 1 || pages_.count(item.page)) continue;
+        auto& page = AddPage(item.page, item.caption);
+        placeholders_.push_back(std::make_unique<ui::Label>(
+            page.At(16, 46, 574, 100, ui::kAnchorTopStretch), "This page is not available in this version yet."));
+    }
+}
+
+ui::Panel* ModuleWindow::Page(int page) {
+    const auto it = pages_.find(page);
+    return it == pages_.end() ? nullptr : it->second.get();
+}
+
+void ModuleWindow::BringToFront(int page) {
+    ui::Panel* target = Page(page);
+    if (!target) return;
+    for (auto& [number, panel] : pages_) ShowWindow(panel->Handle(), number == page ? SW_SHOW : SW_HIDE);
+    front_ = page;
+}
+
+void ModuleWindow::LayoutChildren() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int dpi = ui::WindowDpi(Handle());
+    const int column = ui::Scale(columnWidth96_, dpi), bar = ui::Scale(kSplitterWidth, dpi);
+    MoveWindow(tasks_->Handle(), 0, 0, column, client.bottom, TRUE);
+    MoveWindow(splitter_->Handle(), column, 0, bar, client.bottom, TRUE);
+    for (auto& [number, panel] : pages_)
+        MoveWindow(panel->Handle(), column + bar, 0, std::max(0L, client.right - column - bar), client.bottom, TRUE);
+}
+
+bool ModuleWindow::PreviewKey(const MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        Close();
+        return true;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+        // Enter presses the page's default button unless a button has focus.
+        wchar_t className[16] = {};
+        GetClassNameW(GetFocus(), className, 16);
+        if (ui::Button* button = DefaultButton(); button && lstrcmpiW(className, L"Button") != 0) {
+            button->Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ModuleWindow::OnClose() {
+    if (closing_) return;
+    closing_ = true;
+    // Settings that cannot be stored (no administrative rights) are reported
+    // once; the window still closes and the launcher returns.
+    bool reported = false;
+    auto attempt = [&](auto&& step) {
+        try {
+            step();
+        } catch (const std::exception& e) {
+            if (!reported) context_.prompter.ShowError(e.what());
+            reported = true;
+        }
+    };
+    attempt([&] { SaveSettings(); });
+    attempt([&] { context_.settings.SetSkipIntro(frame_.tool, IntroBoxTicked()); });
+    attempt([&] { BeforeLauncherShown(); });
+    ShowWindow(Handle(), SW_HIDE);
+    if (onClosed) onClosed();
+}
+
+LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            LayoutChildren();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            const int dpi = ui::WindowDpi(Handle());
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMinTrackSize = {ui::Scale(frame_.width, dpi), ui::Scale(frame_.height, dpi)};
+            return 0;
+        }
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_COMMAND:
+            if (ui::RouteCommand(wParam, lParam)) return 0;
+            if (LOWORD(wParam) == IDCANCEL) {
+                Close();
+                return 0;
+            }
+            return Default(message, wParam, lParam);
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw

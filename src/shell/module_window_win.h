@@ -1,0 +1,80 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "shell/shell_context.h"
+#include "shell/tool_catalog.h"
+#include "ui/controls_win.h"
+#include "ui/panel_win.h"
+#include "ui/picture_win.h"
+#include "ui/splitter_win.h"
+#include "ui/task_pane_win.h"
+#include "ui/window_win.h"
+
+namespace tw {
+
+// The frame every tool window shares: title "Quorvex Tidewell", the task
+// pane, the splitter, the stack of pages with the intro page as Panel1, Esc
+// and "Main Menu" closing, and the close sequence that stores the intro flag
+// and brings the launcher back.
+class ModuleWindow : public ui::Window {
+public:
+    ModuleWindow(Tool tool, ShellContext& context);
+    ~ModuleWindow() override;
+
+    Tool GetTool() const { return frame_.tool; }
+    // Pages are numbered as their panels: 1 is the intro page.
+    void BringToFront(int page);
+    int FrontPage() const { return front_; }
+    ui::Panel* Page(int page);
+    bool IntroBoxTicked() const { return introBox_->Checked(); }
+    void SetIntroBoxTicked(bool ticked) { introBox_->SetChecked(ticked); }
+    ui::TaskPane& Tasks() { return *tasks_; }
+    // The same path as the close box.
+    void Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+    // Runs after the close handler has stored everything: the launcher shows
+    // itself and releases this window.
+    std::function<void()> onClosed;
+
+    bool PreviewKey(const MSG& msg) override;
+
+protected:
+    // The tool's part of creation and closing.
+    virtual void SaveSettings() {}
+    virtual void BeforeLauncherShown() {}
+    // A task-pane item that brings a page forward; a tool may pick another.
+    virtual void ShowTaskPage(int page) { BringToFront(page); }
+    // The button Enter presses on the front page, if any.
+    virtual ui::Button* DefaultButton() { return nullptr; }
+    // Adds a working page (2, 3, ...) titled as given.
+    ui::Panel& AddPage(int page, std::string_view title);
+    ShellContext& Context() { return context_; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildIntroPage();
+    void BuildPlaceholderPages();
+    void LayoutChildren();
+    void OnClose();
+
+    ShellContext& context_;
+    const ToolFrame& frame_;
+    std::unique_ptr<ui::TaskPane> tasks_;
+    std::unique_ptr<ui::Splitter> splitter_;
+    std::map<int, std::unique_ptr<ui::Panel>> pages_;
+    std::unique_ptr<ui::Label> introText_;
+    std::unique_ptr<ui::Picture> introPicture_;
+    std::unique_ptr<ui::CheckBox> introBox_;
+    std::vector<std::unique_ptr<ui::Control>> placeholders_;
+    int columnWidth96_ = 185;
+    int front_ = 0;
+    bool closing_ = false;
+};
+
+}  // namespace tw

@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "services/prompter.h"
+#include "shell/settings_store.h"
+
+namespace tw {
+
+// What every window of the program is handed by the application: the OS,
+// the settings, the prompter and help. Tests hand in the memory platform
+// and a scripted prompter.
+struct ShellContext {
+    Platform platform;
+    SettingsStore& settings;
+    Prompter& prompter;
+    // Shows a help topic such as "registry2"; owner is the asking window.
+    std::function<void(std::uintptr_t owner, std::string_view topic)> showHelp;
+};
+
+}  // namespace tw

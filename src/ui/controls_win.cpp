@@ -1,0 +1,109 @@
+#include <stdexcept>
+
+#include "ui/controls_win.h"
+
+#include <commctrl.h>
+
+#include "ui/fonts_win.h"
+#include "ui/wide_win.h"
+#include "ui/window_win.h"
+
+namespace tw::ui {
+namespace {
+
+// Control identifiers only need to be unique within a window; a running
+// counter keeps them unique within the process, which is simpler.
+// A window property, not GWLP_USERDATA: our own windows keep their owner
+// there, and a notification from one must never be taken for a control.
+constexpr wchar_t kControlProperty[] = L"tw.control";
+
+int NextControlId() {
+    static int next = 1000;
+    return next++;
+}
+
+}  // namespace
+
+Control::~Control() {
+    if (hwnd_) {
+        RemovePropW(hwnd_, kControlProperty);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<Control*>(GetPropW(hwnd, kControlProperty)) : nullptr;
+}
+
+void Control::CreateControl(const Placement& at, const wchar_t* className, DWORD style, DWORD exStyle,
+                            std::string_view text) {
+    const int dpi = WindowDpi(at.parent);
+    const RECT& r = at.rect;
+    hwnd_ = CreateWindowExW(exStyle, className, Wide(text).c_str(), style | WS_CHILD | WS_VISIBLE,
+                            Scale(r.left, dpi), Scale(r.top, dpi), Scale(r.right - r.left, dpi),
+                            Scale(r.bottom - r.top, dpi), at.parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), GetModuleHandleW(nullptr),
+                            nullptr);
+    if (!hwnd_) throw std::runtime_error("Cannot create a control");
+    SetPropW(hwnd_, kControlProperty, this);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont(dpi)), FALSE);
+    if (at.layout) at.layout->Add(hwnd_, r, at.anchors);
+}
+
+void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+
+std::string Control::Text() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+Button::Button(const Placement& at, std::string_view caption, bool isDefault) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, caption);
+}
+
+CheckBox::CheckBox(const Placement& at, std::string_view caption) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX, 0, caption);
+}
+
+RadioButton::RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup) {
+    CreateControl(at, WC_BUTTONW, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, caption);
+}
+
+Label::Label(const Placement& at, std::string_view text, DWORD extraStyle) {
+    CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | extraStyle, 0, text);
+}
+
+GroupBox::GroupBox(const Placement& at, std::string_view caption) {
+    CreateControl(at, WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT, caption);
+}
+
+Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
+    CreateControl(at, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, WS_EX_CLIENTEDGE, text);
+}
+
+ComboBox::ComboBox(const Placement& at, const std::vector<std::string>& items) {
+    CreateControl(at, WC_COMBOBOXW, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, "");
+    for (const auto& item : items) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+}
+
+ProgressBar::ProgressBar(const Placement& at) { CreateControl(at, PROGRESS_CLASSW, 0, 0, ""); }
+
+bool RouteCommand(WPARAM wParam, LPARAM lParam) {
+    if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        control->OnCommand(HIWORD(wParam));
+        return true;
+    }
+    return false;
+}
+
+bool RouteNotify(LPARAM lParam, LRESULT& result) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (Control* control = Control::FromHandle(header->hwndFrom)) {
+        result = control->OnNotify(header);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,119 @@
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/layout_win.h"
+
+namespace tw::ui {
+
+// Where a control goes: its parent, its rectangle in 96-DPI units within the
+// parent's layout, and how it follows the parent's size.
+struct Placement {
+    HWND parent = nullptr;
+    Layout* layout = nullptr;
+    RECT rect{};
+    Anchors anchors = kAnchorTopLeft;
+};
+
+// A small typed owner of one standard control. The parent window routes
+// WM_COMMAND and WM_NOTIFY to it through FromHandle.
+class Control {
+public:
+    Control() = default;
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    static Control* FromHandle(HWND hwnd);
+
+    void SetText(std::string_view text);
+    std::string Text() const;
+    void Enable(bool enabled) { EnableWindow(hwnd_, enabled); }
+    bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+    void Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    void Focus() { SetFocus(hwnd_); }
+
+    virtual void OnCommand(WORD) {}
+    virtual LRESULT OnNotify(NMHDR*) { return 0; }
+
+protected:
+    void CreateControl(const Placement& at, const wchar_t* className, DWORD style, DWORD exStyle,
+                       std::string_view text);
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+class Button : public Control {
+public:
+    Button(const Placement& at, std::string_view caption, bool isDefault = false);
+    std::function<void()> onClick;
+    void Click() { if (onClick && Enabled()) onClick(); }
+    void OnCommand(WORD code) override { if (code == BN_CLICKED) Click(); }
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(const Placement& at, std::string_view caption);
+    bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
+    std::function<void()> onChange;
+    void OnCommand(WORD code) override { if (code == BN_CLICKED && onChange) onChange(); }
+};
+
+class RadioButton : public Control {
+public:
+    // The first button of a group starts a new group for arrow keys.
+    RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup);
+    bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
+    std::function<void()> onChange;
+    void OnCommand(WORD code) override { if (code == BN_CLICKED && onChange) onChange(); }
+};
+
+class Label : public Control {
+public:
+    Label(const Placement& at, std::string_view text, DWORD extraStyle = 0);
+};
+
+class GroupBox : public Control {
+public:
+    GroupBox(const Placement& at, std::string_view caption);
+};
+
+class Edit : public Control {
+public:
+    Edit(const Placement& at, std::string_view text, DWORD extraStyle = 0);
+    std::function<void()> onChange;
+    void OnCommand(WORD code) override { if (code == EN_CHANGE && onChange) onChange(); }
+};
+
+class ComboBox : public Control {
+public:
+    ComboBox(const Placement& at, const std::vector<std::string>& items);
+    int Selected() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
+    void Select(int index) { SendMessageW(Handle(), CB_SETCURSEL, index, 0); }
+    std::function<void()> onChange;
+    void OnCommand(WORD code) override { if (code == CBN_SELCHANGE && onChange) onChange(); }
+};
+
+class ProgressBar : public Control {
+public:
+    explicit ProgressBar(const Placement& at);
+    void SetRange(int maximum) { SendMessageW(Handle(), PBM_SETRANGE32, 0, maximum); }
+    void SetPosition(int position) { SendMessageW(Handle(), PBM_SETPOS, position, 0); }
+};
+
+// Routes a WM_COMMAND or WM_NOTIFY that a container received to the control
+// that sent it. True when a control took it.
+bool RouteCommand(WPARAM wParam, LPARAM lParam);
+bool RouteNotify(LPARAM lParam, LRESULT& result);
+
+}  // namespace tw::ui

@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+namespace tw::ui {
+
+// The system's message font at a DPI, created once per DPI and kept for
+// the run (fonts are shared by every window).
+HFONT MessageFont(int dpi);
+HFONT BoldFont(int dpi);
+// A font whose character cell is the given pixel height at 96 DPI.
+HFONT TitleFont(int dpi);
+
+}  // namespace tw::ui

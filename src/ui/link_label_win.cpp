@@ -1,0 +1,79 @@
+#include "ui/link_label_win.h"
+
+#include "ui/fonts_win.h"
+#include "ui/painting_win.h"
+#include "ui/wide_win.h"
+
+namespace tw::ui {
+
+LinkLabel::LinkLabel(const Placement& at, std::string_view text, Rgb background)
+    : text_(Wide(text)), background_(background) {
+    const int dpi = WindowDpi(at.parent);
+    const RECT& r = at.rect;
+    Create(L"TwLink", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, text_, Scale(r.left, dpi), Scale(r.top, dpi),
+           Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent, CS_HREDRAW | CS_VREDRAW, nullptr,
+           LoadCursorW(nullptr, IDC_HAND));
+    if (at.layout) at.layout->Add(Handle(), r, at.anchors);
+}
+
+void LinkLabel::Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, SolidBrush(background_));
+    LOGFONTW lf{};
+    GetObjectW(MessageFont(WindowDpi(Handle())), sizeof(lf), &lf);
+    lf.lfUnderline = hot_;
+    GdiOwner<HFONT> font(CreateFontIndirectW(&lf));
+    const HGDIOBJ old = SelectObject(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 70, 200));
+    DrawTextW(dc, text_.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (GetFocus() == Handle()) {
+        RECT textRect = client;
+        DrawTextW(dc, text_.c_str(), -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_CALCRECT);
+        textRect.top = 0;
+        textRect.bottom = client.bottom;
+        DrawFocusRect(dc, &textRect);
+    }
+    SelectObject(dc, old);
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_MOUSEMOVE:
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
+            }
+            if (!hot_) {
+                hot_ = true;
+                InvalidateRect(Handle(), nullptr, TRUE);
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            hot_ = false;
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        case WM_LBUTTONUP:
+            Click();
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) Click();
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw::ui

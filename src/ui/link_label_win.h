@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/color.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
+
+namespace tw::ui {
+
+// A text link: hand cursor and underline while the mouse is over it; a click
+// (or Space/Enter when it has the focus) runs onClick.
+class LinkLabel : public Window {
+public:
+    LinkLabel(const Placement& at, std::string_view text, Rgb background = kPageBackground);
+    std::function<void()> onClick;
+    bool IsHot() const { return hot_; }
+    void Click() { if (onClick) onClick(); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+    std::wstring text_;
+    Rgb background_;
+    bool hot_ = false;
+    bool tracking_ = false;
+};
+
+}  // namespace tw::ui

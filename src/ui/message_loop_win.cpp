@@ -1,0 +1,35 @@
+#include "ui/message_loop_win.h"
+
+#include "ui/window_win.h"
+
+namespace tw::ui {
+
+void ProcessMessage(MSG& msg) {
+    const HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+        if (Window* window = Window::FromHandle(top); window && window->PreviewKey(msg)) return;
+    }
+    if (top && IsDialogMessageW(top, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
+    return static_cast<int>(msg.wParam);
+}
+
+bool PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        ProcessMessage(msg);
+    }
+    return true;
+}
+
+}  // namespace tw::ui

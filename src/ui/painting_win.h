@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+#include "ui/color.h"
+
+namespace tw::ui {
+
+inline COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+struct GdiDeleter {
+    void operator()(HGDIOBJ object) const { if (object) DeleteObject(object); }
+};
+template <typename T>
+using GdiOwner = std::unique_ptr<std::remove_pointer_t<T>, GdiDeleter>;
+
+// A brush of one of the palette's colours, kept for the run.
+HBRUSH SolidBrush(Rgb color);
+
+// Fills a rectangle with a top-down blend, one line at a time.
+void FillVerticalBlend(HDC dc, const RECT& rect, Rgb top, Rgb bottom);
+
+// The title band of pages and the About box: 30 high (at 96 DPI), a blend
+// from (126,167,228) to the given bottom colour, white text 18 pixels high
+// with a one-pixel shadow, and an icon at its left.
+void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon, Rgb bottom, int dpi);
+inline constexpr int kTitleBandHeight = 30;
+
+// Paints into a memory bitmap and copies it in one go, so nothing flickers.
+class BufferedPaint {
+public:
+    BufferedPaint(HDC target, const RECT& area);
+    ~BufferedPaint();
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    HDC Dc() const { return memory_; }
+
+private:
+    HDC target_;
+    RECT area_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace tw::ui

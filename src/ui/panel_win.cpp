@@ -1,0 +1,64 @@
+#include "ui/panel_win.h"
+
+#include "ui/painting_win.h"
+#include "ui/wide_win.h"
+
+namespace tw::ui {
+
+Panel::Panel(HWND parent, int designWidth, int designHeight, std::string_view title, HICON icon, Rgb background)
+    : layout_(designWidth, designHeight), title_(Wide(title)), icon_(icon), background_(background) {
+    const int dpi = WindowDpi(parent);
+    Create(L"TwPanel", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, title_, 0, 0, Scale(designWidth, dpi),
+           Scale(designHeight, dpi), parent);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (RouteCommand(wParam, lParam)) return 0;
+            // Commands of nested panels' controls travel up to the frame.
+            return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (RouteNotify(lParam, result)) return result;
+            return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        }
+        case WM_SIZE:
+            layout_.Apply(Handle());
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, ToColorRef(background_));
+            SetBkMode(dc, TRANSPARENT);
+            return reinterpret_cast<LRESULT>(SolidBrush(background_));
+        }
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+void Panel::Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    {
+        BufferedPaint buffer(dc, client);
+        FillRect(buffer.Dc(), &client, SolidBrush(background_));
+        if (!title_.empty()) {
+            const int dpi = WindowDpi(Handle());
+            const RECT band{0, 0, client.right, Scale(kTitleBandHeight, dpi)};
+            PaintTitleBand(buffer.Dc(), band, title_, icon_, kPageBackground, dpi);
+        }
+    }
+    EndPaint(Handle(), &ps);
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,95 @@
+#include "ui/picture_button_win.h"
+
+#include <windowsx.h>
+
+namespace tw::ui {
+
+PictureButton::PictureButton(HWND parent, RECT bounds, std::wstring name, HBITMAP normal, HBITMAP hot, HBITMAP pressed)
+    : bounds_(bounds), faces_{normal, hot, pressed} {
+    Create(L"TwPictureButton", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, name, bounds.left, bounds.top,
+           bounds.right - bounds.left, bounds.bottom - bounds.top, parent, CS_HREDRAW | CS_VREDRAW, nullptr,
+           LoadCursorW(nullptr, IDC_HAND));
+}
+
+PictureButton::~PictureButton() {
+    for (HBITMAP face : faces_) DeleteObject(face);
+}
+
+void PictureButton::SetHot(bool hot) {
+    if (hot == hot_) return;
+    hot_ = hot;
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void PictureButton::Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Handle(), &ps);
+    const HBITMAP face = faces_[pressed_ && hot_ ? 2 : hot_ ? 1 : 0];
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, face);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    if (GetFocus() == Handle() && !(SendMessageW(GetParent(Handle()), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        InflateRect(&client, -3, -3);
+        DrawFocusRect(dc, &client);
+    }
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_MOUSEMOVE: {
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
+            }
+            RECT client;
+            GetClientRect(Handle(), &client);
+            SetHot(PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != FALSE);
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            if (!pressed_) SetHot(false);
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = true;
+            SetCapture(Handle());
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_LBUTTONUP:
+            if (pressed_) {
+                pressed_ = false;
+                ReleaseCapture();
+                const bool inside = hot_;
+                InvalidateRect(Handle(), nullptr, FALSE);
+                if (inside) Click();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+        case WM_KEYUP:
+            if (wParam == VK_SPACE || wParam == VK_RETURN) Click();
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw::ui

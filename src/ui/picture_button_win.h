@@ -1,0 +1,39 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/window_win.h"
+
+namespace tw::ui {
+
+// A button drawn from three pictures (normal, mouse over, pressed) with the
+// hand cursor. It also takes the keyboard focus (Tab) and clicks on Space or
+// Enter, drawing a focus frame, so the launcher works without a mouse.
+// The bitmaps are owned by the button.
+class PictureButton : public Window {
+public:
+    PictureButton(HWND parent, RECT bounds, std::wstring name, HBITMAP normal, HBITMAP hot, HBITMAP pressed);
+    ~PictureButton() override;
+
+    std::function<void()> onClick;
+    void Click() { if (onClick) onClick(); }
+    const RECT& Bounds() const { return bounds_; }
+    bool IsHot() const { return hot_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+    void SetHot(bool hot);
+
+    RECT bounds_;
+    HBITMAP faces_[3];
+    bool hot_ = false;
+    bool pressed_ = false;
+    bool tracking_ = false;
+};
+
+}  // namespace tw::ui

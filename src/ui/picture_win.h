@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+
+#include "ui/color.h"
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
+
+namespace tw::ui {
+
+// Shows one icon, centred, on a background colour; the icon is not owned.
+class Picture : public Window {
+public:
+    Picture(const Placement& at, HICON icon, int iconSize96, Rgb background = kPageBackground);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HICON icon_;
+    int iconSize96_;
+    Rgb background_;
+};
+
+}  // namespace tw::ui

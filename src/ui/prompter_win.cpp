@@ -1,0 +1,25 @@
+#include "ui/prompter_win.h"
+
+#include "ui/error_text.h"
+#include "ui/wide_win.h"
+
+namespace tw::ui {
+
+int MessageBoxPrompter::Show(const std::string& text, const std::string& title, UINT flags) {
+    HWND owner = owner_ && IsWindowVisible(owner_) ? owner_ : GetActiveWindow();
+    return MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
+}
+
+bool MessageBoxPrompter::Confirm(const std::string& text) {
+    return Show(text, "Warning", MB_OKCANCEL | MB_ICONWARNING) == IDOK;
+}
+
+void MessageBoxPrompter::Notify(const std::string& text) { Show(text, kApplicationTitle, MB_OK); }
+
+void MessageBoxPrompter::Inform(const std::string& text) { Show(text, "Information", MB_OK | MB_ICONINFORMATION); }
+
+void MessageBoxPrompter::ShowError(const std::string& text) {
+    Show(ErrorReportText(text), kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace tw::ui

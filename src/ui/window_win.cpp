@@ -1,0 +1,95 @@
+#include <stdexcept>
+
+#include "ui/window_win.h"
+
+#include <set>
+
+namespace tw::ui {
+namespace {
+
+std::function<void(const std::string&)>& ErrorHandler() {
+    static std::function<void(const std::string&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+void SetErrorHandler(std::function<void(const std::string&)> handler) { ErrorHandler() = std::move(handler); }
+
+void ReportError(const std::string& text) {
+    if (ErrorHandler()) {
+        try {
+            ErrorHandler()(text);
+        } catch (...) {
+        }
+    }
+}
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
+}
+
+void Window::Create(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& title, int x, int y,
+                    int width, int height, HWND parent, UINT classStyle, HBRUSH background, HCURSOR cursor) {
+    static std::set<std::wstring> registered;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (!registered.count(className)) {
+        WNDCLASSEXW wc{sizeof(wc)};
+        wc.style = classStyle;
+        wc.lpfnWndProc = &Window::Procedure;
+        wc.hInstance = instance;
+        wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = background;
+        wc.lpszClassName = className;
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        if (!RegisterClassExW(&wc)) throw std::runtime_error("Cannot register a window class");
+        registered.insert(className);
+    }
+    CreateWindowExW(exStyle, className, title.c_str(), style, x, y, width, height, parent, nullptr, instance, this);
+    if (!hwnd_) throw std::runtime_error("Cannot create a window");
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    Window* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    Guarded([&] {
+        result = self->HandleMessage(message, wParam, lParam);
+        handled = true;
+    });
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return handled ? result : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpi && hwnd) {
+        if (const UINT dpi = getDpi(hwnd)) return static_cast<int>(dpi);
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace tw::ui

@@ -13,7 +13,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 unset WINESERVER
 # Wine reads the locale for the ANSI code page and month names.
-export LANG=en_US.UTF-8 LC_ALL=
+export LANG=C.UTF-8 LC_ALL=
 
 # Maps a host path below the repository to its Windows path on drive T:.
 to_windows_path() {

@@ -1,0 +1,99 @@
+#include "services/backup_store.h"
+
+#include "platform/error.h"
+#include "platform/text.h"
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kBackupsFolder = "Backups";
+
+bool EnsureFolder(FileSystem& files, const std::string& path) {
+    return files.FolderExists(path) || files.CreateFolder(path);
+}
+
+}  // namespace
+
+BackupStore::BackupStore(const Platform& platform, std::string_view toolFolder)
+    : files_(platform.files), shell_(platform.shell), system_(platform.system), toolFolder_(toolFolder) {}
+
+std::string BackupStore::Folder() const {
+    return files_.ExecutableFolder() + toolFolder_;
+}
+
+std::string BackupStore::PathOf(std::string_view fileName) const {
+    return Folder() + "\\" + std::string(fileName);
+}
+
+void BackupStore::EnsureBackupFolders() {
+    const std::string programFolder = files_.ExecutableFolder();
+    if (!EnsureFolder(files_, programFolder + std::string(kBackupsFolder)) || !EnsureFolder(files_, Folder())) {
+        throw Error("Cannot create Backup Directory");
+    }
+}
+
+void BackupStore::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::unique_ptr<Stream> stream = files_.Open(path, OpenMode::Create, Share::Exclusive);
+    try {
+        stream->Write(bytes);
+        // On disk before the caller deletes what the file records.
+        stream->Flush();
+    } catch (...) {
+        stream.reset();
+        files_.DeleteFile(path);
+        throw;
+    }
+}
+
+std::string BackupStore::Save(const ExportBuffer& buffer) {
+    EnsureBackupFolders();
+    const std::string fileName = BackupFileName(system_);
+    WriteFile(PathOf(fileName), buffer.FileBytes(system_));
+    return fileName;
+}
+
+std::vector<BackupFile> BackupStore::List() const {
+    std::vector<BackupFile> rows;
+    for (const FoundFile& found : files_.Find(PathOf("*.reg"))) {
+        // The file system's own match also takes names whose short 8.3 form
+        // ends in .reg ("x.regx"); only the long name counts.
+        if (found.IsFolder() || !EndsWithIgnoreCase(found.name, ".reg")) continue;
+        rows.push_back({found.name, found.name.substr(0, found.name.size() - 4)});
+    }
+    return rows;
+}
+
+void BackupStore::Restore(std::string_view fileName, OwnerWindow owner) {
+    const std::string restoreArea = WithTrailingBackslash(files_.WindowsFolder()) + "Temp";
+    if (!EnsureFolder(files_, restoreArea)) throw Error("Cannot create Restore Directory");
+    const std::string copy = restoreArea + "\\" + std::string(fileName);
+    // A failed copy is not reported, but opening would hand the editor a
+    // stale copy of an earlier restore or nothing at all.
+    if (files_.CopyFile(PathOf(fileName), copy, false)) shell_.Open(copy, owner);
+}
+
+void BackupStore::RestoreSelected(const std::optional<std::string>& fileName, Prompter& prompter,
+                                  OwnerWindow owner) {
+    if (!fileName) {
+        prompter.Notify("Please select a backup file from the list.");
+        return;
+    }
+    Restore(*fileName, owner);
+}
+
+bool BackupStore::Remove(const std::optional<std::string>& fileName, Prompter& prompter) {
+    if (!fileName) return false;
+    if (!prompter.Confirm("Do you want to remove this backup file? (" + *fileName + ")")) return false;
+    files_.DeleteFile(PathOf(*fileName));
+    return true;
+}
+
+bool BackupStore::RemoveAll(Prompter& prompter) {
+    const std::vector<BackupFile> rows = List();
+    if (rows.empty()) return false;
+    if (!prompter.Confirm("Do you want to remove all backup files?")) return false;
+    for (const BackupFile& row : rows) files_.DeleteFile(PathOf(row.fileName));
+    return true;
+}
+
+}  // namespace tw

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "platform/error.h"
+#include "platform/memory/memory_platform.h"
+#include "services/backup_store.h"
+#include "services/registry_export.h"
+#include "services/scripted_prompter.h"
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kProgram = "C:\\Program Files\\Tidewell\\";
+const std::string kRegClean = std::string(kProgram) + "Backups\\RegClean";
+const std::string kToday = "07-December-2026 - 02.05.09 PM";
+
+std::string NameAt(MemorySystem& system, int hour, int minute, int second) {
+    system.SetNow({2026, 1, 9, hour, minute, second});
+    return BackupFileName(system);
+}
+
+TEST(BackupFileName, DayMonthYearAndTwelveHourClock) {
+    MemoryPlatform p;
+    EXPECT_EQ(BackupFileName(p.system), kToday + ".reg");
+    EXPECT_EQ(NameAt(p.system, 0, 0, 0), "09-January-2026 - 12.00.00 AM.reg");
+    EXPECT_EQ(NameAt(p.system, 1, 2, 3), "09-January-2026 - 01.02.03 AM.reg");
+    EXPECT_EQ(NameAt(p.system, 11, 59, 59), "09-January-2026 - 11.59.59 AM.reg");
+    EXPECT_EQ(NameAt(p.system, 12, 0, 0), "09-January-2026 - 12.00.00 PM.reg");
+    EXPECT_EQ(NameAt(p.system, 23, 59, 59), "09-January-2026 - 11.59.59 PM.reg");
+}
+
+TEST(BackupFileName, UsesTheLocaleNames) {
+    MemoryPlatform p;
+    p.system.SetMonthNames({"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
+                            "Oktober", "November", "Dezember"});
+    p.system.SetDesignators("vorm.", "nachm.");
+    EXPECT_EQ(BackupFileName(p.system), "07-Dezember-2026 - 02.05.09 nachm..reg");
+    p.system.SetNow({2026, 3, 1, 9, 0, 0});
+    EXPECT_EQ(BackupFileName(p.system), "01-März-2026 - 09.00.00 vorm..reg");
+}
+
+class Backups : public ::testing::Test {
+protected:
+    Backups() {
+        buffer.AddHeader();
+        buffer.AddLine(KeyLine(kCurrentUser, "Software\\X"));
+        buffer.AddValue("v", RegValue::Dword(26));
+        buffer.AddLine("");
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const BackupFile& row : store.List()) names.push_back(row.displayText + "|" + row.fileName);
+        return names;
+    }
+    MemoryPlatform p;
+    BackupStore store{p.Bundle(), kRegCleanBackups};
+    ExportBuffer buffer;
+    ScriptedPrompter prompter;
+};
+
+TEST_F(Backups, SaveCreatesBothFoldersAndWritesTheFile) {
+    EXPECT_EQ(store.Save(buffer), kToday + ".reg");
+    EXPECT_EQ(p.files.Text(kRegClean + "\\" + kToday + ".reg"),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"v\"=dword:0000001a\r\n\r\n");
+}
+
+TEST_F(Backups, SaveInTheSameSecondReplacesTheFile) {
+    store.Save(buffer);
+    buffer.Clear();
+    buffer.AddHeader();
+    store.Save(buffer);
+    EXPECT_EQ(store.List().size(), 1u);
+    EXPECT_EQ(p.files.Text(kRegClean + "\\" + kToday + ".reg"), "REGEDIT4\r\n\r\n");
+}
+
+TEST_F(Backups, NothingIsWrittenWhenAFolderCannotBeMade) {
+    for (const std::string& refused : {std::string(kProgram) + "Backups", kRegClean}) {
+        MemoryPlatform q;
+        q.files.FailCreateFolder(refused);
+        BackupStore failing(q.Bundle(), kRegCleanBackups);
+        try {
+            failing.Save(buffer);
+            ADD_FAILURE() << "saved although " << refused << " cannot be made";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(), "Cannot create Backup Directory");
+        }
+        EXPECT_FALSE(q.files.FolderExists(kRegClean));
+        EXPECT_TRUE(failing.List().empty());
+    }
+}
+
+TEST_F(Backups, AFailedWriteLeavesNoPartialFile) {
+    p.files.AddFolder(kRegClean);
+    p.files.SetFreeSpace(10);
+    EXPECT_THROW(store.Save(buffer), Error);
+    EXPECT_FALSE(p.files.FileExists(kRegClean + "\\" + kToday + ".reg"));
+}
+
+TEST_F(Backups, ListsRegFilesInAnyCaseInFileSystemOrder) {
+    p.files.AddFile(kRegClean + "\\b.reg", "");
+    p.files.AddFile(kRegClean + "\\notes.txt", "");
+    p.files.AddFile(kRegClean + "\\x.REG", "");
+    p.files.AddFile(kRegClean + "\\a.reg", "");
+    p.files.AddFolder(kRegClean + "\\folder.reg");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"b|b.reg", "x|x.REG", "a|a.reg"}));
+}
+
+TEST_F(Backups, EachToolHasItsOwnFolder) {
+    BackupStore internet(p.Bundle(), kInternetBackups);
+    internet.Save(buffer);
+    EXPECT_TRUE(p.files.FileExists(std::string(kProgram) + "Backups\\Internet\\" + kToday + ".reg"));
+    EXPECT_TRUE(store.List().empty());
+}
+
+TEST_F(Backups, RestoreOpensACopyInTheWindowsTempFolder) {
+    const std::string name = store.Save(buffer);
+    p.files.RemoveFolder("C:\\Windows\\Temp");
+    store.Restore(name, 0);
+    const std::string copy = "C:\\Windows\\Temp\\" + name;
+    EXPECT_EQ(p.shell.Opened(), std::vector<std::string>{copy});
+    buffer.Clear();
+    buffer.AddHeader();
+    store.Save(buffer);
+    store.Restore(name, 0);
+    EXPECT_EQ(p.files.Text(copy), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(p.shell.Opened().size(), 2u);
+}
+
+TEST_F(Backups, RestoreFailsWhenTheTempFolderCannotBeMade) {
+    const std::string name = store.Save(buffer);
+    p.files.RemoveFolder("C:\\Windows\\Temp");
+    p.files.FailCreateFolder("C:\\Windows\\Temp");
+    try {
+        store.Restore(name, 0);
+        ADD_FAILURE() << "restored without a restore folder";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "Cannot create Restore Directory");
+    }
+    EXPECT_TRUE(p.shell.Opened().empty());
+}
+
+TEST_F(Backups, RestoreOfAVanishedFileOpensNothing) {
+    store.Restore("gone.reg", 0);
+    EXPECT_TRUE(p.shell.Opened().empty());
+}
+
+TEST_F(Backups, RestoreWithoutSelectionAsksForOne) {
+    store.RestoreSelected(std::nullopt, prompter, 0);
+    EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{
+                                      {ScriptedPrompter::Kind::Notify, "Please select a backup file from the list."}}));
+    EXPECT_TRUE(p.shell.Opened().empty());
+}
+
+TEST_F(Backups, RemoveAsksWithTheFileNameAndDeletesOnOk) {
+    const std::string name = store.Save(buffer);
+    prompter.Answer(false).Answer(true);
+    EXPECT_FALSE(store.Remove(name, prompter));
+    EXPECT_EQ(store.List().size(), 1u);
+    EXPECT_TRUE(store.Remove(name, prompter));
+    EXPECT_TRUE(store.List().empty());
+    const ScriptedPrompter::Shown question{ScriptedPrompter::Kind::Confirm,
+                                           "Do you want to remove this backup file? (" + name + ")"};
+    EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{question, question}));
+}
+
+TEST_F(Backups, RemoveWithoutSelectionDoesNothing) {
+    EXPECT_FALSE(store.Remove(std::nullopt, prompter));
+    EXPECT_TRUE(prompter.History().empty());
+}
+
+TEST_F(Backups, RemoveAllAsksOnlyWhenThereAreFiles) {
+    EXPECT_FALSE(store.RemoveAll(prompter));
+    EXPECT_TRUE(prompter.History().empty());
+
+    p.files.AddFile(kRegClean + "\\a.reg", "");
+    p.files.AddFile(kRegClean + "\\b.REG", "");
+    p.files.AddFile(kRegClean + "\\keep.txt", "");
+    prompter.Answer(false).Answer(true);
+    EXPECT_FALSE(store.RemoveAll(prompter));
+    EXPECT_EQ(store.List().size(), 2u);
+    EXPECT_TRUE(store.RemoveAll(prompter));
+    EXPECT_TRUE(store.List().empty());
+    EXPECT_TRUE(p.files.FileExists(kRegClean + "\\keep.txt"));
+    EXPECT_EQ(prompter.History().back().text, "Do you want to remove all backup files?");
+}
+
+}  // namespace
+}  // namespace tw

@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: setup run test test-native test-win64 test-win32 build-win64 clean
+.PHONY: setup run test screenshots build-win64 clean
 
 setup:
 	@scripts/setup.sh
@@ -13,6 +13,9 @@ run: setup
 
 test: setup
 	@scripts/test.sh
+
+screenshots: setup
+	@scripts/screenshots.sh
 
 build-win64: setup
 	cmake --preset win64 >/dev/null && cmake --build --preset win64 -j$(JOBS)

@@ -3,7 +3,7 @@
 # Idempotent and quick when everything is already there.
 set -euo pipefail
 
-packages=(cmake make g++ googletest mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-dejavu-core xvfb xauth
+packages=(cmake make g++ python3 googletest mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-dejavu-core xvfb xauth
           x11-utils xdotool imagemagick fp-utils nsis)
 
 missing=()

@@ -41,7 +41,7 @@ if [ "$current" != "$mode" ]; then
     reg64 add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
   else
     reg64 delete 'HKCU\Software\Wine\Drivers' /v Graphics /f 2>/dev/null || true
-    reg64 add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f
+    reg64 add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
   fi
   wineserver -w
   echo "$mode" > "$WINEPREFIX/.tidewell-mode"

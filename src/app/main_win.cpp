@@ -1,10 +1,68 @@
 #include <windows.h>
 
-// The launcher arrives with the window toolkit; until then the program says
-// what it is, so a build can be started and looked at.
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/module_factory_win.h"
+#include "platform/win32/random_win.h"
+#include "platform/win32/win32_platform.h"
+#include "shell/about_win.h"
+#include "shell/artwork_win.h"
+#include "shell/help_viewer.h"
+#include "shell/help_viewer_win.h"
+#include "shell/launcher_win.h"
+#include "ui/error_text.h"
+#include "ui/message_loop_win.h"
+#include "ui/pickers_win.h"
+#include "ui/prompter_win.h"
+#include "ui/wide_win.h"
+
+namespace {
+
+// The general error handler: every error a window procedure caught ends here.
+void ShowError(const std::string& text) {
+    MessageBoxW(GetActiveWindow(), tw::ui::Wide(tw::ErrorReportText(text)).c_str(),
+                tw::ui::Wide(tw::kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+int Run() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                                        ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    tw::ui::SetErrorHandler(ShowError);
+    tw::ArtworkSession artwork;
+
+    tw::Win32Platform win32;
+    tw::SettingsStore settings(win32.registry);
+    tw::ui::MessageBoxPrompter prompter;
+    tw::ui::DialogPickers pickers;
+    tw::Win32Random random;
+    tw::HelpViewer help(tw::HelpFilePath(win32.files.ExecutableFolder()));
+    tw::ShellContext context{win32.Bundle(), settings, prompter, pickers, random,
+                             [&help](std::uintptr_t owner, std::string_view topic) {
+                                 help.ShowTopic(reinterpret_cast<HWND>(owner), topic);
+                             }};
+
+    tw::TfrmAbout about(context);
+    tw::TfrmMain* launcherPointer = nullptr;
+    tw::TfrmMain launcher(context, tw::CreateModuleWindow,
+                          [&] { about.ShowModal(launcherPointer ? launcherPointer->Handle() : nullptr); });
+    launcherPointer = &launcher;
+    prompter.SetOwner(launcher.Handle());
+    pickers.SetOwner(launcher.Handle());
+    launcher.Show();
+    const int exitCode = tw::ui::RunMessageLoop();
+    ShowWindow(launcher.Handle(), SW_HIDE);
+    return exitCode;
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    MessageBoxW(nullptr,
-                L"Quorvex Tidewell: the launcher and its eight tools are being built.",
-                L"Quorvex System Optimizer", MB_OK | MB_ICONINFORMATION);
-    return 0;
+    try {
+        return Run();
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+        return 1;
+    }
 }

@@ -125,9 +125,17 @@ void DrawProgramMark(Graphics& g, RectF box) {
     Pen wave(Color(255, 255, 255, 255), std::max(1.0f, s * 0.09f));
     wave.SetStartCap(LineCapRound);
     wave.SetEndCap(LineCapRound);
-    for (float y : {0.42f, 0.66f}) {
-        g.DrawBezier(&wave, PointF(box.X + s * 0.15f, box.Y + s * y), PointF(box.X + s * 0.35f, box.Y + s * (y - 0.16f)),
-                     PointF(box.X + s * 0.6f, box.Y + s * (y + 0.16f)), PointF(box.X + s * 0.85f, box.Y + s * y));
+    // Each wave is one period of a sine, drawn as a polyline: smooth at
+    // every size, and independent of how a renderer flattens curves.
+    constexpr int kSteps = 24;
+    for (float y : {0.40f, 0.64f}) {
+        PointF points[kSteps + 1];
+        for (int i = 0; i <= kSteps; ++i) {
+            const float t = static_cast<float>(i) / kSteps;
+            points[i] = PointF(box.X + s * (0.16f + 0.68f * t),
+                               box.Y + s * (y - 0.07f * std::sin(t * 6.2831853f)));
+        }
+        g.DrawLines(&wave, points, kSteps + 1);
     }
 }
 

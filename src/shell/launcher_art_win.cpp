@@ -15,13 +15,13 @@ constexpr float kCornerRadius = 26;
 
 const wchar_t* Subtitle(Tool tool) {
     switch (tool) {
-        case Tool::RegistryCleaner: return L"Remove invalid registry entries";
-        case Tool::DriveCleaner: return L"Delete junk files from your drives";
-        case Tool::StartupManager: return L"Choose what starts with Windows";
-        case Tool::InternetTuner: return L"Tune your connection settings";
+        case Tool::RegistryCleaner: return L"Remove invalid entries";
+        case Tool::DriveCleaner: return L"Delete junk files";
+        case Tool::StartupManager: return L"Control what starts";
+        case Tool::InternetTuner: return L"Tune your connection";
         case Tool::HistoryCleaner: return L"Clear the browser's cache";
-        case Tool::PrivacyProtector: return L"Erase traces of your activity";
-        case Tool::FileShredder: return L"Overwrite files beyond recovery";
+        case Tool::PrivacyProtector: return L"Erase usage traces";
+        case Tool::FileShredder: return L"Destroy files for good";
         case Tool::FileSplitter: return L"Split and join large files";
     }
     return L"";
@@ -115,7 +115,7 @@ HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state) {
     Pen border(state == ButtonFace::Normal ? Color(255, 188, 204, 232) : Color(255, 64, 128, 224),
                state == ButtonFace::Normal ? 1.0f : 1.6f);
     art::DrawRoundedRect(g, border, card, 10);
-    const float badge = h - 22;
+    constexpr float badge = 38;
     art::DrawToolBadge(g, tool, RectF(12 + shift, (h - badge) / 2 + shift, badge, badge));
     const float textLeft = 24 + badge + shift;
     art::DrawText(g, std::wstring(ToolName(tool).begin(), ToolName(tool).end()).c_str(), 14, FontStyleBold,

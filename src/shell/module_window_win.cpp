@@ -63,10 +63,14 @@ ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context)
 ModuleWindow::~ModuleWindow() = default;
 
 ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
+    // A tool's own page replaces the placeholder of that number.
+    placeholders_.erase(page);
     auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
                                              TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool));
     auto& slot = pages_[page];
     slot = std::move(panel);
+    LayoutChildren();
+    ShowWindow(slot->Handle(), page == front_ ? SW_SHOW : SW_HIDE);
     return *slot;
 }
 
@@ -84,8 +88,8 @@ void ModuleWindow::BuildPlaceholderPages() {
     for (const auto& item : frame_.items) {
         if (item.page <= 1 || pages_.count(item.page)) continue;
         auto& page = AddPage(item.page, item.caption);
-        placeholders_.push_back(std::make_unique<ui::Label>(
-            page.At(16, 46, 574, 100, ui::kAnchorTopStretch), "This page is not available in this version yet."));
+        placeholders_[item.page] = std::make_unique<ui::Label>(page.At(16, 46, 574, 100, ui::kAnchorTopStretch),
+                                                               "This page is not available in this version yet.");
     }
 }
 

@@ -51,7 +51,8 @@ protected:
     virtual void ShowTaskPage(int page) { BringToFront(page); }
     // The button Enter presses on the front page, if any.
     virtual ui::Button* DefaultButton() { return nullptr; }
-    // Adds a working page (2, 3, ...) titled as given.
+    // Adds a working page (2, 3, ...) titled as given, replacing the
+    // placeholder page of that number; call it from the tool's constructor.
     ui::Panel& AddPage(int page, std::string_view title);
     ShellContext& Context() { return context_; }
 
@@ -71,7 +72,7 @@ private:
     std::unique_ptr<ui::Label> introText_;
     std::unique_ptr<ui::Picture> introPicture_;
     std::unique_ptr<ui::CheckBox> introBox_;
-    std::vector<std::unique_ptr<ui::Control>> placeholders_;
+    std::map<int, std::unique_ptr<ui::Control>> placeholders_;
     int columnWidth96_ = 185;
     int front_ = 0;
     bool closing_ = false;

@@ -2,7 +2,9 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/pickers.h"
 #include "platform/platform.h"
+#include "platform/random.h"
 #include "services/prompter.h"
 #include "shell/settings_store.h"
 
@@ -15,6 +17,8 @@ struct ShellContext {
     Platform platform;
     SettingsStore& settings;
     Prompter& prompter;
+    Pickers& pickers;
+    RandomSource& random;
     // Shows a help topic such as "registry2"; owner is the asking window.
     std::function<void(std::uintptr_t owner, std::string_view topic)> showHelp;
 };

@@ -144,8 +144,8 @@ TEST_F(KeyTree, ParentsComeBeforeChildrenEachWithAnEmptyLine) {
     p.registry.WriteValue(kCurrentUser, "S\\T", "", RegValue::String("d"));
     EXPECT_EQ(Tree("S\\T"), (Lines{
                                 "[HKEY_CURRENT_USER\\S\\T]", "\"p\"=dword:00000001", "@=\"d\"", "",
-                                "[HKEY_CURRENT_USER\\S\\T\\B]", "\"b\"=dword:00000002", "",
                                 "[HKEY_CURRENT_USER\\S\\T\\A]", "\"a\"=dword:00000003", "",
+                                "[HKEY_CURRENT_USER\\S\\T\\B]", "\"b\"=dword:00000002", "",
                             }));
 }
 

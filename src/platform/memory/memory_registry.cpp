@@ -55,7 +55,8 @@ bool MemoryRegistry::Matches(const std::vector<std::pair<RootKey, std::string>>&
 }
 
 MemoryRegistry::Key* MemoryRegistry::Find(RootKey root, std::string_view path) const {
-    if (Matches(unopenable_, root, path)) return nullptr;
+    // Windows refuses a path that starts with a backslash (ERROR_BAD_PATHNAME).
+    if (Matches(unopenable_, root, path) || (!path.empty() && path.front() == '\\')) return nullptr;
     const auto it = roots_.find(root);
     if (it == roots_.end()) return nullptr;
     Key* key = it->second.get();
@@ -69,7 +70,7 @@ MemoryRegistry::Key* MemoryRegistry::Find(RootKey root, std::string_view path) c
 bool MemoryRegistry::KeyExists(RootKey root, std::string_view path) const { return Find(root, path) != nullptr; }
 
 bool MemoryRegistry::CreateKey(RootKey root, std::string_view path) {
-    if (!IsKnownRoot(root) || Matches(unopenable_, root, path)) return false;
+    if (!IsKnownRoot(root) || Matches(unopenable_, root, path) || (!path.empty() && path.front() == '\\')) return false;
     if (Find(root, path)) return true;
     if (Matches(readOnly_, root, path)) return false;
     auto& slot = roots_[root];
@@ -91,6 +92,10 @@ std::optional<std::vector<std::string>> MemoryRegistry::SubKeyNames(RootKey root
     if (!key) return std::nullopt;
     std::vector<std::string> names;
     for (const auto& c : key->children) names.push_back(c->name);
+    // Windows keeps sub-keys in name order (values stay in creation order).
+    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return FoldCase(Utf8ToUtf16(a)) < FoldCase(Utf8ToUtf16(b));
+    });
     return names;
 }
 

@@ -11,8 +11,8 @@
 namespace tw {
 
 // The registry in memory. Names compare without regard to case and keep
-// the case they were created with; enumeration gives creation order (like
-// Windows, unlike Wine's sorted order).
+// the case they were created with. As on Windows, sub-keys enumerate in
+// name order and values in creation order (Wine sorts both).
 class MemoryRegistry final : public Registry {
 public:
     MemoryRegistry();

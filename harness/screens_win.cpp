@@ -1,0 +1,93 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/module_factory_win.h"
+#include "platform/memory/memory_platform.h"
+#include "row_view_demo_win.h"
+#include "shell/about_win.h"
+#include "shell/artwork_win.h"
+#include "shell/launcher_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/pickers_win.h"
+#include "ui/prompter_win.h"
+
+// Shows one window of the product on a memory machine and prints its
+// screen rectangle, so a script can take a picture of it:
+//   tidewell_screens launcher | about | rowview | tool N [PAGE]
+// "bench" instead prints how long the launcher took from the program's
+// entry to its first complete paint, and exits.
+namespace {
+
+void PrintRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    std::printf("window %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    std::fflush(stdout);
+}
+
+HWND g_reportLater = nullptr;
+
+// For windows placed when they are shown (the About box centres itself).
+void CALLBACK ReportLater(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PrintRect(g_reportLater);
+}
+
+}  // namespace
+
+double MillisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    LARGE_INTEGER entry;
+    QueryPerformanceCounter(&entry);
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const std::wstring mode = argc > 1 ? argv[1] : L"launcher";
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    tw::ArtworkSession artwork;
+    tw::MemoryPlatform machine;
+    tw::SettingsStore settings(machine.registry);
+    tw::ui::MessageBoxPrompter prompter;
+    tw::ui::DialogPickers pickers;
+    tw::SeededRandom random(1);
+    tw::ShellContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
+
+    tw::TfrmAbout about(context);
+    tw::TfrmMain launcher(context, tw::CreateModuleWindow, nullptr);
+    std::unique_ptr<tw::ui::Window> demo;
+    if (mode == L"bench") {
+        launcher.Show();  // paints synchronously (UpdateWindow)
+        GdiFlush();
+        std::printf("launcher painted %.1f ms after entry\n", MillisecondsSince(entry));
+        return 0;
+    }
+    if (mode == L"launcher") {
+        launcher.Show();
+        PrintRect(launcher.Handle());
+    } else if (mode == L"about") {
+        launcher.Show();
+        g_reportLater = about.Handle();
+        SetTimer(nullptr, 0, 200, ReportLater);
+        about.ShowModal(launcher.Handle());
+        return 0;
+    } else if (mode == L"rowview") {
+        demo = tw::CreateRowViewDemo();
+        PrintRect(demo->Handle());
+    } else if (mode == L"tool" && argc > 2) {
+        launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
+        if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));
+        PrintRect(launcher.OpenModuleWindow()->Handle());
+    }
+    return tw::ui::RunMessageLoop();
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs the windows of the program under Wine on a virtual X display and saves
+# PNGs of each into build/screenshots/: the launcher on the root window (its
+# shape visible), every tool's intro page, the row view demo, the About box.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=build/screenshots
+mkdir -p "$out"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 -j"$(nproc)" --target tidewell_screens Tidewell help_file >/dev/null
+
+if [ -z "${DISPLAY:-}" ]; then
+  export DISPLAY=:97
+  Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+  sleep 1
+fi
+export TW_WINE_ROOT="$PWD/build/wine-demo"
+scripts/wine-prefix.sh display
+source scripts/wine-env.sh
+harness=$(to_windows_path build/win64/harness/tidewell_screens.exe)
+wineserver -p 2>/dev/null || true
+
+# shot NAME whole|crop ARGS...: starts the harness, waits for the window's
+# rectangle on its output, photographs it and ends the harness.
+shot() {
+  local name=$1 area=$2; shift 2
+  local log; log=$(mktemp)
+  wine "$harness" "$@" >"$log" 2>/dev/null &
+  local pid=$!
+  for _ in $(seq 1 100); do grep -q '^window' "$log" && break; sleep 0.1; done
+  sleep 1.2
+  read -r _ x y w h < <(grep '^window' "$log" | tr -d '\r')
+  if [ "$area" = whole ]; then
+    import -window root "$out/$name.png"
+  else
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
+  fi
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  rm -f "$log"
+  echo "saved $out/$name.png"
+}
+
+shot launcher whole launcher
+tools=(registry drive startup internet history privacy shredder splitter)
+for i in "${!tools[@]}"; do shot "intro-${tools[$i]}" crop tool "$i"; done
+shot rowview crop rowview
+shot about crop about
+wineserver -k 2>/dev/null || true

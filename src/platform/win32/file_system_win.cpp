@@ -1,0 +1,193 @@
+#include "platform/win32/file_system_win.h"
+
+#include <algorithm>
+
+#include "platform/win32/handles_win.h"
+#include "platform/win32/utf_win.h"
+
+namespace tw {
+namespace {
+
+using win32::Narrow;
+using win32::ThrowLastError;
+using win32::Widen;
+
+class Win32Stream final : public Stream {
+public:
+    explicit Win32Stream(win32::UniqueFile file) : file_(std::move(file)) {}
+
+    std::size_t Read(std::span<std::uint8_t> buffer) override {
+        std::size_t total = 0;
+        while (total < buffer.size()) {
+            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - total, 1u << 30));
+            DWORD got = 0;
+            if (!ReadFile(file_.Get(), buffer.data() + total, want, &got, nullptr)) ThrowLastError();
+            if (got == 0) break;
+            total += got;
+        }
+        return total;
+    }
+
+    void Write(std::span<const std::uint8_t> bytes) override {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+            DWORD wrote = 0;
+            if (!WriteFile(file_.Get(), bytes.data() + done, want, &wrote, nullptr)) ThrowLastError();
+            if (wrote == 0) win32::ThrowError(ERROR_WRITE_FAULT);
+            done += wrote;
+        }
+    }
+
+    std::uint64_t Size() const override {
+        LARGE_INTEGER size{};
+        if (!GetFileSizeEx(file_.Get(), &size)) ThrowLastError();
+        return static_cast<std::uint64_t>(size.QuadPart);
+    }
+
+    void Seek(std::uint64_t position) override {
+        LARGE_INTEGER distance{};
+        distance.QuadPart = static_cast<LONGLONG>(position);
+        if (!SetFilePointerEx(file_.Get(), distance, nullptr, FILE_BEGIN)) ThrowLastError();
+    }
+
+    void Flush() override {
+        if (!FlushFileBuffers(file_.Get())) ThrowLastError();
+    }
+
+private:
+    win32::UniqueFile file_;
+};
+
+DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(Widen(path).c_str()); }
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(std::string_view path) const {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::FolderExists(std::string_view path) const {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool Win32FileSystem::CreateFolder(std::string_view path) {
+    return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
+    return CopyFileW(Widen(from).c_str(), Widen(to).c_str(), failIfExists ? TRUE : FALSE) != 0;
+}
+
+bool Win32FileSystem::MoveFile(std::string_view from, std::string_view to) {
+    return MoveFileW(Widen(from).c_str(), Widen(to).c_str()) != 0;
+}
+
+bool Win32FileSystem::DeleteFile(std::string_view path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+
+bool Win32FileSystem::RemoveFolder(std::string_view path) {
+    return RemoveDirectoryW(Widen(path).c_str()) != 0;
+}
+
+std::optional<std::uint32_t> Win32FileSystem::Attributes(std::string_view path) const {
+    const DWORD attributes = AttributesOf(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+bool Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
+    return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+}
+
+std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
+    std::vector<FoundFile> found;
+    WIN32_FIND_DATAW data{};
+    win32::UniqueFind find(FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                            nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return found;
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        FoundFile file;
+        file.name = Narrow(name);
+        file.attributes = data.dwFileAttributes;
+        file.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        found.push_back(std::move(file));
+    } while (FindNextFileW(find.Get(), &data));
+    return found;
+}
+
+std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mode, Share share) {
+    const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD disposition = mode == OpenMode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+    DWORD shareMode = 0;
+    if (share == Share::Read) shareMode = FILE_SHARE_READ;
+    if (share == Share::ReadWrite) shareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    win32::UniqueFile file(CreateFileW(Widen(path).c_str(), access, shareMode, nullptr, disposition,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowLastError();
+    return std::make_unique<Win32Stream>(std::move(file));
+}
+
+DriveType Win32FileSystem::GetDriveType(std::string_view rootPath) const {
+    switch (GetDriveTypeW(Widen(rootPath).c_str())) {
+        case DRIVE_NO_ROOT_DIR: return DriveType::NoRootDir;
+        case DRIVE_REMOVABLE: return DriveType::Removable;
+        case DRIVE_FIXED: return DriveType::Fixed;
+        case DRIVE_REMOTE: return DriveType::Remote;
+        case DRIVE_CDROM: return DriveType::CdRom;
+        case DRIVE_RAMDISK: return DriveType::RamDisk;
+        default: return DriveType::Unknown;
+    }
+}
+
+std::vector<std::string> Win32FileSystem::LogicalDrives() const {
+    std::vector<std::string> drives;
+    std::wstring buffer;
+    DWORD needed = GetLogicalDriveStringsW(0, nullptr);
+    // A drive may appear between the two calls; ask again until it fits.
+    while (needed > buffer.size()) {
+        buffer.assign(needed + 1, L'\0');
+        needed = GetLogicalDriveStringsW(static_cast<DWORD>(buffer.size()), buffer.data());
+        if (needed == 0) return drives;
+    }
+    for (const wchar_t* root = buffer.c_str(); *root != L'\0'; root += wcslen(root) + 1)
+        drives.push_back(Narrow(root));
+    return drives;
+}
+
+std::string Win32FileSystem::WindowsFolder() const {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = GetWindowsDirectoryW(buffer.data(), static_cast<UINT>(buffer.size()));
+        if (length == 0) ThrowLastError();
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        buffer.assign(length + 1, L'\0');
+    }
+    while (buffer.size() > 1 && buffer.back() == L'\\') buffer.pop_back();
+    return Narrow(buffer);
+}
+
+std::string Win32FileSystem::ExecutableFolder() const {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) ThrowLastError();
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            break;
+        }
+        if (buffer.size() >= 32768) win32::ThrowError(ERROR_INSUFFICIENT_BUFFER);
+        buffer.resize(buffer.size() * 2);
+    }
+    const std::size_t cut = buffer.find_last_of(L"\\:");
+    buffer.resize(cut == std::wstring::npos ? 0 : cut + 1);
+    return Narrow(buffer);
+}
+
+}  // namespace tw

@@ -1,0 +1,155 @@
+#include "platform/win32/shell_win.h"
+
+#include <shobjidl.h>
+
+#include "platform/win32/handles_win.h"
+#include "platform/win32/utf_win.h"
+
+namespace tw {
+namespace {
+
+using win32::ComPtr;
+using win32::ComScope;
+using win32::Narrow;
+using win32::Widen;
+
+// Room for the longest string a shell link stores.
+constexpr int kLinkTextCount = 32768;
+
+HWND Window(OwnerWindow owner) { return reinterpret_cast<HWND>(owner); }
+
+ComPtr<IShellLinkW> NewShellLink() {
+    ComPtr<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid())))
+        link.Reset();
+    return link;
+}
+
+ComPtr<IPersistFile> PersistFileOf(const ComPtr<IShellLinkW>& link) {
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) file.Reset();
+    return file;
+}
+
+// Reads one string of the link; the getter has the shape of GetPath minus
+// its extra arguments.
+template <typename Getter>
+std::string LinkText(Getter get) {
+    std::wstring buffer(kLinkTextCount, L'\0');
+    if (FAILED(get(buffer.data(), kLinkTextCount))) return {};
+    buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
+    return Narrow(buffer);
+}
+
+WindowState StateOf(int showCommand) {
+    switch (showCommand) {
+        case SW_SHOWMINIMIZED:
+        case SW_SHOWMINNOACTIVE: return WindowState::Minimized;
+        case SW_SHOWMAXIMIZED: return WindowState::Maximized;
+        default: return WindowState::Normal;
+    }
+}
+
+int ShowCommandOf(WindowState state) {
+    switch (state) {
+        case WindowState::Minimized: return SW_SHOWMINNOACTIVE;
+        case WindowState::Maximized: return SW_SHOWMAXIMIZED;
+        default: return SW_SHOWNORMAL;
+    }
+}
+
+win32::UniqueIdList IdListFromPath(const std::wstring& path) {
+    win32::UniqueIdList list;
+    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, list.Put(), 0, nullptr))) list.Reset();
+    if (!list) list.Reset(ILCreateFromPathW(path.c_str()));
+    return list;
+}
+
+}  // namespace
+
+std::string Win32Shell::SpecialFolderPath(int csidl) const {
+    win32::UniqueIdList list;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, list.Put())) || !list) return {};
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(list.Get(), path)) return {};
+    return Narrow(path);
+}
+
+std::optional<ShortcutInfo> Win32Shell::ReadShortcut(std::string_view linkPath) const {
+    const ComScope com;
+    const ComPtr<IShellLinkW> link = NewShellLink();
+    if (!link) return std::nullopt;
+    const ComPtr<IPersistFile> file = PersistFileOf(link);
+    if (!file || FAILED(file->Load(Widen(linkPath).c_str(), STGM_READ))) return std::nullopt;
+
+    win32::UniqueIdList list;
+    if (FAILED(link->GetIDList(list.Put())) || !list) return std::nullopt;
+
+    ShortcutInfo info;
+    info.hasItemIdList = true;
+    info.targetPath = LinkText([&](wchar_t* text, int count) { return link->GetPath(text, count, nullptr, 0); });
+    info.workingDirectory = LinkText([&](wchar_t* text, int count) { return link->GetWorkingDirectory(text, count); });
+    info.arguments = LinkText([&](wchar_t* text, int count) { return link->GetArguments(text, count); });
+    info.description = LinkText([&](wchar_t* text, int count) { return link->GetDescription(text, count); });
+    int iconIndex = 0;
+    info.iconPath = LinkText([&](wchar_t* text, int count) { return link->GetIconLocation(text, count, &iconIndex); });
+    info.iconIndex = iconIndex;
+    if (info.iconPath.empty()) info.iconPath = info.targetPath;
+    WORD hotKey = 0;
+    if (SUCCEEDED(link->GetHotkey(&hotKey))) info.hotKey = hotKey;
+    int showCommand = SW_SHOWNORMAL;
+    if (SUCCEEDED(link->GetShowCmd(&showCommand))) info.windowState = StateOf(showCommand);
+    return info;
+}
+
+bool Win32Shell::CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) {
+    const ComScope com;
+    const ComPtr<IShellLinkW> link = NewShellLink();
+    if (!link) return false;
+    const std::wstring target = Widen(shortcut.targetPath);
+    link->SetPath(target.c_str());
+    if (shortcut.setItemIdListFromTarget) {
+        const win32::UniqueIdList list = IdListFromPath(target);
+        if (list) link->SetIDList(list.Get());
+    }
+    link->SetDescription(Widen(shortcut.description).c_str());
+    link->SetWorkingDirectory(Widen(shortcut.workingDirectory).c_str());
+    link->SetArguments(Widen(shortcut.arguments).c_str());
+    link->SetIconLocation(Widen(shortcut.iconPath).c_str(), shortcut.iconIndex);
+    if (shortcut.hotKey != 0) link->SetHotkey(shortcut.hotKey);
+    link->SetShowCmd(ShowCommandOf(shortcut.windowState));
+    const ComPtr<IPersistFile> file = PersistFileOf(link);
+    return file && SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
+}
+
+bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owner) {
+    if (paths.empty()) return true;
+    // The shell takes a list of paths, each ended by a NUL, the list by another.
+    std::wstring list;
+    for (const std::string& path : paths) {
+        list += Widen(path);
+        list += L'\0';
+    }
+    list += L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.hwnd = Window(owner);
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = list.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT;
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+bool Win32Shell::EmptyRecycleBin(OwnerWindow owner) {
+    return SUCCEEDED(SHEmptyRecycleBinW(Window(owner), nullptr,
+                                        SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND));
+}
+
+bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
+    // The shell may hand the verb to a COM-based handler.
+    const ComScope com;
+    const HINSTANCE result = ShellExecuteW(Window(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
+                                           SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace tw

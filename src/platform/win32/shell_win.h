@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/shell.h"
+
+namespace tw {
+
+// Special folders, shell links (IShellLinkW + IPersistFile, COM initialised
+// around each call), the Recycle Bin and "open" through the shell.
+class Win32Shell final : public Shell {
+public:
+    std::string SpecialFolderPath(int csidl) const override;
+    std::optional<ShortcutInfo> ReadShortcut(std::string_view linkPath) const override;
+    bool CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) override;
+    bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
+    bool EmptyRecycleBin(OwnerWindow owner) override;
+    bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
+};
+
+}  // namespace tw

@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/win32/windows_win.h"
+
+namespace tw::win32 {
+
+// UTF-8 <-> UTF-16 at the W API boundary. Invalid UTF-8 becomes U+FFFD (the
+// system converter's own replacement), never an exception.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+// The OS's own text for an error code (a Win32 error or an HRESULT), without
+// the trailing line break FormatMessageW appends; a number when the system
+// has no text for it.
+std::string ErrorText(DWORD code);
+std::string LastErrorText();
+[[noreturn]] void ThrowError(DWORD code);
+[[noreturn]] void ThrowLastError();
+
+}  // namespace tw::win32

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tw::ui {
+
+struct MenuItem {
+    std::string caption;  // "&" marks the mnemonic
+    std::function<void()> onClick;
+    HICON icon = nullptr;  // not owned; drawn at 16 x 16
+    bool enabled = true;
+};
+
+// A context menu shown at a screen point; the chosen item's callback runs
+// after the menu has closed. Tests call Choose() instead of showing it.
+class PopupMenu {
+public:
+    explicit PopupMenu(std::vector<MenuItem> items) : items_(std::move(items)) {}
+    void Show(HWND owner, POINT screen) const;
+    // Runs the item with this caption as a click would; false if absent.
+    bool Choose(std::string_view caption) const;
+    const std::vector<MenuItem>& Items() const { return items_; }
+
+private:
+    std::vector<MenuItem> items_;
+};
+
+}  // namespace tw::ui

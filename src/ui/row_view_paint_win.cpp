@@ -1,0 +1,171 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include "ui/fonts_win.h"
+#include "ui/gradient.h"
+#include "ui/row_view_win.h"
+#include "ui/wide_win.h"
+
+namespace tw::ui {
+namespace {
+
+constexpr int kBox = 16;
+constexpr int kGap = 4;
+
+struct ThemeOwner {
+    HTHEME theme;
+    ThemeOwner(HWND hwnd, const wchar_t* classes) : theme(OpenThemeData(hwnd, classes)) {}
+    ~ThemeOwner() { if (theme) CloseThemeData(theme); }
+    ThemeOwner(const ThemeOwner&) = delete;
+    ThemeOwner& operator=(const ThemeOwner&) = delete;
+};
+
+}  // namespace
+
+// The gradient picture behind the rows, as large as the list's row area;
+// rebuilt whenever the list changes size.
+void RowView::RebuildBackground() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int width = std::max(1L, client.right), height = std::max(1, static_cast<int>(client.bottom) - HeaderHeight());
+    const HDC screen = GetDC(Handle());
+    background_.reset(CreateCompatibleBitmap(screen, width, height));
+    const HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, background_.get());
+    for (const auto& band : ListGradientBands(height)) {
+        const RECT r{0, band.top, width, std::min(band.bottom, height)};
+        if (r.bottom <= r.top) continue;
+        SetDCBrushColor(dc, ToColorRef(band.color));
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(Handle(), screen);
+    backgroundWidth_ = width;
+    backgroundHeight_ = height;
+}
+
+void RowView::PaintCheck(HDC dc, const RECT& box, CheckState state) {
+    ThemeOwner theme(Handle(), L"BUTTON");
+    if (theme.theme) {
+        const int part = state == CheckState::Checked ? CBS_CHECKEDNORMAL
+                         : state == CheckState::Mixed ? CBS_MIXEDNORMAL
+                                                      : CBS_UNCHECKEDNORMAL;
+        DrawThemeBackground(theme.theme, dc, BP_CHECKBOX, part, &box, nullptr);
+        return;
+    }
+    // Without a theme the classic box; Wine has no mixed state of its own
+    // for trees, so the partial mark is the classic grey check.
+    RECT r = box;
+    InflateRect(&r, -1, -1);
+    UINT flags = DFCS_BUTTONCHECK | DFCS_FLAT;
+    if (state == CheckState::Checked) flags |= DFCS_CHECKED;
+    if (state == CheckState::Mixed) flags = DFCS_BUTTON3STATE | DFCS_CHECKED | DFCS_FLAT;
+    DrawFrameControl(dc, &r, DFC_BUTTON, flags);
+}
+
+void RowView::PaintExpandButton(HDC dc, const RECT& box, bool expanded) {
+    ThemeOwner theme(Handle(), L"TREEVIEW");
+    if (theme.theme) {
+        DrawThemeBackground(theme.theme, dc, TVP_GLYPH, expanded ? GLPS_OPENED : GLPS_CLOSED, &box, nullptr);
+        return;
+    }
+    const int size = Scale(9, WindowDpi(Handle()));
+    const int left = box.left + (box.right - box.left - size) / 2, top = box.top + (box.bottom - box.top - size) / 2;
+    const RECT square{left, top, left + size, top + size};
+    FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FrameRect(dc, &square, SolidBrush(Rgb{128, 128, 128}));
+    const int mid = size / 2;
+    PatBlt(dc, left + 2, top + mid, size - 4, 1, BLACKNESS);
+    if (!expanded) PatBlt(dc, left + mid, top + 2, 1, size - 4, BLACKNESS);
+}
+
+void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
+    const int dpi = WindowDpi(Handle());
+    const auto& line = visible_[index];
+    RECT row = RowRect(index);
+    OffsetRect(&row, 0, -originY);
+    const bool hot = hot_ == index, selected = selected_ == index;
+    const bool focused = GetFocus() == Handle();
+    if (hot) {
+        FillRect(dc, &row, SolidBrush(kHotRowFill));
+        FrameRect(dc, &row, SolidBrush(kHotRowFrame));
+    } else if (selected) {
+        FillRect(dc, &row, focused ? GetSysColorBrush(COLOR_HIGHLIGHT) : SolidBrush(Rgb{196, 208, 232}));
+    }
+    SetTextColor(dc, selected && !hot && focused ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
+
+    const bool group = model_.IsTree() && !line.ref.child;
+    if (model_.IsTree() && line.ref.child) {  // the tree line from the group to its children
+        const int x = Scale(10, dpi), mid = (row.top + row.bottom) / 2;
+        const bool last = *line.ref.child + 1 == model_.ChildCount(line.ref.row);
+        for (int y = row.top; y < (last ? mid : row.bottom); y += 2) SetPixel(dc, x, y, RGB(128, 128, 128));
+        for (int xx = x; xx < Scale(18, dpi); xx += 2) SetPixel(dc, xx, mid, RGB(128, 128, 128));
+    }
+    if (group && model_.ChildCount(line.ref.row) > 0) {
+        RECT expand = ExpandButtonRect(index);
+        OffsetRect(&expand, 0, -originY);
+        PaintExpandButton(dc, expand, IsExpanded(line.ref.row));
+    }
+    int x = Indent(line.ref);
+    if (model_.HasCheckBoxes()) {
+        RECT box = CheckBoxRect(index);
+        OffsetRect(&box, 0, -originY);
+        PaintCheck(dc, box, model_.Check(line.ref));
+        x = box.right + Scale(kGap, dpi);
+    }
+    const int image = model_.ImageIndex(line.ref);
+    const HIMAGELIST list = group ? large_ : small_;
+    const int imageSize = Scale(group ? 32 : 16, dpi);
+    if (list && image >= 0) {
+        ImageList_DrawEx(list, image, dc, x, row.top + (row.bottom - row.top - imageSize) / 2, imageSize, imageSize,
+                         CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
+    }
+    if (list) x += imageSize + Scale(kGap, dpi);
+
+    SelectObject(dc, group ? BoldFont(dpi) : MessageFont(dpi));
+    const int columns = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
+    int columnLeft = 0;
+    for (int c = 0; c < columns; ++c) {
+        const int width = ColumnWidth(c);
+        RECT cell{c == 0 ? x : columnLeft + Scale(kGap, dpi), row.top, columnLeft + width - Scale(2, dpi), row.bottom};
+        const std::wstring text = Wide(model_.CellText(line.ref, c));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        columnLeft += width;
+    }
+    if (selected && focused) {
+        RECT focus = row;
+        InflateRect(&focus, -1, -1);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void RowView::Paint(HDC dc, const RECT& area) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int headerHeight = HeaderHeight();
+    RECT rows{0, headerHeight, client.right, client.bottom};
+    if (rows.bottom <= rows.top) return;
+    if (!background_ || backgroundWidth_ != client.right || backgroundHeight_ != rows.bottom - rows.top) RebuildBackground();
+    BufferedPaint buffer(dc, rows);
+    const HDC memory = buffer.Dc();
+    const HDC picture = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(picture, background_.get());
+    BitBlt(memory, 0, headerHeight, backgroundWidth_, backgroundHeight_, picture, 0, 0, SRCCOPY);
+    SelectObject(picture, old);
+    DeleteDC(picture);
+    SetBkMode(memory, TRANSPARENT);
+    const HGDIOBJ oldFont = SelectObject(memory, MessageFont(WindowDpi(Handle())));
+    for (std::size_t i = 0; i < visible_.size(); ++i) {
+        const RECT r = RowRect(i);
+        if (r.bottom <= std::max(area.top, rows.top) || r.top >= area.bottom) continue;
+        PaintRow(memory, i, 0);
+    }
+    SelectObject(memory, oldFont);
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,415 @@
+#include "ui/row_view_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "ui/fonts_win.h"
+#include "ui/wide_win.h"
+
+namespace tw::ui {
+namespace {
+
+constexpr int kGroupRowHeight = 32;
+constexpr int kRowHeight = 18;
+constexpr int kBox = 16;
+constexpr int kChildIndent = 20;
+
+}  // namespace
+
+RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
+    const int dpi = WindowDpi(at.parent);
+    const RECT& r = at.rect;
+    Create(L"TwRowView", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, L"",
+           Scale(r.left, dpi), Scale(r.top, dpi), Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent,
+           CS_DBLCLKS);
+    if (at.layout) at.layout->Add(Handle(), r, at.anchors);
+    header_ = CreateWindowExW(0, WC_HEADERW, L"", WS_CHILD | WS_VISIBLE | HDS_HORZ | HDS_BUTTONS | HDS_HOTTRACK | HDS_FULLDRAG,
+                              0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(header_, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont(dpi)), FALSE);
+    LayoutHeader();
+    Reset();
+}
+
+RowView::~RowView() = default;
+
+void RowView::AddColumn(std::string_view caption, int width96) {
+    std::wstring text = Wide(caption);
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+    item.fmt = HDF_LEFT | HDF_STRING;
+    item.cxy = Scale(width96, WindowDpi(Handle()));
+    item.pszText = text.data();
+    const int count = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
+    SendMessageW(header_, HDM_INSERTITEMW, count, reinterpret_cast<LPARAM>(&item));
+    Refresh();
+}
+
+int RowView::ColumnWidth(int column) const {
+    RECT r{};
+    SendMessageW(header_, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+    return r.right - r.left;
+}
+
+void RowView::SetImageLists(HIMAGELIST small, HIMAGELIST large) {
+    small_ = small;
+    large_ = large;
+    Refresh();
+}
+
+void RowView::Reset() {
+    expanded_.assign(model_.RowCount(), false);
+    selected_.reset();
+    hot_.reset();
+    scroll_ = 0;
+    Rebuild();
+}
+
+void RowView::Rebuild() {
+    visible_.clear();
+    int top = 0;
+    auto add = [&](RowRef ref) {
+        const int height = RowHeight(ref);
+        visible_.push_back({ref, top, height});
+        top += height;
+    };
+    for (std::size_t row = 0; row < model_.RowCount(); ++row) {
+        add({row, std::nullopt});
+        if (model_.IsTree() && row < expanded_.size() && expanded_[row])
+            for (std::size_t child = 0; child < model_.ChildCount(row); ++child) add({row, child});
+    }
+    UpdateScroll();
+    Refresh();
+}
+
+void RowView::Expand(std::size_t row, bool expanded) {
+    if (row >= expanded_.size() || expanded_[row] == expanded) return;
+    const auto selected = Selected();
+    expanded_[row] = expanded;
+    Rebuild();
+    // A selected child of a group being closed gives the selection to it.
+    if (selected) {
+        const auto index = IndexOf(selected->row == row && !expanded ? RowRef{row, std::nullopt} : *selected);
+        selected_ = index;
+    }
+}
+
+bool RowView::IsExpanded(std::size_t row) const { return row < expanded_.size() && expanded_[row]; }
+
+std::optional<RowRef> RowView::Selected() const {
+    if (!selected_ || *selected_ >= visible_.size()) return std::nullopt;
+    return visible_[*selected_].ref;
+}
+
+void RowView::Select(RowRef ref) {
+    if (ref.child && !IsExpanded(ref.row)) Expand(ref.row, true);
+    if (const auto index = IndexOf(ref)) SelectLine(*index);
+}
+
+std::optional<RowRef> RowView::HotRow() const {
+    if (!hot_ || *hot_ >= visible_.size()) return std::nullopt;
+    return visible_[*hot_].ref;
+}
+
+std::optional<std::size_t> RowView::IndexOf(const RowRef& ref) const {
+    for (std::size_t i = 0; i < visible_.size(); ++i)
+        if (visible_[i].ref == ref) return i;
+    return std::nullopt;
+}
+
+int RowView::HeaderHeight() const {
+    RECT r{};
+    GetWindowRect(header_, &r);
+    return r.bottom - r.top;
+}
+
+int RowView::RowHeight(const RowRef& ref) const {
+    const int dpi = WindowDpi(Handle());
+    return Scale(model_.IsTree() && !ref.child ? kGroupRowHeight : kRowHeight, dpi);
+}
+
+int RowView::Indent(const RowRef& ref) const {
+    const int dpi = WindowDpi(Handle());
+    if (!model_.IsTree()) return Scale(2, dpi);
+    return ref.child ? Scale(kChildIndent, dpi) : Scale(2, dpi) + Scale(kBox, dpi) + Scale(4, dpi);
+}
+
+int RowView::ContentHeight() const { return visible_.empty() ? 0 : visible_.back().top + visible_.back().height; }
+
+RECT RowView::RowRect(std::size_t index) const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const auto& line = visible_.at(index);
+    const int top = HeaderHeight() + line.top - scroll_;
+    return RECT{0, top, client.right, top + line.height};
+}
+
+RECT RowView::CheckBoxRect(std::size_t index) const {
+    const RECT row = RowRect(index);
+    if (!model_.HasCheckBoxes()) return RECT{};
+    const int box = Scale(kBox, WindowDpi(Handle()));
+    const int left = Indent(visible_.at(index).ref);
+    const int top = row.top + (row.bottom - row.top - box) / 2;
+    return RECT{left, top, left + box, top + box};
+}
+
+RECT RowView::ExpandButtonRect(std::size_t index) const {
+    const RECT row = RowRect(index);
+    if (!model_.IsTree() || visible_.at(index).ref.child) return RECT{};
+    const int box = Scale(kBox, WindowDpi(Handle()));
+    const int left = Scale(2, WindowDpi(Handle()));
+    const int top = row.top + (row.bottom - row.top - box) / 2;
+    return RECT{left, top, left + box, top + box};
+}
+
+std::optional<std::size_t> RowView::LineAt(POINT p) const {
+    const int y = p.y - HeaderHeight() + scroll_;
+    if (p.y < HeaderHeight() || y < 0) return std::nullopt;
+    const auto it = std::upper_bound(visible_.begin(), visible_.end(), y, [](int value, const Line& l) { return value < l.top; });
+    if (it == visible_.begin()) return std::nullopt;
+    const auto index = static_cast<std::size_t>(std::distance(visible_.begin(), it) - 1);
+    const auto& line = visible_[index];
+    return y < line.top + line.height ? std::optional<std::size_t>(index) : std::nullopt;
+}
+
+void RowView::LayoutHeader() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    WINDOWPOS pos{};
+    HDLAYOUT layout{&client, &pos};
+    SendMessageW(header_, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
+    SetWindowPos(header_, pos.hwndInsertAfter, pos.x, pos.y, pos.cx, pos.cy, pos.flags | SWP_NOACTIVATE);
+}
+
+void RowView::UpdateScroll() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int page = std::max(0, static_cast<int>(client.bottom) - HeaderHeight());
+    scroll_ = std::clamp(scroll_, 0, std::max(0, ContentHeight() - page));
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, ContentHeight() - 1),
+                    static_cast<UINT>(page), scroll_, 0};
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+}
+
+void RowView::ScrollTo(int offset) {
+    scroll_ = offset;
+    UpdateScroll();
+    Refresh();
+}
+
+void RowView::EnsureVisible(std::size_t index) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const auto& line = visible_.at(index);
+    const int page = client.bottom - HeaderHeight();
+    if (line.top < scroll_)
+        ScrollTo(line.top);
+    else if (line.top + line.height > scroll_ + page)
+        ScrollTo(line.top + line.height - page);
+}
+
+void RowView::SelectLine(std::size_t index) {
+    if (index >= visible_.size()) return;
+    const bool changed = selected_ != index;
+    selected_ = index;
+    EnsureVisible(index);
+    Refresh();
+    if (changed && onSelectionChanged) onSelectionChanged();
+}
+
+void RowView::ToggleCheckAt(std::size_t index) {
+    if (!model_.HasCheckBoxes() || index >= visible_.size()) return;
+    const RowRef ref = visible_[index].ref;
+    model_.ToggleCheck(ref);
+    Refresh();
+    if (onCheckChanged) onCheckChanged(ref);
+}
+
+void RowView::OnLeftDown(POINT p) {
+    SetFocus(Handle());
+    const auto index = LineAt(p);
+    if (!index) return;
+    const RECT expand = ExpandButtonRect(*index), box = CheckBoxRect(*index);
+    if (PtInRect(&expand, p)) {
+        Expand(visible_[*index].ref.row, !IsExpanded(visible_[*index].ref.row));
+        return;
+    }
+    SelectLine(*index);
+    if (PtInRect(&box, p)) ToggleCheckAt(*index);
+}
+
+void RowView::OnKey(WPARAM key) {
+    if (visible_.empty()) return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const std::size_t last = visible_.size() - 1;
+    const std::size_t current = selected_.value_or(0);
+    const auto pageRows = static_cast<std::size_t>(
+        std::max(1, (static_cast<int>(client.bottom) - HeaderHeight()) / Scale(kRowHeight, WindowDpi(Handle()))));
+    switch (key) {
+        case VK_UP: SelectLine(selected_ ? (current > 0 ? current - 1 : 0) : 0); break;
+        case VK_DOWN: SelectLine(selected_ ? std::min(last, current + 1) : 0); break;
+        case VK_HOME: SelectLine(0); break;
+        case VK_END: SelectLine(last); break;
+        case VK_PRIOR: SelectLine(current > pageRows ? current - pageRows : 0); break;
+        case VK_NEXT: SelectLine(std::min(last, current + pageRows)); break;
+        case VK_SPACE: if (selected_) ToggleCheckAt(current); break;
+        case VK_DELETE: if (onDelete) onDelete(); break;
+        case VK_RIGHT:
+        case VK_LEFT: {
+            if (!selected_ || !model_.IsTree()) break;
+            const RowRef ref = visible_[current].ref;
+            if (key == VK_RIGHT && !ref.child) Expand(ref.row, true);
+            if (key == VK_LEFT && !ref.child) Expand(ref.row, false);
+            if (key == VK_LEFT && ref.child) Select({ref.row, std::nullopt});
+            break;
+        }
+        case VK_RETURN:
+            if (selected_ && onDoubleClick) onDoubleClick(visible_[current].ref);
+            break;
+        default: break;
+    }
+}
+
+void RowView::AutoSizeColumn(int column) {
+    const HDC dc = GetDC(Handle());
+    const HGDIOBJ old = SelectObject(dc, MessageFont(WindowDpi(Handle())));
+    int widest = 0;
+    for (std::size_t i = 0; i < visible_.size(); ++i) {
+        const std::wstring text = Wide(model_.CellText(visible_[i].ref, column));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        int lead = 0;
+        if (column == 0) {
+            const RECT box = CheckBoxRect(i);
+            lead = (model_.HasCheckBoxes() ? box.right : Indent(visible_[i].ref)) +
+                   Scale(model_.IsTree() && !visible_[i].ref.child ? 40 : 22, WindowDpi(Handle()));
+        }
+        widest = std::max<int>(widest, lead + size.cx);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    HDITEMW item{};
+    item.mask = HDI_WIDTH;
+    item.cxy = widest + Scale(12, WindowDpi(Handle()));
+    SendMessageW(header_, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
+    Refresh();
+}
+
+LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            const HDC dc = BeginPaint(Handle(), &ps);
+            Paint(dc, ps.rcPaint);
+            EndPaint(Handle(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        case WM_SIZE:
+            LayoutHeader();
+            RebuildBackground();
+            UpdateScroll();
+            Refresh();
+            return 0;
+        case WM_MOUSEMOVE: {
+            if (!tracking_) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+                tracking_ = TrackMouseEvent(&track) != FALSE;
+            }
+            const auto line = LineAt(p);
+            if (line != hot_) {
+                hot_ = line;
+                Refresh();
+            }
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            hot_.reset();
+            Refresh();
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnLeftDown(p);
+            return 0;
+        case WM_LBUTTONDBLCLK: {
+            const auto index = LineAt(p);
+            const RECT box = index ? CheckBoxRect(*index) : RECT{};
+            if (!index || PtInRect(&box, p)) return 0;
+            const RowRef ref = visible_[*index].ref;
+            if (onDoubleClick)
+                onDoubleClick(ref);
+            else if (model_.IsTree() && !ref.child)
+                Expand(ref.row, !IsExpanded(ref.row));
+            return 0;
+        }
+        case WM_RBUTTONDOWN:
+            SetFocus(Handle());
+            if (const auto index = LineAt(p)) SelectLine(*index);
+            return 0;
+        case WM_CONTEXTMENU: {
+            POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (lParam == -1) {  // from the keyboard: below the selected row
+                const RECT r = selected_ ? RowRect(*selected_) : RECT{};
+                screen = {r.left + 20, r.bottom};
+                ClientToScreen(Handle(), &screen);
+            }
+            if (onContextMenu) onContextMenu(Selected(), screen);
+            return 0;
+        }
+        case WM_MOUSEWHEEL:
+            ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * Scale(kRowHeight, WindowDpi(Handle())) / WHEEL_DELTA);
+            return 0;
+        case WM_VSCROLL: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            const int line = Scale(kRowHeight, WindowDpi(Handle())), page = client.bottom - HeaderHeight();
+            switch (LOWORD(wParam)) {
+                case SB_LINEUP: ScrollTo(scroll_ - line); break;
+                case SB_LINEDOWN: ScrollTo(scroll_ + line); break;
+                case SB_PAGEUP: ScrollTo(scroll_ - page); break;
+                case SB_PAGEDOWN: ScrollTo(scroll_ + page); break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: {
+                    SCROLLINFO info{};
+                    info.cbSize = sizeof(info);
+                    info.fMask = SIF_TRACKPOS;
+                    GetScrollInfo(Handle(), SB_VERT, &info);
+                    ScrollTo(info.nTrackPos);
+                    break;
+                }
+                default: break;
+            }
+            return 0;
+        }
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            OnKey(wParam);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            Refresh();
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
+            if (header->hdr.hwndFrom == header_) {
+                if (header->hdr.code == HDN_DIVIDERDBLCLICKW) AutoSizeColumn(header->iItem);
+                if (header->hdr.code == HDN_ITEMCHANGEDW || header->hdr.code == HDN_TRACKW) Refresh();
+            }
+            return 0;
+        }
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tw::ui

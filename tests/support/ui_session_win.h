@@ -1,0 +1,58 @@
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/memory_platform.h"
+#include "platform/random.h"
+#include "services/scripted_prompter.h"
+#include "shell/artwork_win.h"
+#include "shell/shell_context.h"
+#include "support/scripted_pickers.h"
+#include "ui/message_loop_win.h"
+#include "ui/window_win.h"
+
+namespace tw {
+
+// What a window test needs: common controls and GDI+ for the whole run.
+class UiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        artwork_ = std::make_unique<ArtworkSession>();
+    }
+    void TearDown() override { artwork_.reset(); }
+
+private:
+    std::unique_ptr<ArtworkSession> artwork_;
+};
+
+// A window test's machine: the memory platform behind a real ShellContext,
+// with every question answered by script. Errors a window procedure caught
+// fail the test.
+class UiTest : public ::testing::Test {
+protected:
+    UiTest() {
+        ui::SetErrorHandler([](const std::string& text) { ADD_FAILURE() << "error reported: " << text; });
+    }
+    ~UiTest() override { ui::SetErrorHandler(nullptr); }
+    // Lets posted messages (deferred releases, repaints) run.
+    static void Settle() { ui::PumpMessages(); }
+
+    MemoryPlatform machine;
+    SettingsStore settings{machine.registry};
+    ScriptedPrompter prompter;
+    ScriptedPickers pickers;
+    SeededRandom random{42};
+    std::vector<std::pair<std::uintptr_t, std::string>> helpShown;
+    ShellContext context{machine.Bundle(), settings, prompter, pickers, random,
+                         [this](std::uintptr_t owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
+};
+
+// Registers the environment once per test binary that includes this header.
+inline const auto* const kUiEnvironment = ::testing::AddGlobalTestEnvironment(new UiEnvironment);
+
+}  // namespace tw

@@ -1,0 +1,190 @@
+#include <memory>
+
+#include "app/module_factory_win.h"
+#include "shell/launcher_win.h"
+#include "support/ui_session_win.h"
+
+namespace tw {
+namespace {
+
+constexpr auto kShowScreens = "Software\\Quorvex Software\\Tidewell\\Show Screens";
+
+class LauncherTest : public UiTest {
+protected:
+    LauncherTest() : launcher(context, CreateModuleWindow, [this] { ++aboutRequests; }) { launcher.Show(); }
+
+    bool Visible(HWND hwnd) const { return IsWindowVisible(hwnd) != FALSE; }
+    std::string StoredFlag(Tool tool) {
+        const auto value = machine.registry.ReadValue(kLocalMachine, kShowScreens, ToolName(tool));
+        return value ? value->Text() : "<missing>";
+    }
+    void StoreFlag(Tool tool, const char* text) {
+        ASSERT_TRUE(machine.registry.WriteValue(kLocalMachine, kShowScreens, ToolName(tool), RegValue::String(text)));
+    }
+    ModuleWindow& Open(Tool tool) {
+        launcher.ToolButton(tool).Click();
+        EXPECT_NE(launcher.OpenModuleWindow(), nullptr);
+        return *launcher.OpenModuleWindow();
+    }
+
+    int aboutRequests = 0;
+    TfrmMain launcher;
+};
+
+TEST_F(LauncherTest, EveryButtonOpensItsOwnToolWindowAndHidesTheLauncher) {
+    const std::pair<Tool, const wchar_t*> expected[] = {
+        {Tool::RegistryCleaner, L"TfrmRegistry"}, {Tool::DriveCleaner, L"TfrmDrive"},
+        {Tool::StartupManager, L"TfrmStartup"},   {Tool::InternetTuner, L"TfrmInternet"},
+        {Tool::HistoryCleaner, L"TfrmHistory"},   {Tool::PrivacyProtector, L"TfrmPrivacy"},
+        {Tool::FileShredder, L"TfrmShredder"},    {Tool::FileSplitter, L"TfrmTweak"}};
+    for (const auto& [tool, className] : expected) {
+        ModuleWindow& window = Open(tool);
+        wchar_t actual[64] = {};
+        GetClassNameW(window.Handle(), actual, 64);
+        EXPECT_STREQ(actual, className);
+        EXPECT_EQ(window.GetTool(), tool);
+        EXPECT_TRUE(Visible(window.Handle()));
+        EXPECT_FALSE(Visible(launcher.Handle()));
+        wchar_t title[64] = {};
+        GetWindowTextW(window.Handle(), title, 64);
+        EXPECT_STREQ(title, L"Quorvex Tidewell");
+        window.Close();
+        Settle();
+        EXPECT_EQ(launcher.OpenModuleWindow(), nullptr);
+        EXPECT_TRUE(Visible(launcher.Handle()));
+    }
+}
+
+TEST_F(LauncherTest, EscMainMenuAndCloseBoxEachStoreTheFlagAndBringTheLauncherBack) {
+    // Esc, as the key reaches the window through the message loop.
+    ModuleWindow& drive = Open(Tool::DriveCleaner);
+    drive.SetIntroBoxTicked(true);
+    MSG esc{};
+    esc.hwnd = drive.Handle();
+    esc.message = WM_KEYDOWN;
+    esc.wParam = VK_ESCAPE;
+    ui::ProcessMessage(esc);
+    Settle();
+    EXPECT_EQ(StoredFlag(Tool::DriveCleaner), "0");
+    EXPECT_TRUE(Visible(launcher.Handle()));
+
+    // "Main Menu", the last task-pane item.
+    ModuleWindow& history = Open(Tool::HistoryCleaner);
+    history.Tasks().Activate(1);
+    EXPECT_EQ(history.FrontPage(), 2);
+    history.Tasks().Activate(2);
+    Settle();
+    EXPECT_EQ(StoredFlag(Tool::HistoryCleaner), "1");
+    EXPECT_TRUE(Visible(launcher.Handle()));
+
+    // The close box.
+    ModuleWindow& shredder = Open(Tool::FileShredder);
+    shredder.SetIntroBoxTicked(true);
+    SendMessageW(shredder.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Settle();
+    EXPECT_EQ(StoredFlag(Tool::FileShredder), "0");
+    EXPECT_EQ(launcher.OpenModuleWindow(), nullptr);
+    EXPECT_TRUE(Visible(launcher.Handle()));
+}
+
+TEST_F(LauncherTest, OnlyTheExactStoredZeroOpensTheFirstWorkingPage) {
+    StoreFlag(Tool::RegistryCleaner, "0");
+    ModuleWindow& skipped = Open(Tool::RegistryCleaner);
+    EXPECT_EQ(skipped.FrontPage(), 2);
+    EXPECT_TRUE(skipped.IntroBoxTicked());
+    skipped.Close();
+    Settle();
+    EXPECT_EQ(StoredFlag(Tool::RegistryCleaner), "0");
+
+    for (const char* text : {"1", "00", ""}) {
+        StoreFlag(Tool::StartupManager, text);
+        ModuleWindow& window = Open(Tool::StartupManager);
+        EXPECT_EQ(window.FrontPage(), 1) << '"' << text << '"';
+        EXPECT_FALSE(window.IntroBoxTicked());
+        window.Close();
+        Settle();
+    }
+    ModuleWindow& fresh = Open(Tool::PrivacyProtector);  // no value at all
+    EXPECT_EQ(fresh.FrontPage(), 1);
+    fresh.Close();
+    Settle();
+}
+
+TEST_F(LauncherTest, TickingTheIntroBoxMakesTheNextOpeningSkipTheIntro) {
+    ModuleWindow& first = Open(Tool::FileSplitter);
+    EXPECT_EQ(first.FrontPage(), 1);
+    first.SetIntroBoxTicked(true);
+    first.Close();
+    Settle();
+    ModuleWindow& second = Open(Tool::FileSplitter);
+    EXPECT_EQ(second.FrontPage(), 2);
+    second.SetIntroBoxTicked(false);
+    second.Close();
+    Settle();
+    EXPECT_EQ(Open(Tool::FileSplitter).FrontPage(), 1);
+}
+
+TEST_F(LauncherTest, SettingsThatCannotBeStoredAreReportedOnceAndTheLauncherStillReturns) {
+    machine.registry.MakeReadOnly(kLocalMachine, "Software\\Quorvex Software");
+    ModuleWindow& window = Open(Tool::InternetTuner);
+    window.Close();
+    Settle();
+    ASSERT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(prompter.History()[0].text, "Failed to set data for 'Internet Tuner'");
+    EXPECT_EQ(launcher.OpenModuleWindow(), nullptr);
+    EXPECT_TRUE(Visible(launcher.Handle()));
+}
+
+TEST_F(LauncherTest, OnlyOneToolWindowAtATime) {
+    ModuleWindow& first = Open(Tool::DriveCleaner);
+    launcher.ToolButton(Tool::RegistryCleaner).Click();
+    EXPECT_EQ(launcher.OpenModuleWindow(), &first);
+    first.Close();
+    Settle();
+}
+
+TEST_F(LauncherTest, ButtonsNeverStartADragAndOtherVisiblePointsDo) {
+    EXPECT_FALSE(launcher.IsDragPoint({48, 112}));     // registry button's corner
+    EXPECT_FALSE(launcher.IsDragPoint({600, 440}));    // internet button
+    EXPECT_FALSE(launcher.IsDragPoint({650, 30}));     // close
+    EXPECT_TRUE(launcher.IsDragPoint({300, 60}));      // the title
+    EXPECT_TRUE(launcher.IsDragPoint({330, 190}));     // between the columns
+    launcher.AboutButton().Click();
+    EXPECT_EQ(aboutRequests, 1);
+}
+
+TEST_F(LauncherTest, TheRegionLeavesOutTheCornersOfTheShape) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(launcher.Handle(), region), ERROR);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    EXPECT_FALSE(PtInRegion(region, 704, 496));
+    EXPECT_FALSE(PtInRegion(region, 720, 100));  // beyond the picture
+    EXPECT_TRUE(PtInRegion(region, 352, 248));
+    EXPECT_TRUE(PtInRegion(region, 30, 2));      // the top edge past the corner
+    DeleteObject(region);
+}
+
+// A picture with the key colour in a known pattern: every pixel of the key
+// colour is outside the region and every other pixel inside.
+TEST(LauncherRegion, IsPixelExactForAPicture) {
+    const char* rows[] = {"KKAK", "AKKA", "AAAK"};
+    const HDC screen = GetDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, 4, 3);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(dc, picture);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) SetPixel(dc, x, y, rows[y][x] == 'K' ? RGB(255, 0, 255) : RGB(10, 200, 30));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    HRGN region = LauncherRegion(picture);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(PtInRegion(region, x, y) != FALSE, rows[y][x] == 'A') << x << "," << y;
+    EXPECT_FALSE(PtInRegion(region, 4, 0));
+    DeleteObject(region);
+    DeleteObject(picture);
+}
+
+}  // namespace
+}  // namespace tw

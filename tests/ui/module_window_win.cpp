@@ -1,0 +1,79 @@
+#include "shell/module_window_win.h"
+
+#include "support/ui_session_win.h"
+
+namespace tw {
+namespace {
+
+class ModuleWindowTest : public UiTest {
+protected:
+    static SIZE OuterSize(HWND hwnd) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        return {r.right - r.left, r.bottom - r.top};
+    }
+};
+
+TEST_F(ModuleWindowTest, SizesAndMinimumSizesFollowTheTool) {
+    for (const auto& [tool, width, height] : {std::tuple{Tool::RegistryCleaner, 799, 579},
+                                              std::tuple{Tool::InternetTuner, 751, 547},
+                                              std::tuple{Tool::HistoryCleaner, 751, 547}}) {
+        ModuleWindow window(tool, context);
+        const SIZE size = OuterSize(window.Handle());
+        EXPECT_EQ(size.cx, width);
+        EXPECT_EQ(size.cy, height);
+        MINMAXINFO info{};
+        SendMessageW(window.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.ptMinTrackSize.x, width);
+        EXPECT_EQ(info.ptMinTrackSize.y, height);
+        const LONG style = GetWindowLongW(window.Handle(), GWL_STYLE);
+        EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+        EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    }
+}
+
+TEST_F(ModuleWindowTest, TaskItemsBringTheirPagesForward) {
+    ModuleWindow splitter(Tool::FileSplitter, context);
+    EXPECT_EQ(splitter.FrontPage(), 1);
+    splitter.Tasks().Activate(2);  // "Join Files"
+    EXPECT_EQ(splitter.FrontPage(), 4);
+    EXPECT_TRUE(IsWindowVisible(splitter.Page(4)->Handle()) || !IsWindowVisible(splitter.Handle()));
+    EXPECT_FALSE(IsWindowVisible(splitter.Page(1)->Handle()));
+    splitter.Tasks().Activate(0);
+    EXPECT_EQ(splitter.FrontPage(), 1);
+}
+
+TEST_F(ModuleWindowTest, IntroPageIsTitledAndShowsTheIndentedText) {
+    ModuleWindow drive(Tool::DriveCleaner, context);
+    wchar_t title[64] = {};
+    GetWindowTextW(drive.Page(1)->Handle(), title, 64);
+    EXPECT_STREQ(title, L"Drive Cleaner - Information");
+    // The label is the page's first child; its text is the intro text.
+    HWND label = GetWindow(drive.Page(1)->Handle(), GW_CHILD);
+    std::wstring text(4096, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), 4096)));
+    EXPECT_EQ(text.rfind(L"     While running", 0), 0u);
+    EXPECT_NE(text.find(L"system crash.\r\n\r\n     If the junk"), std::wstring::npos);
+}
+
+TEST_F(ModuleWindowTest, TheSplitterKeepsTheColumnBetweenItsLimits) {
+    ModuleWindow window(Tool::PrivacyProtector, context);
+    ShowWindow(window.Handle(), SW_SHOW);
+    HWND pane = window.Tasks().Handle();
+    HWND splitter = GetWindow(pane, GW_HWNDNEXT);
+    ASSERT_NE(splitter, nullptr);
+    auto drag = [&](int x) {
+        SendMessageW(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 5));
+        SendMessageW(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, 5));
+        SendMessageW(splitter, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+        RECT r;
+        GetWindowRect(pane, &r);
+        return r.right - r.left;
+    };
+    EXPECT_EQ(drag(-400), 150);
+    EXPECT_EQ(drag(400), 280);
+    EXPECT_EQ(drag(-40), 240);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,214 @@
+#include "ui/row_view_win.h"
+
+#include <memory>
+
+#include "support/ui_session_win.h"
+#include "ui/panel_win.h"
+
+namespace tw {
+namespace {
+
+using ui::CheckState;
+using ui::RowRef;
+
+// Three groups of 2, 3 and 0 children, every box ticked at the start.
+class DemoTree final : public ui::CheckedTreeModel {
+public:
+    DemoTree() { checks_.Reset({2, 3, 0}, true); }
+    std::string CellText(RowRef ref, int column) const override {
+        if (!ref.child) return "Group " + std::to_string(ref.row);
+        return "Item " + std::to_string(ref.row) + "." + std::to_string(*ref.child) + (column ? " key" : "");
+    }
+};
+
+class FlatList final : public ui::RowModel {
+public:
+    std::size_t RowCount() const override { return 40; }
+    std::string CellText(RowRef ref, int) const override { return "Row " + std::to_string(ref.row); }
+};
+
+// A top-level window holding one page-coloured panel, as a tool page does.
+class HostWindow final : public ui::Window {
+public:
+    HostWindow() {
+        Create(L"TwTestHost", WS_POPUP | WS_VISIBLE, 0, L"host", 0, 0, 400, 300, nullptr);
+        panel = std::make_unique<ui::Panel>(Handle(), 400, 300);
+        MoveWindow(panel->Handle(), 0, 0, 400, 300, FALSE);
+        ShowWindow(panel->Handle(), SW_SHOW);
+    }
+    std::unique_ptr<ui::Panel> panel;
+};
+
+class RowViewTest : public UiTest {
+protected:
+    std::unique_ptr<ui::RowView> Make(ui::RowModel& model) {
+        auto view = std::make_unique<ui::RowView>(host.panel->At(0, 0, 400, 300, ui::kAnchorFill), model);
+        view->AddColumn("Invalid Entries", 200);
+        view->AddColumn("Registry Key", 150);
+        return view;
+    }
+    static void Click(ui::RowView& view, const RECT& r, UINT message = WM_LBUTTONDOWN) {
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        SendMessageW(view.Handle(), message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, at);
+        if (message == WM_LBUTTONDOWN) SendMessageW(view.Handle(), WM_LBUTTONUP, 0, at);
+    }
+    static void Key(ui::RowView& view, WPARAM key) { SendMessageW(view.Handle(), WM_KEYDOWN, key, 0); }
+
+    // The view as it paints, for reading pixels.
+    struct Snapshot {
+        HDC dc;
+        HBITMAP bitmap;
+        HGDIOBJ old;
+        explicit Snapshot(ui::RowView& view) {
+            RECT r;
+            GetClientRect(view.Handle(), &r);
+            const HDC screen = GetDC(nullptr);
+            dc = CreateCompatibleDC(screen);
+            bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+            ReleaseDC(nullptr, screen);
+            old = SelectObject(dc, bitmap);
+            SendMessageW(view.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        }
+        ~Snapshot() {
+            SelectObject(dc, old);
+            DeleteObject(bitmap);
+            DeleteDC(dc);
+        }
+        COLORREF At(int x, int y) const { return GetPixel(dc, x, y); }
+    };
+
+    HostWindow host;
+};
+
+TEST_F(RowViewTest, ClickingBoxesTracksGroupAndChildrenBothWays) {
+    DemoTree tree;
+    auto view = Make(tree);
+    ASSERT_EQ(view->VisibleCount(), 3u);  // groups start collapsed
+    Click(*view, view->ExpandButtonRect(1));
+    ASSERT_EQ(view->VisibleCount(), 6u);
+    EXPECT_EQ(view->VisibleRow(3), (RowRef{1, 1}));
+
+    Click(*view, view->CheckBoxRect(3));  // one child off: the group is mixed
+    EXPECT_EQ(tree.Check({1, std::nullopt}), CheckState::Mixed);
+    Click(*view, view->CheckBoxRect(1));  // the mixed group becomes checked, children too
+    EXPECT_EQ(tree.Check({1, 1}), CheckState::Checked);
+    Click(*view, view->CheckBoxRect(1));
+    for (std::size_t c = 0; c < 3; ++c) EXPECT_EQ(tree.Check({1, c}), CheckState::Unchecked);
+
+    // Space toggles the selected row's box.
+    Key(*view, VK_HOME);
+    Key(*view, VK_SPACE);
+    EXPECT_EQ(tree.Check({0, std::nullopt}), CheckState::Unchecked);
+    EXPECT_FALSE(tree.Checks().ChildrenCreated(0));
+    Click(*view, view->ExpandButtonRect(0));  // children made now take the group's state
+    EXPECT_EQ(tree.Check({0, 1}), CheckState::Unchecked);
+}
+
+TEST_F(RowViewTest, KeyboardMovesTheSelectionAndOpensGroups) {
+    DemoTree tree;
+    auto view = Make(tree);
+    int deletes = 0;
+    view->onDelete = [&] { ++deletes; };
+    Key(*view, VK_DOWN);
+    EXPECT_EQ(view->Selected(), (RowRef{0, std::nullopt}));
+    Key(*view, VK_RIGHT);
+    EXPECT_TRUE(view->IsExpanded(0));
+    Key(*view, VK_DOWN);
+    EXPECT_EQ(view->Selected(), (RowRef{0, 0}));
+    Key(*view, VK_LEFT);  // from a child to its group
+    EXPECT_EQ(view->Selected(), (RowRef{0, std::nullopt}));
+    Key(*view, VK_END);
+    EXPECT_EQ(view->Selected(), (RowRef{2, std::nullopt}));
+    Key(*view, VK_DELETE);
+    EXPECT_EQ(deletes, 1);
+}
+
+TEST_F(RowViewTest, RightClickSelectsAndAsksForTheContextMenu) {
+    FlatList list;
+    auto view = Make(list);
+    std::optional<RowRef> menuFor;
+    view->onContextMenu = [&](std::optional<RowRef> ref, POINT) { menuFor = ref; };
+    const RECT row = view->RowRect(4);
+    const LPARAM at = MAKELPARAM(50, (row.top + row.bottom) / 2);
+    SendMessageW(view->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    POINT screen{50, (row.top + row.bottom) / 2};
+    ClientToScreen(view->Handle(), &screen);
+    SendMessageW(view->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view->Handle()), MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(view->Selected(), (RowRef{4, std::nullopt}));
+    EXPECT_EQ(menuFor, (RowRef{4, std::nullopt}));
+}
+
+TEST_F(RowViewTest, DoubleClickOpensAGroupUnlessTheOwnerTakesIt) {
+    DemoTree tree;
+    auto view = Make(tree);
+    SendMessageW(view->Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(200, (view->RowRect(1).top + view->RowRect(1).bottom) / 2));
+    EXPECT_TRUE(view->IsExpanded(1));
+    std::optional<RowRef> reported;
+    view->onDoubleClick = [&](RowRef ref) { reported = ref; };
+    SendMessageW(view->Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(200, (view->RowRect(0).top + view->RowRect(0).bottom) / 2));
+    EXPECT_EQ(reported, (RowRef{0, std::nullopt}));
+    EXPECT_FALSE(view->IsExpanded(0));
+}
+
+TEST_F(RowViewTest, GroupRowsAre32AndOtherRows18PixelsHigh) {
+    DemoTree tree;
+    auto view = Make(tree);
+    view->Expand(0, true);
+    const RECT group = view->RowRect(0), child = view->RowRect(1);
+    EXPECT_EQ(group.bottom - group.top, 32);
+    EXPECT_EQ(child.bottom - child.top, 18);
+    EXPECT_EQ(child.top, group.bottom);
+}
+
+TEST_F(RowViewTest, GradientRunsTopToBottomAndFollowsAResize) {
+    FlatList list;
+    auto view = Make(list);
+    view->Reset();
+    auto corners = [&](int height) {
+        Snapshot shot(*view);
+        RECT client;
+        GetClientRect(view->Handle(), &client);
+        // Beyond the columns nothing is drawn over the background.
+        const int x = client.right - 3;
+        const int top = client.bottom - height;
+        EXPECT_EQ(shot.At(x, top), RGB(221, 221, 219));
+        EXPECT_EQ(shot.At(x, client.bottom - 1), RGB(235, 235, 235));
+    };
+    corners(view->BackgroundHeight());
+    MoveWindow(view->Handle(), 0, 0, 380, 500, TRUE);
+    corners(view->BackgroundHeight());
+    RECT client;
+    GetClientRect(view->Handle(), &client);
+    EXPECT_GT(view->BackgroundHeight(), 400);
+}
+
+TEST_F(RowViewTest, TheHotRowIsSkyBlueWithABlueFrameAndClearsWhenTheMouseLeaves) {
+    FlatList list;
+    auto view = Make(list);
+    const RECT row = view->RowRect(2);
+    SendMessageW(view->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, (row.top + row.bottom) / 2));
+    ASSERT_EQ(view->HotRow(), (RowRef{2, std::nullopt}));
+    {
+        Snapshot shot(*view);
+        EXPECT_EQ(shot.At(row.right - 5, row.top + 4), RGB(166, 202, 240));
+        EXPECT_EQ(shot.At(row.right - 5, row.top), RGB(0, 0, 255));
+        EXPECT_EQ(shot.At(row.left, row.top + 4), RGB(0, 0, 255));
+    }
+    SendMessageW(view->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(view->HotRow(), std::nullopt);
+    Snapshot after(*view);
+    EXPECT_NE(after.At(row.right - 5, row.top + 4), RGB(166, 202, 240));
+}
+
+TEST_F(RowViewTest, ResetCollapsesAndClearsTheSelection) {
+    DemoTree tree;
+    auto view = Make(tree);
+    view->Select({1, 2});
+    EXPECT_TRUE(view->IsExpanded(1));
+    view->Reset();
+    EXPECT_EQ(view->VisibleCount(), 3u);
+    EXPECT_EQ(view->Selected(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tw

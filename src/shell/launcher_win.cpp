@@ -5,6 +5,7 @@
 #include "shell/artwork_win.h"
 #include "shell/window_region.h"
 #include "ui/error_text.h"
+#include "ui/painting_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
@@ -126,11 +127,7 @@ bool TfrmMain::IsDragPoint(POINT client) const {
 void TfrmMain::Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(Handle(), &ps);
-    const HDC memory = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(memory, LauncherBackground());
-    BitBlt(dc, 0, 0, kLauncherArtWidth, kLauncherArtHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    ui::DrawBitmap(dc, LauncherBackground(), 0, 0, kLauncherArtWidth, kLauncherArtHeight);
     EndPaint(Handle(), &ps);
 }
 

@@ -47,10 +47,7 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint();
             return 0;
         case WM_MOUSEMOVE:
-            if (!tracking_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-                tracking_ = TrackMouseEvent(&track) != FALSE;
-            }
+            TrackMouseLeave(Handle(), tracking_);
             if (!hot_) {
                 hot_ = true;
                 InvalidateRect(Handle(), nullptr, TRUE);

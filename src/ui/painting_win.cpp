@@ -46,6 +46,14 @@ void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon
     SelectObject(dc, oldFont);
 }
 
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
 BufferedPaint::BufferedPaint(HDC target, const RECT& area) : target_(target), area_(area) {
     memory_ = CreateCompatibleDC(target);
     bitmap_ = CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top));

@@ -28,6 +28,9 @@ void FillVerticalBlend(HDC dc, const RECT& rect, Rgb top, Rgb bottom);
 void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon, Rgb bottom, int dpi);
 inline constexpr int kTitleBandHeight = 30;
 
+// Copies a whole bitmap (or its top-left width x height) to a DC.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
+
 // Paints into a memory bitmap and copies it in one go, so nothing flickers.
 class BufferedPaint {
 public:

@@ -1,5 +1,7 @@
 #include "ui/picture_button_win.h"
 
+#include "ui/painting_win.h"
+
 #include <windowsx.h>
 
 namespace tw::ui {
@@ -25,13 +27,9 @@ void PictureButton::Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(Handle(), &ps);
     const HBITMAP face = faces_[pressed_ && hot_ ? 2 : hot_ ? 1 : 0];
-    const HDC memory = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(memory, face);
     RECT client;
     GetClientRect(Handle(), &client);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    DrawBitmap(dc, face, 0, 0, client.right, client.bottom);
     if (GetFocus() == Handle() && !(SendMessageW(GetParent(Handle()), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
         InflateRect(&client, -3, -3);
         DrawFocusRect(dc, &client);
@@ -47,10 +45,7 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             Paint();
             return 0;
         case WM_MOUSEMOVE: {
-            if (!tracking_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-                tracking_ = TrackMouseEvent(&track) != FALSE;
-            }
+            TrackMouseLeave(Handle(), tracking_);
             RECT client;
             GetClientRect(Handle(), &client);
             SetHot(PtInRect(&client, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != FALSE);

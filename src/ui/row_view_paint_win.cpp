@@ -153,11 +153,7 @@ void RowView::Paint(HDC dc, const RECT& area) {
     if (!background_ || backgroundWidth_ != client.right || backgroundHeight_ != rows.bottom - rows.top) RebuildBackground();
     BufferedPaint buffer(dc, rows);
     const HDC memory = buffer.Dc();
-    const HDC picture = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(picture, background_.get());
-    BitBlt(memory, 0, headerHeight, backgroundWidth_, backgroundHeight_, picture, 0, 0, SRCCOPY);
-    SelectObject(picture, old);
-    DeleteDC(picture);
+    DrawBitmap(memory, background_.get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
     SetBkMode(memory, TRANSPARENT);
     const HGDIOBJ oldFont = SelectObject(memory, MessageFont(WindowDpi(Handle())));
     for (std::size_t i = 0; i < visible_.size(); ++i) {

@@ -321,10 +321,7 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Refresh();
             return 0;
         case WM_MOUSEMOVE: {
-            if (!tracking_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-                tracking_ = TrackMouseEvent(&track) != FALSE;
-            }
+            TrackMouseLeave(Handle(), tracking_);
             const auto line = LineAt(p);
             if (line != hot_) {
                 hot_ = line;

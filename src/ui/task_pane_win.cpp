@@ -135,10 +135,7 @@ LRESULT TaskPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_MOUSEMOVE: {
-            if (!tracking_) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-                tracking_ = TrackMouseEvent(&track) != FALSE;
-            }
+            TrackMouseLeave(Handle(), tracking_);
             SetHot(ItemAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
             return 0;
         }

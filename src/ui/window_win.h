@@ -55,6 +55,14 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// Asks for WM_MOUSELEAVE once per entry of the pointer; `tracking` remembers
+// that it was asked and is cleared by the owner on WM_MOUSELEAVE.
+inline void TrackMouseLeave(HWND hwnd, bool& tracking) {
+    if (tracking) return;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+    tracking = TrackMouseEvent(&track) != FALSE;
+}
+
 // The dots-per-inch of a window (96 on a plain screen), for scaling the
 // 96-DPI layout units.
 int WindowDpi(HWND hwnd);

@@ -6,6 +6,7 @@
 #include "win32_contract_env_win.h"
 #include "under_wine_win.h"
 #include "platform/win32/utf_win.h"
+#include "platform/win32/handles_win.h"
 #include "platform/win32/win32_platform.h"
 
 namespace tw::test {
@@ -77,24 +78,23 @@ public:
     // lets a second OpenClipboard(nullptr) succeed while another thread holds
     // the clipboard open without a window, so the holder needs one.)
     void HoldClipboard() override {
-        ready_ = false;
-        release_ = false;
+        ready_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        release_.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         holder_ = std::thread([this] {
             const HWND window = CreateWindowExW(0, L"STATIC", L"clipboard holder", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                                 nullptr, nullptr, nullptr);
             const bool opened = window != nullptr && OpenClipboard(window) != 0;
-            ready_ = true;
-            ready_.notify_all();
-            release_.wait(false);
+            SetEvent(ready_.Get());
+            // Bounded, so a test that forgets to release cannot hang the run.
+            WaitForSingleObject(release_.Get(), 30000);
             if (opened) CloseClipboard();
             if (window != nullptr) DestroyWindow(window);
         });
-        ready_.wait(false);
+        WaitForSingleObject(ready_.Get(), 30000);
     }
     void ReleaseClipboard() override {
         if (!holder_.joinable()) return;
-        release_ = true;
-        release_.notify_all();
+        SetEvent(release_.Get());
         holder_.join();
     }
 
@@ -137,8 +137,8 @@ private:
     std::vector<std::string> cacheEntries_;
     std::vector<std::string> variables_;
     std::thread holder_;
-    std::atomic<bool> ready_{false};
-    std::atomic<bool> release_{false};
+    win32::UniqueKernelObject ready_;
+    win32::UniqueKernelObject release_;
 };
 
 }  // namespace

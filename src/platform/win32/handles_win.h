@@ -49,6 +49,12 @@ struct FileTraits {
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(Handle h) { CloseHandle(h); }
 };
+// Events, threads, processes: kernel objects whose "none" is NULL.
+struct KernelObjectTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { CloseHandle(h); }
+};
 struct FindTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
@@ -68,6 +74,7 @@ struct IdListTraits {
 using UniqueRegKey = Unique<RegKeyTraits>;
 using UniqueFile = Unique<FileTraits>;
 using UniqueFind = Unique<FindTraits>;
+using UniqueKernelObject = Unique<KernelObjectTraits>;
 using UniqueUrlCacheFind = Unique<UrlCacheFindTraits>;
 using UniqueIdList = Unique<IdListTraits>;
 

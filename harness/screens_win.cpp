@@ -8,6 +8,7 @@
 
 #include "app/module_factory_win.h"
 #include "platform/memory/memory_platform.h"
+#include "registry_demo_win.h"
 #include "row_view_demo_win.h"
 #include "shell/about_win.h"
 #include "shell/artwork_win.h"
@@ -19,6 +20,7 @@
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | tool N [PAGE]
+//                    | registry-scan | registry-mixed | registry-backups
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits.
 namespace {
@@ -66,10 +68,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::TfrmAbout about(context);
     tw::TfrmMain launcher(context, tw::CreateModuleWindow, nullptr);
     std::unique_ptr<tw::ui::Window> demo;
+    std::unique_ptr<tw::RegistryDemo> registryDemo;
     if (mode == L"bench") {
         launcher.Show();  // paints synchronously (UpdateWindow)
         GdiFlush();
-        std::printf("launcher painted %.1f ms after entry\n", MillisecondsSince(entry));
+        std::printf("launcher painted %.1f ms after entry", MillisecondsSince(entry));
+        LARGE_INTEGER click;
+        QueryPerformanceCounter(&click);
+        launcher.OpenModule(tw::Tool::DriveCleaner);
+        RedrawWindow(launcher.OpenModuleWindow()->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+        std::printf("; a tool window opened and painted %.1f ms after the click\n", MillisecondsSince(click));
         return 0;
     }
     if (mode == L"launcher") {
@@ -84,6 +93,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"rowview") {
         demo = tw::CreateRowViewDemo();
         PrintRect(demo->Handle());
+    } else if (mode == L"registry-scan" || mode == L"registry-mixed") {
+        registryDemo = std::make_unique<tw::RegistryDemo>(context, mode == L"registry-mixed");
+        PrintRect(registryDemo->Handle());
+    } else if (mode == L"registry-backups") {
+        tw::AddDemoBackups(machine);
+        launcher.OpenModule(tw::Tool::RegistryCleaner);
+        launcher.OpenModuleWindow()->BringToFront(3);
+        PrintRect(launcher.OpenModuleWindow()->Handle());
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));

@@ -12,4 +12,12 @@ cmake --build --preset win64 -j"$(nproc)" --target Tidewell
 export TW_WINE_ROOT="$PWD/build/wine-demo"
 scripts/wine-prefix.sh display
 source scripts/wine-env.sh
+# A newcomer's first scan finds something true: what uninstalled applications
+# left behind, imported once into the demo prefix. The 64-bit editor, or the
+# machine-wide entries would land in the 32-bit view.
+if [ ! -f "$WINEPREFIX/.tidewell-demo-registry" ]; then
+  /usr/lib/wine/wine64 regedit /s "$(to_windows_path scripts/demo/registry-leftovers.reg)"
+  wineserver -w
+  touch "$WINEPREFIX/.tidewell-demo-registry"
+fi
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

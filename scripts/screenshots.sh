@@ -48,4 +48,11 @@ tools=(registry drive startup internet history privacy shredder splitter)
 for i in "${!tools[@]}"; do shot "intro-${tools[$i]}" crop tool "$i"; done
 shot rowview crop rowview
 shot about crop about
+shot registry-scan crop registry-scan
+shot registry-mixed crop registry-mixed
+shot registry-backups crop registry-backups
+shot shredder-files crop tool 6 2
+shot shredder-options crop tool 6 3
+shot splitter-split crop tool 7 2
+shot splitter-join crop tool 7 4
 wineserver -k 2>/dev/null || true

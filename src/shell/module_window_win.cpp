@@ -74,6 +74,20 @@ ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
     return *slot;
 }
 
+ui::Panel& ModuleWindow::AddPage(int page, std::string_view title, std::string_view description,
+                                 int descriptionBottom) {
+    descriptions_.erase(page);
+    ui::Panel& panel = AddPage(page, title);
+    descriptions_[page] =
+        std::make_unique<ui::Label>(panel.At(16, 42, 574, descriptionBottom, ui::kAnchorTopStretch), description);
+    return panel;
+}
+
+ui::Label* ModuleWindow::PageDescription(int page) {
+    const auto it = descriptions_.find(page);
+    return it == descriptions_.end() ? nullptr : it->second.get();
+}
+
 void ModuleWindow::BuildIntroPage() {
     auto& intro = AddPage(1, IntroTitle(frame_.tool));
     introText_ = std::make_unique<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), IntroText(frame_.tool));

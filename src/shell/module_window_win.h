@@ -54,6 +54,15 @@ protected:
     // Adds a working page (2, 3, ...) titled as given, replacing the
     // placeholder page of that number; call it from the tool's constructor.
     ui::Panel& AddPage(int page, std::string_view title);
+    // The same with the page's description under the title band, as every
+    // working page has; the text ends at descriptionBottom (96-DPI units).
+    ui::Panel& AddPage(int page, std::string_view title, std::string_view description, int descriptionBottom);
+
+public:
+    // The description label of a working page, or nullptr.
+    ui::Label* PageDescription(int page);
+
+protected:
     ShellContext& Context() { return context_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,6 +82,7 @@ private:
     std::unique_ptr<ui::Picture> introPicture_;
     std::unique_ptr<ui::CheckBox> introBox_;
     std::map<int, std::unique_ptr<ui::Control>> placeholders_;
+    std::map<int, std::unique_ptr<ui::Label>> descriptions_;
     int columnWidth96_ = 185;
     int front_ = 0;
     bool closing_ = false;

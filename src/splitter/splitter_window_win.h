@@ -1,11 +1,66 @@
 #pragma once
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
 #include "shell/module_window_win.h"
+#include "splitter/page_parts_win.h"
 
 namespace tw {
 
+// The File Splitter window: the split page (2) and the join page (4).
 class TfrmTweak : public ModuleWindow {
 public:
-    explicit TfrmTweak(ShellContext& context) : ModuleWindow(Tool::FileSplitter, context) {}
+    struct SplitPage {
+        std::unique_ptr<ui::Label> sizeHeading, megabytes;
+        PathSections paths;  // the source file and the destination
+        std::array<std::unique_ptr<ui::RadioButton>, 8> sizes;
+        std::unique_ptr<ui::Edit> customSize;
+        PageButtons buttons;  // "&Help" and "&Split"
+    };
+    struct JoinPage {
+        std::unique_ptr<ui::Label> informationHeading;
+        PathSections paths;  // the chosen piece and the destination
+        std::unique_ptr<ui::Label> nameCaption, sizeCaption, countCaption, name, size, count;
+        PageButtons buttons;  // "&Help" and "&Join"
+    };
+    static constexpr int kSplitPage = 2;
+    static constexpr int kJoinPage = 4;
+
+    explicit TfrmTweak(ShellContext& context);
+    ~TfrmTweak() override;
+
+    // The pages' controls, so tests drive them as the user's clicks do.
+    SplitPage& SplitControls() { return split_; }
+    JoinPage& JoinControls() { return join_; }
+    std::size_t SelectedSize() const;
+    bool Busy() const { return busy_; }
+
+protected:
+    ui::Button* DefaultButton() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildSplitPage();
+    void BuildJoinPage();
+    void BuildSizeChoices(ui::Panel& page);
+    void SizeChoiceChanged();
+    // The handlers both pages share: the destination's folder browser and help.
+    void Connect(PathSections& paths, PageButtons& buttons, std::string_view helpTopic,
+                 std::function<void()> browseFile, std::function<void()> action);
+    void BrowseSourceClick();
+    void SplitClick();
+    void BrowsePieceClick();
+    void JoinClick();
+    void RefreshJoinInformation();
+    // Runs a copy with the window's messages flowing, its action buttons
+    // disabled and closing held off, then shows the notice it returns.
+    void RunCopy(const std::function<std::string(const std::function<void()>& pump)>& copy);
+
+    SplitPage split_;
+    JoinPage join_;
+    bool busy_ = false;
 };
 
 }  // namespace tw

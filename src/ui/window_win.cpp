@@ -41,7 +41,8 @@ void Window::Create(const wchar_t* className, DWORD style, DWORD exStyle, const 
     static std::set<std::wstring> registered;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!registered.count(className)) {
-        WNDCLASSEXW wc{sizeof(wc)};
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
         wc.style = classStyle;
         wc.lpfnWndProc = &Window::Procedure;
         wc.hInstance = instance;

@@ -1,0 +1,42 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+#include "platform/memory/memory_platform.h"
+#include "shell/shell_context.h"
+
+namespace tw {
+
+class TfrmRegistry;
+
+// The Registry Cleaner as `make run` first shows it: the demo prefix's
+// leftovers (scripts/demo/registry-leftovers.reg) in a registry of their
+// own, judged against this machine's files, after a scan.
+//   registry-scan   the scan page after the scan
+//   registry-mixed  the same with one category open and partly unchecked
+class RegistryDemo {
+public:
+    RegistryDemo(ShellContext& shared, bool mixed);
+    ~RegistryDemo();
+    RegistryDemo(const RegistryDemo&) = delete;
+    RegistryDemo& operator=(const RegistryDemo&) = delete;
+    HWND Handle() const;
+
+private:
+    struct Machine;
+    std::unique_ptr<Machine> machine_;
+    std::unique_ptr<ShellContext> context_;
+    std::unique_ptr<TfrmRegistry> window_;
+};
+
+// A few backup files in the memory machine's Registry Cleaner folder, for
+// the "Backups" page.
+void AddDemoBackups(MemoryPlatform& machine);
+
+// Reads the keys and the string and DWORD values of a REGEDIT4 file into a
+// registry; false when the file cannot be read.
+bool ImportRegFile(Registry& registry, const std::wstring& path);
+
+}  // namespace tw

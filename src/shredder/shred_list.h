@@ -1,0 +1,42 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace tw {
+
+inline constexpr std::string_view kShredQuestion =
+    "This will delete the files in your list securely. These files will not be recoverable when deleted. Do you "
+    "want to continue?";
+inline constexpr std::string_view kShredDone = "You have successfully deleted the files.";
+
+// The files waiting to be shredded, in the order they were added; row i of
+// the list shows path i.
+class ShredList {
+public:
+    std::size_t Count() const { return paths_.size(); }
+    bool Empty() const { return paths_.empty(); }
+    const std::string& Path(std::size_t row) const { return paths_.at(row); }
+    const std::vector<std::string>& Paths() const { return paths_; }
+
+    // False when a row with the same path, ignoring case, is already there.
+    bool Add(std::string_view path);
+    // Adds the paths that name existing files; folders and missing paths are
+    // left out. Returns how many rows were added.
+    std::size_t AddExistingFiles(const FileSystem& files, const std::vector<std::string>& paths);
+    void Remove(std::size_t row);
+
+private:
+    std::vector<std::string> paths_;
+};
+
+// Shreds the listed files from the last row to the first, removing each row
+// once its file is done. What `shredOne` throws stops the run: that row and
+// every row above it stay. `rowDone` follows each removal.
+void ShredBottomUp(ShredList& list, const std::function<void(const std::string&)>& shredOne,
+                   const std::function<void()>& rowDone);
+
+}  // namespace tw

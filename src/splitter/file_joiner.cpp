@@ -1,0 +1,27 @@
+#include "splitter/file_joiner.h"
+
+#include "splitter/chunk_copy.h"
+#include "splitter/piece_names.h"
+
+namespace tw {
+
+std::string JoinDoneText(std::string_view joinedName) {
+    return "The file: " + std::string(joinedName) + " is successfully joined";
+}
+
+std::string JoinPieces(FileSystem& files, const JoinRequest& request, const std::function<void()>& pump) {
+    if (request.piece.empty()) return std::string(kNoFileToJoin);
+    const PieceSet set = FindPieceSet(files, request.piece);
+    if (set.count == 0) return std::string(kNotAPiece);
+
+    const std::string destination = request.destination.empty() ? set.folder : request.destination;
+    NamedStream output = CreateForWriting(files, WithTrailingBackslash(destination) + set.joinedName);
+    ChunkCopier copier(pump);
+    for (std::uint64_t index = 0; index < set.count; ++index) {
+        NamedStream piece = OpenForReading(files, set.PiecePath(index));
+        copier.CopyToEnd(piece, output);
+    }
+    return JoinDoneText(set.joinedName);
+}
+
+}  // namespace tw

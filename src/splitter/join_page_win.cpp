@@ -1,0 +1,48 @@
+#include "splitter/file_joiner.h"
+#include "splitter/piece_names.h"
+#include "splitter/splitter_window_win.h"
+#include "splitter/page_parts_win.h"
+
+namespace tw {
+namespace {
+
+constexpr char kNoPieceChosen[] = "---";
+
+}  // namespace
+
+void TfrmTweak::BuildJoinPage() {
+    ui::Panel& page = AddPage(kJoinPage, "Join Files",
+        "Please select one of the split parts to join them again. You can specify the destination directory for "
+        "the joined file.", 84);
+    auto& c = join_;
+    c.paths = BuildPathSections(page, 92, "   Select File To Join");
+    c.informationHeading = SectionHeading(page, 216, "   Splitted File Information");
+    c.nameCaption = std::make_unique<ui::Label>(page.At(32, 244, 200, 262), "File Name:");
+    c.name = std::make_unique<ui::Label>(page.At(208, 244, 574, 262, ui::kAnchorTopStretch), kNoPieceChosen);
+    c.sizeCaption = std::make_unique<ui::Label>(page.At(32, 268, 200, 286), "File Size:");
+    c.size = std::make_unique<ui::Label>(page.At(208, 268, 574, 286, ui::kAnchorTopStretch), kNoPieceChosen);
+    c.countCaption = std::make_unique<ui::Label>(page.At(32, 292, 200, 310), "Number of Split Parts:");
+    c.count = std::make_unique<ui::Label>(page.At(208, 292, 574, 310, ui::kAnchorTopStretch), kNoPieceChosen);
+    c.buttons = BuildPageButtons(page, "&Join");
+    Connect(
+        c.paths, c.buttons, "splitter4", [this] { BrowsePieceClick(); }, [this] { JoinClick(); });
+}
+
+void TfrmTweak::BrowsePieceClick() {
+    if (const auto path = Context().pickers.OpenFile("", {})) join_.paths.file->SetText(*path);
+    RefreshJoinInformation();
+}
+
+void TfrmTweak::RefreshJoinInformation() {
+    const PieceSet set = FindPieceSet(Context().platform.files, join_.paths.file->Text());
+    join_.name->SetText(set.joinedName);
+    join_.size->SetText(std::to_string(set.totalSize) + " bytes");
+    join_.count->SetText(std::to_string(set.count));
+}
+
+void TfrmTweak::JoinClick() {
+    const JoinRequest request{join_.paths.file->Text(), join_.paths.destination->Text()};
+    RunCopy([&](const std::function<void()>& pump) { return JoinPieces(Context().platform.files, request, pump); });
+}
+
+}  // namespace tw

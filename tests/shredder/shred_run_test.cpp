@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "platform/error.h"
+#include "platform/memory/memory_platform.h"
+#include "shredder/file_shredder.h"
+#include "shredder/shred_list.h"
+
+namespace tw {
+namespace {
+
+class ShredRunTest : public ::testing::Test {
+protected:
+    std::function<void(const std::string&)> Shredder(bool rename) {
+        return [this, rename](const std::string& path) {
+            ShredFile(p.files, random, path, {WipeAlgorithmNumber(1), rename}, {});
+        };
+    }
+    std::string ErrorOf(const std::function<void()>& run) {
+        try {
+            run();
+        } catch (const Error& e) {
+            return e.what();
+        }
+        ADD_FAILURE() << "no error";
+        return {};
+    }
+    MemoryPlatform p;
+    SeededRandom random{1};
+    ShredList list;
+};
+
+TEST_F(ShredRunTest, TwoFilesInOneFolderAreEachRenamedAndGoneBeforeTheNext) {
+    p.files.AddFile("C:\\d\\a.txt", "alpha");
+    p.files.AddFile("C:\\d\\b.txt", "beta");
+    list.Add("C:\\d\\a.txt");
+    list.Add("C:\\d\\b.txt");
+    int done = 0;
+    ShredBottomUp(list, Shredder(true), [&] { ++done; });
+    EXPECT_TRUE(list.Empty());
+    EXPECT_EQ(done, 2);
+    EXPECT_TRUE(p.files.Find("C:\\d\\*").empty());
+}
+
+TEST_F(ShredRunTest, AFailureOnTheMiddleRowKeepsItAndTheRowsAboveAndOnlyTheLastFileIsGone) {
+    p.files.AddFile("C:\\d\\a.txt", "alpha");
+    p.files.AddFile("C:\\d\\b.txt", std::vector<std::uint8_t>{'b'}, FileAttr::ReadOnly);
+    p.files.AddFile("C:\\d\\c.txt", "gamma");
+    for (const char* f : {"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"}) list.Add(f);
+    EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(true), {}); }), "Access is denied.");
+    EXPECT_EQ(list.Paths(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
+    EXPECT_EQ(p.files.Text("C:\\d\\a.txt"), "alpha");
+    // The read-only file keeps its name and content, and no temporary name is left behind.
+    EXPECT_EQ(p.files.Text("C:\\d\\b.txt"), "b");
+    EXPECT_FALSE(p.files.FileExists("C:\\d\\c.txt"));
+    EXPECT_FALSE(p.files.FileExists("C:\\d\\$000000.tmp"));
+}
+
+TEST_F(ShredRunTest, AReadOnlyFileWithoutRenamingStopsWithTheSystemText) {
+    p.files.AddFile("C:\\d\\r.txt", std::vector<std::uint8_t>{'r'}, FileAttr::ReadOnly);
+    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\r.txt"); }), "Access is denied.");
+    EXPECT_EQ(p.files.Text("C:\\d\\r.txt"), "r");
+}
+
+TEST_F(ShredRunTest, AFileThatCannotBeRenamedIsReportedAsNotFoundAndLeftAlone) {
+    p.files.AddFile("C:\\d\\a.txt", "alpha");
+    p.files.AddFile("C:\\d\\$000000.tmp", "someone else's");
+    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\a.txt"); }), "File: C:\\d\\a.txt cannot be found.");
+    EXPECT_EQ(p.files.Text("C:\\d\\a.txt"), "alpha");
+    EXPECT_EQ(p.files.Text("C:\\d\\$000000.tmp"), "someone else's");
+    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\gone.txt"); }), "File: C:\\d\\gone.txt cannot be found.");
+}
+
+TEST_F(ShredRunTest, AFileInUseStopsTheRunWithTheSystemText) {
+    p.files.AddFile("C:\\d\\a.txt", "alpha");
+    p.files.LockFile("C:\\d\\a.txt");
+    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\a.txt"); }),
+              "The process cannot access the file because it is being used by another process.");
+}
+
+TEST_F(ShredRunTest, NamesOutsideTheAnsiCodePageAreShredded) {
+    p.files.AddFile("C:\\Документы\\秘密.txt", "secret");
+    list.Add("C:\\Документы\\秘密.txt");
+    ShredBottomUp(list, Shredder(true), {});
+    EXPECT_TRUE(p.files.Find("C:\\Документы\\*").empty());
+}
+
+TEST(ShredListRows, APathIsListedOnceWhateverItsLetterCase) {
+    ShredList list;
+    EXPECT_TRUE(list.Add("C:\\Docs\\Plan.txt"));
+    EXPECT_FALSE(list.Add("c:\\DOCS\\plan.TXT"));
+    EXPECT_TRUE(list.Add("C:\\Docs\\Ünïcode.txt"));
+    EXPECT_FALSE(list.Add("C:\\Docs\\üNÏCODE.txt"));
+    EXPECT_EQ(list.Count(), 2u);
+}
+
+TEST(ShredListRows, OnlyExistingFilesAreAddedNotFoldersOrMissingPaths) {
+    MemoryPlatform p;
+    p.files.AddFile("C:\\in\\a.txt", "a");
+    p.files.AddFile("C:\\in\\b.txt", "b");
+    p.files.AddFolder("C:\\in\\sub");
+    ShredList list;
+    list.Add("C:\\in\\a.txt");
+    EXPECT_EQ(list.AddExistingFiles(p.files, {"C:\\in\\sub", "C:\\in\\b.txt", "C:\\in\\missing.txt", "C:\\IN\\A.TXT"}),
+              1u);
+    EXPECT_EQ(list.Paths(), (std::vector<std::string>{"C:\\in\\a.txt", "C:\\in\\b.txt"}));
+    list.Remove(5);
+    list.Remove(0);
+    EXPECT_EQ(list.Paths(), std::vector<std::string>{"C:\\in\\b.txt"});
+}
+
+}  // namespace
+}  // namespace tw

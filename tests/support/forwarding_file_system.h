@@ -1,0 +1,56 @@
+#pragma once
+#include "platform/file_system.h"
+
+namespace tw::test {
+
+// Passes every call to another file system; a test's decorator overrides
+// only the calls it watches or changes.
+class ForwardingFileSystem : public FileSystem {
+public:
+    explicit ForwardingFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    bool FileExists(std::string_view path) const override { return inner_.FileExists(path); }
+    bool FolderExists(std::string_view path) const override { return inner_.FolderExists(path); }
+    bool CreateFolder(std::string_view path) override { return inner_.CreateFolder(path); }
+    bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) override {
+        return inner_.CopyFile(from, to, failIfExists);
+    }
+    bool MoveFile(std::string_view from, std::string_view to) override { return inner_.MoveFile(from, to); }
+    bool DeleteFile(std::string_view path) override { return inner_.DeleteFile(path); }
+    bool RemoveFolder(std::string_view path) override { return inner_.RemoveFolder(path); }
+    std::optional<std::uint32_t> Attributes(std::string_view path) const override { return inner_.Attributes(path); }
+    bool SetAttributes(std::string_view path, std::uint32_t attributes) override {
+        return inner_.SetAttributes(path, attributes);
+    }
+    std::vector<FoundFile> Find(std::string_view pattern) const override { return inner_.Find(pattern); }
+    std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
+        return inner_.Open(path, mode, share);
+    }
+    DriveType GetDriveType(std::string_view rootPath) const override { return inner_.GetDriveType(rootPath); }
+    std::vector<std::string> LogicalDrives() const override { return inner_.LogicalDrives(); }
+    std::string WindowsFolder() const override { return inner_.WindowsFolder(); }
+    std::string ExecutableFolder() const override { return inner_.ExecutableFolder(); }
+
+protected:
+    FileSystem& Inner() const { return inner_; }
+
+private:
+    FileSystem& inner_;
+};
+
+// Passes every call to another stream.
+class ForwardingStream : public Stream {
+public:
+    explicit ForwardingStream(std::unique_ptr<Stream> inner) : inner_(std::move(inner)) {}
+
+    std::size_t Read(std::span<std::uint8_t> buffer) override { return inner_->Read(buffer); }
+    void Write(std::span<const std::uint8_t> bytes) override { inner_->Write(bytes); }
+    std::uint64_t Size() const override { return inner_->Size(); }
+    void Seek(std::uint64_t position) override { inner_->Seek(position); }
+    void Flush() override { inner_->Flush(); }
+
+private:
+    std::unique_ptr<Stream> inner_;
+};
+
+}  // namespace tw::test

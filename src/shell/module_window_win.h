@@ -31,6 +31,8 @@ public:
     void BringToFront(int page);
     int FrontPage() const { return front_; }
     ui::Panel* Page(int page);
+    // The description label of a working page, or nullptr.
+    ui::Label* PageDescription(int page);
     bool IntroBoxTicked() const { return introBox_->Checked(); }
     void SetIntroBoxTicked(bool ticked) { introBox_->SetChecked(ticked); }
     ui::TaskPane& Tasks() { return *tasks_; }
@@ -57,12 +59,6 @@ protected:
     // The same with the page's description under the title band, as every
     // working page has; the text ends at descriptionBottom (96-DPI units).
     ui::Panel& AddPage(int page, std::string_view title, std::string_view description, int descriptionBottom);
-
-public:
-    // The description label of a working page, or nullptr.
-    ui::Label* PageDescription(int page);
-
-protected:
     ShellContext& Context() { return context_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

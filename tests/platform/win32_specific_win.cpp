@@ -84,13 +84,12 @@ TEST_F(Win32Specific, StringDataIsStoredAsTheWApisUtf16) {
     EXPECT_EQ(*multi, RegValue::MultiString({"one", "zwei"}));
 }
 
-// The registry is used in the process's own view: a 32-bit build on 64-bit
-// Windows sees Wow6432Node under HKLM\Software, as the original program did.
-TEST_F(Win32Specific, RegistryUsesTheProcesssNativeView) {
-    BOOL wow64 = FALSE;
-    IsWow64Process(GetCurrentProcess(), &wow64);
+// Both builds use the 64-bit view, the one the system's registry editor
+// imports backups into; on 64-bit Windows an x86 build must not see
+// Wow6432Node in its place.
+TEST_F(Win32Specific, RegistryUsesTheSixtyFourBitView) {
     const std::string path = "Software\\TidewellTests\\View" + std::to_string(GetCurrentProcessId());
-    if (!machine_.registry.WriteValue(kLocalMachine, path, "v", RegValue::Dword(1)))
+    if (!machine_.registry.WriteValue(kLocalMachine, path + "\\Inner", "v", RegValue::Dword(1)))
         GTEST_SKIP() << "HKLM is not writable for this user";
     const auto seenIn = [&](REGSAM view) {
         HKEY key = nullptr;
@@ -99,17 +98,15 @@ TEST_F(Win32Specific, RegistryUsesTheProcesssNativeView) {
         if (found) RegCloseKey(key);
         return found;
     };
-    const bool in32 = seenIn(KEY_WOW64_32KEY);
-    const bool in64 = seenIn(KEY_WOW64_64KEY);
-    EXPECT_TRUE(machine_.registry.DeleteKeyTree(kLocalMachine, path));
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\TidewellTests");
-    if (sizeof(void*) == 8) {
-        EXPECT_TRUE(in64);
-        EXPECT_FALSE(in32);
-    } else if (wow64) {
-        EXPECT_TRUE(in32);
-        EXPECT_FALSE(in64);
+    EXPECT_TRUE(seenIn(KEY_WOW64_64KEY));
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    if (wow64) {
+        EXPECT_FALSE(seenIn(KEY_WOW64_32KEY)) << "an x86 build wrote into Wow6432Node";
     }
+    EXPECT_TRUE(machine_.registry.DeleteKeyTree(kLocalMachine, path));
+    EXPECT_FALSE(seenIn(KEY_WOW64_64KEY)) << "the delete must reach the same view";
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"Software\\TidewellTests", KEY_WOW64_64KEY, 0);
 }
 
 // Sizes are 64-bit end to end (DESIGN.md 4 and 5). The file is sparse on

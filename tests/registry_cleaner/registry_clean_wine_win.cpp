@@ -36,14 +36,22 @@ std::optional<DWORD> RunToEnd(const std::wstring& program, const std::wstring& p
     return known ? std::optional<DWORD>(code) : std::nullopt;
 }
 
-// The registry editor of this process's own registry view.
+// The 64-bit registry editor, which imports into the view the program works
+// on. On 64-bit Windows a 32-bit regedit hands over to it by itself; Wine's
+// does not, so an x86 test turns off the file-system redirection that would
+// give it the 32-bit one, for this start only.
 std::wstring RegistryEditor() {
     wchar_t folder[MAX_PATH] = {};
-    BOOL wow64 = FALSE;
-    if (IsWow64Process(GetCurrentProcess(), &wow64) && wow64 && GetSystemWow64DirectoryW(folder, MAX_PATH))
-        return std::wstring(folder) + L"\\regedit.exe";
     GetWindowsDirectoryW(folder, MAX_PATH);
     return std::wstring(folder) + L"\\regedit.exe";
+}
+
+std::optional<DWORD> RunRegistryEditor(const std::wstring& parameters) {
+    PVOID redirection = nullptr;
+    const bool off = Wow64DisableWow64FsRedirection(&redirection) != FALSE;
+    const auto code = RunToEnd(RegistryEditor(), parameters);
+    if (off) Wow64RevertWow64FsRedirection(redirection);
+    return code;
 }
 
 std::vector<std::string> FileLines(FileSystem& files, const std::string& path) {
@@ -128,7 +136,7 @@ TEST_F(RegistryCleanUnderWine, FindsCleansAndRestoresEveryCategoryByteForByte) {
     fixture.AddAreas(afterClean, p.registry);
     EXPECT_EQ(test::SnapshotDifferences(cleaned, afterClean), "");
 
-    const auto imported = RunToEnd(RegistryEditor(), L"/s \"" + win32::Widen(backupPath) + L"\"");
+    const auto imported = RunRegistryEditor(L"/s \"" + win32::Widen(backupPath) + L"\"");
     ASSERT_TRUE(imported.has_value()) << "the registry editor did not run";
     test::RegistrySnapshot restored;
     fixture.AddAreas(restored, p.registry);

@@ -15,16 +15,22 @@ HKEY RootHandle(RootKey root) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
+// Both builds work on the 64-bit view, the one the system's registry editor
+// shows and imports into: a backup made by the x86 build on 64-bit Windows
+// must restore exactly where its entries came from. (On 32-bit Windows the
+// flag is ignored.)
+constexpr REGSAM kView = KEY_WOW64_64KEY;
+
 UniqueRegKey OpenKey(RootKey root, std::string_view path, REGSAM access) {
     UniqueRegKey key;
-    if (RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, access, key.Put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(RootHandle(root), Widen(path).c_str(), 0, access | kView, key.Put()) != ERROR_SUCCESS)
         key.Reset();
     return key;
 }
 
 UniqueRegKey CreateOrOpenKey(RootKey root, std::string_view path, REGSAM access) {
     UniqueRegKey key;
-    if (RegCreateKeyExW(RootHandle(root), Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+    if (RegCreateKeyExW(RootHandle(root), Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access | kView,
                         nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
         key.Reset();
     return key;
@@ -146,8 +152,12 @@ bool Win32Registry::DeleteKeyTree(RootKey root, std::string_view path) {
     const std::size_t cut = trimmed.rfind('\\');
     const std::string_view parentPath = cut == std::string_view::npos ? std::string_view() : trimmed.substr(0, cut);
     const std::string_view leaf = cut == std::string_view::npos ? trimmed : trimmed.substr(cut + 1);
-    const UniqueRegKey parent = OpenKey(root, parentPath, KEY_READ);
-    return parent && RegDeleteTreeW(parent.Get(), Widen(leaf).c_str()) == ERROR_SUCCESS;
+    // Empty the key through a handle of the right view, then remove it in
+    // that view: a relative delete would follow the process's own view.
+    const UniqueRegKey key = OpenKey(root, trimmed, KEY_READ | KEY_WRITE | DELETE);
+    const UniqueRegKey parent = OpenKey(root, parentPath, KEY_READ | KEY_WRITE);
+    return key && parent && RegDeleteTreeW(key.Get(), nullptr) == ERROR_SUCCESS &&
+           RegDeleteKeyExW(parent.Get(), Widen(leaf).c_str(), kView, 0) == ERROR_SUCCESS;
 }
 
 }  // namespace tw

@@ -19,7 +19,7 @@
 #include "splitter/file_splitter.h"
 #include "splitter/piece_names.h"
 #include "splitter/split_sizes.h"
-#include "splitter/throttled_pump_win.h"
+#include "ui/throttled_pump_win.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ int Run(const std::vector<std::string>& args) {
     tw::Win32Platform platform;
     auto& files = platform.files;
     // The windows' own pump, so the benchmark pays what a user's run pays.
-    const std::function<void()> pump = tw::ThrottledPump();
+    const std::function<void()> pump = tw::ui::ThrottledPump();
     if (args.size() == 4 && args[0] == "split") {
         return Timed("split", SizeOf(files, args[1]), [&] {
             return tw::SplitFile(files, {args[1], args[2], tw::kCustomSizeChoice, args[3]}, pump);

@@ -96,6 +96,10 @@ void TfrmMain::ApplyRegion() { SetWindowRgn(Handle(), LauncherRegion(LauncherBac
 void TfrmMain::Show() {
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
+    // Keys work at once: the launcher takes the foreground, and Tab then
+    // moves from its first button.
+    SetForegroundWindow(Handle());
+    if (!IsChild(Handle(), GetFocus())) SetFocus(toolButtons_[0]->Handle());
 }
 
 void TfrmMain::OpenModule(Tool tool) {
@@ -103,7 +107,6 @@ void TfrmMain::OpenModule(Tool tool) {
     module_ = factory_(tool, context_);
     module_->onClosed = [this] {
         Show();
-        SetForegroundWindow(Handle());
         PostMessageW(Handle(), kReleaseModule, 0, 0);
     };
     ShowWindow(module_->Handle(), SW_SHOW);

@@ -188,3 +188,35 @@ TEST(LauncherRegion, IsPixelExactForAPicture) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+MSG KeyMessage(HWND target, UINT message, WPARAM key) {
+    MSG msg{};
+    msg.hwnd = target;
+    msg.message = message;
+    msg.wParam = key;
+    return msg;
+}
+
+// The launcher works without a mouse: Tab moves between its buttons and
+// Space or Enter presses the one with the focus.
+TEST_F(LauncherTest, TabMovesBetweenButtonsAndEnterOpensTheTool) {
+    ASSERT_EQ(GetFocus(), launcher.ToolButton(Tool::RegistryCleaner).Handle());
+    MSG tab = KeyMessage(GetFocus(), WM_KEYDOWN, VK_TAB);
+    ui::ProcessMessage(tab);
+    const HWND second = GetFocus();
+    EXPECT_NE(second, launcher.ToolButton(Tool::RegistryCleaner).Handle());
+    auto* button = static_cast<ui::PictureButton*>(ui::Window::FromHandle(second));
+    ASSERT_NE(button, nullptr);
+    MSG down = KeyMessage(second, WM_KEYDOWN, VK_RETURN), up = KeyMessage(second, WM_KEYUP, VK_RETURN);
+    ui::ProcessMessage(down);
+    ui::ProcessMessage(up);
+    ASSERT_NE(launcher.OpenModuleWindow(), nullptr);
+    launcher.OpenModuleWindow()->Close();
+    Settle();
+}
+
+}  // namespace
+}  // namespace tw

@@ -100,17 +100,17 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
 
     const bool group = model_.IsTree() && !line.ref.child;
     if (model_.IsTree() && line.ref.child) {  // the tree line from the group to its children
-        const int x = Scale(10, dpi), mid = (row.top + row.bottom) / 2;
+        const int x = Scale(10, dpi) - hscroll_, mid = (row.top + row.bottom) / 2;
         const bool last = *line.ref.child + 1 == model_.ChildCount(line.ref.row);
         for (int y = row.top; y < (last ? mid : row.bottom); y += 2) SetPixel(dc, x, y, RGB(128, 128, 128));
-        for (int xx = x; xx < Scale(18, dpi); xx += 2) SetPixel(dc, xx, mid, RGB(128, 128, 128));
+        for (int xx = x; xx < Scale(18, dpi) - hscroll_; xx += 2) SetPixel(dc, xx, mid, RGB(128, 128, 128));
     }
     if (group && model_.ChildCount(line.ref.row) > 0) {
         RECT expand = ExpandButtonRect(index);
         OffsetRect(&expand, 0, -originY);
         PaintExpandButton(dc, expand, IsExpanded(line.ref.row));
     }
-    int x = Indent(line.ref);
+    int x = Indent(line.ref) - hscroll_;
     if (model_.HasCheckBoxes()) {
         RECT box = CheckBoxRect(index);
         OffsetRect(&box, 0, -originY);
@@ -128,7 +128,7 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
 
     SelectObject(dc, group ? BoldFont(dpi) : MessageFont(dpi));
     const int columns = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
-    int columnLeft = 0;
+    int columnLeft = -hscroll_;
     for (int c = 0; c < columns; ++c) {
         const int width = ColumnWidth(c);
         RECT cell{c == 0 ? x : columnLeft + Scale(kGap, dpi), row.top, columnLeft + width - Scale(2, dpi), row.bottom};

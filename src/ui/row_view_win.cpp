@@ -20,7 +20,8 @@ constexpr int kChildIndent = 20;
 RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;
-    Create(L"TwRowView", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, L"",
+    Create(L"TwRowView", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+           WS_EX_CLIENTEDGE, L"",
            Scale(r.left, dpi), Scale(r.top, dpi), Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent,
            CS_DBLCLKS);
     if (at.layout) at.layout->Add(Handle(), r, at.anchors);
@@ -42,6 +43,8 @@ void RowView::AddColumn(std::string_view caption, int width96) {
     item.pszText = text.data();
     const int count = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
     SendMessageW(header_, HDM_INSERTITEMW, count, reinterpret_cast<LPARAM>(&item));
+    UpdateScroll();
+    LayoutHeader();
     Refresh();
 }
 
@@ -148,7 +151,7 @@ RECT RowView::CheckBoxRect(std::size_t index) const {
     const RECT row = RowRect(index);
     if (!model_.HasCheckBoxes()) return RECT{};
     const int box = Scale(kBox, WindowDpi(Handle()));
-    const int left = Indent(visible_.at(index).ref);
+    const int left = Indent(visible_.at(index).ref) - hscroll_;
     const int top = row.top + (row.bottom - row.top - box) / 2;
     return RECT{left, top, left + box, top + box};
 }
@@ -157,7 +160,7 @@ RECT RowView::ExpandButtonRect(std::size_t index) const {
     const RECT row = RowRect(index);
     if (!model_.IsTree() || visible_.at(index).ref.child) return RECT{};
     const int box = Scale(kBox, WindowDpi(Handle()));
-    const int left = Scale(2, WindowDpi(Handle()));
+    const int left = Scale(2, WindowDpi(Handle())) - hscroll_;
     const int top = row.top + (row.bottom - row.top - box) / 2;
     return RECT{left, top, left + box, top + box};
 }
@@ -178,7 +181,16 @@ void RowView::LayoutHeader() {
     WINDOWPOS pos{};
     HDLAYOUT layout{&client, &pos};
     SendMessageW(header_, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
-    SetWindowPos(header_, pos.hwndInsertAfter, pos.x, pos.y, pos.cx, pos.cy, pos.flags | SWP_NOACTIVATE);
+    // The header scrolls sideways with the rows and is as wide as its columns.
+    SetWindowPos(header_, pos.hwndInsertAfter, pos.x - hscroll_, pos.y,
+                 std::max<int>(pos.cx + hscroll_, ColumnsWidth()), pos.cy, pos.flags | SWP_NOACTIVATE);
+}
+
+int RowView::ColumnsWidth() const {
+    const int columns = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
+    int total = 0;
+    for (int c = 0; c < columns; ++c) total += ColumnWidth(c);
+    return total;
 }
 
 void RowView::UpdateScroll() {
@@ -189,6 +201,21 @@ void RowView::UpdateScroll() {
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, ContentHeight() - 1),
                     static_cast<UINT>(page), scroll_, 0};
     SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    // Columns wider than the list scroll sideways; the header follows.
+    const int width = ColumnsWidth();
+    const int before = hscroll_;
+    hscroll_ = std::clamp(hscroll_, 0, std::max(0, width - static_cast<int>(client.right)));
+    SCROLLINFO across{sizeof(across), SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, width - 1),
+                      static_cast<UINT>(client.right), hscroll_, 0};
+    SetScrollInfo(Handle(), SB_HORZ, &across, TRUE);
+    if (before != hscroll_) LayoutHeader();
+}
+
+void RowView::ScrollAcross(int offset) {
+    hscroll_ = std::max(0, offset);
+    UpdateScroll();
+    LayoutHeader();
+    Refresh();
 }
 
 void RowView::ScrollTo(int offset) {
@@ -282,7 +309,7 @@ void RowView::AutoSizeColumn(int column) {
         int lead = 0;
         if (column == 0) {
             const RECT box = CheckBoxRect(i);
-            lead = (model_.HasCheckBoxes() ? box.right : Indent(visible_[i].ref)) +
+            lead = (model_.HasCheckBoxes() ? box.right + hscroll_ : Indent(visible_[i].ref)) +
                    Scale(model_.IsTree() && !visible_[i].ref.child ? 40 : 22, WindowDpi(Handle()));
         }
         widest = std::max<int>(widest, lead + size.cx);
@@ -365,6 +392,28 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEWHEEL:
             ScrollTo(scroll_ - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * Scale(kRowHeight, WindowDpi(Handle())) / WHEEL_DELTA);
             return 0;
+        case WM_HSCROLL: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            const int step = Scale(kRowHeight, WindowDpi(Handle()));
+            switch (LOWORD(wParam)) {
+                case SB_LINELEFT: ScrollAcross(hscroll_ - step); break;
+                case SB_LINERIGHT: ScrollAcross(hscroll_ + step); break;
+                case SB_PAGELEFT: ScrollAcross(hscroll_ - client.right); break;
+                case SB_PAGERIGHT: ScrollAcross(hscroll_ + client.right); break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: {
+                    SCROLLINFO info{};
+                    info.cbSize = sizeof(info);
+                    info.fMask = SIF_TRACKPOS;
+                    GetScrollInfo(Handle(), SB_HORZ, &info);
+                    ScrollAcross(info.nTrackPos);
+                    break;
+                }
+                default: break;
+            }
+            return 0;
+        }
         case WM_VSCROLL: {
             RECT client;
             GetClientRect(Handle(), &client);
@@ -400,7 +449,11 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
             if (header->hdr.hwndFrom == header_) {
                 if (header->hdr.code == HDN_DIVIDERDBLCLICKW) AutoSizeColumn(header->iItem);
-                if (header->hdr.code == HDN_ITEMCHANGEDW || header->hdr.code == HDN_TRACKW) Refresh();
+                if (header->hdr.code == HDN_ITEMCHANGEDW || header->hdr.code == HDN_TRACKW) {
+                    UpdateScroll();
+                    LayoutHeader();
+                    Refresh();
+                }
             }
             return 0;
         }

@@ -47,6 +47,7 @@ public:
     RECT CheckBoxRect(std::size_t index) const;
     RECT ExpandButtonRect(std::size_t index) const;
     int BackgroundHeight() const { return backgroundHeight_; }
+    int HorizontalScroll() const { return hscroll_; }
 
     std::function<void(RowRef)> onCheckChanged;
     std::function<void(RowRef)> onDoubleClick;  // default: a group opens or closes
@@ -72,6 +73,8 @@ private:
     void LayoutHeader();
     void UpdateScroll();
     void ScrollTo(int offset);
+    void ScrollAcross(int offset);
+    int ColumnsWidth() const;
     void EnsureVisible(std::size_t index);
     std::optional<std::size_t> LineAt(POINT client) const;
     void SelectLine(std::size_t index);
@@ -94,6 +97,7 @@ private:
     std::optional<std::size_t> selected_;
     std::optional<std::size_t> hot_;
     int scroll_ = 0;
+    int hscroll_ = 0;
     bool tracking_ = false;
     GdiOwner<HBITMAP> background_;
     int backgroundHeight_ = 0;

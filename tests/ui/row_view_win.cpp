@@ -200,6 +200,40 @@ TEST_F(RowViewTest, TheHotRowIsSkyBlueWithABlueFrameAndClearsWhenTheMouseLeaves)
     EXPECT_NE(after.At(row.right - 5, row.top + 4), RGB(166, 202, 240));
 }
 
+// Long registry keys: columns wider than the list scroll sideways, the
+// header and the boxes move with the rows, and clicks still find the boxes.
+TEST_F(RowViewTest, ColumnsWiderThanTheListScrollSideways) {
+    DemoTree tree;
+    auto view = Make(tree);
+    view->AddColumn("Third", 300);  // 200 + 150 + 300 > 400
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    GetScrollInfo(view->Handle(), SB_HORZ, &info);
+    EXPECT_EQ(info.nMax + 1, 650);
+    const RECT before = view->CheckBoxRect(0);
+    SendMessageW(view->Handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+    ASSERT_GT(view->HorizontalScroll(), 0);
+    const RECT after = view->CheckBoxRect(0);
+    EXPECT_EQ(after.left, before.left - view->HorizontalScroll());
+    HWND header = GetWindow(view->Handle(), GW_CHILD);
+    RECT headerRect;
+    GetWindowRect(header, &headerRect);
+    POINT origin{headerRect.left, headerRect.top};
+    ScreenToClient(view->Handle(), &origin);
+    EXPECT_EQ(origin.x, -view->HorizontalScroll());
+    SendMessageW(view->Handle(), WM_HSCROLL, SB_PAGERIGHT, 0);
+    SendMessageW(view->Handle(), WM_HSCROLL, SB_PAGERIGHT, 0);
+    RECT client;
+    GetClientRect(view->Handle(), &client);
+    EXPECT_EQ(view->HorizontalScroll(), 650 - client.right);  // never past the last column
+    SendMessageW(view->Handle(), WM_HSCROLL, SB_PAGELEFT, 0);
+    SendMessageW(view->Handle(), WM_HSCROLL, SB_PAGELEFT, 0);
+    EXPECT_EQ(view->HorizontalScroll(), 0);
+    Click(*view, view->CheckBoxRect(0));
+    EXPECT_EQ(tree.Check({0, std::nullopt}), CheckState::Unchecked);
+}
+
 TEST_F(RowViewTest, ResetCollapsesAndClearsTheSelection) {
     DemoTree tree;
     auto view = Make(tree);

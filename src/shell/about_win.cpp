@@ -21,11 +21,12 @@ TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
     Create(L"TfrmAbout", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, ui::Wide(kProductName), 0, 0,
            frame.right - frame.left, frame.bottom - frame.top, nullptr);
-    body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "About Quorvex Tidewell", ProgramIcon(16));
+    body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "About Quorvex Tidewell",
+                                         ProgramIcon(ui::Scale(16, dpi)));
     MoveWindow(body_->Handle(), 0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi), FALSE);
     ShowWindow(body_->Handle(), SW_SHOW);
     auto& p = *body_;
-    picture_ = std::make_unique<ui::Picture>(p.At(20, 50, 116, 146), ProgramIcon(96), 96);
+    picture_ = std::make_unique<ui::Picture>(p.At(20, 50, 116, 146), ProgramIcon(ui::Scale(96, dpi)), 96);
     name_ = std::make_unique<ui::Label>(p.At(136, 58, 433, 82), kProductName);
     SendMessageW(name_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont(dpi)), FALSE);
     version_ = std::make_unique<ui::Label>(p.At(136, 84, 433, 104), "(version 1.0)");

@@ -53,21 +53,23 @@ HICON ToolIcon(Tool tool, int size) {
     return CachedIcon(static_cast<int>(tool), size, [tool](Graphics& g, RectF box) { art::DrawToolBadge(g, tool, box); });
 }
 
-HICON ToolPicture(Tool tool) { return ToolIcon(tool, 128); }
+HICON ToolPicture(Tool tool, int size) { return ToolIcon(tool, size); }
 
-HICON TaskItemIcon(TaskIcon kind, Tool tool) {
-    constexpr int size = 16;
+HICON TaskItemIcon(TaskIcon kind, Tool tool, int size) {
+    // The small glyphs are laid out on a 16-unit grid and drawn at any size.
     switch (kind) {
         case TaskIcon::Information:
             return CachedIcon(kInformationKey, size, [](Graphics& g, RectF b) {
+                g.ScaleTransform(b.Width / 16, b.Height / 16);
                 SolidBrush blue(Color(255, 40, 100, 200));
-                g.FillEllipse(&blue, b.X + 0.5f, b.Y + 0.5f, b.Width - 1, b.Height - 1);
+                g.FillEllipse(&blue, 0.5f, 0.5f, 15.0f, 15.0f);
                 SolidBrush white(Color(255, 255, 255, 255));
                 g.FillEllipse(&white, RectF(7, 3, 2.2f, 2.2f));
                 g.FillRectangle(&white, RectF(7, 6.5f, 2.2f, 6.5f));
             });
         case TaskIcon::MainMenu:
-            return CachedIcon(kMainMenuKey, size, [](Graphics& g, RectF) {
+            return CachedIcon(kMainMenuKey, size, [](Graphics& g, RectF b) {
+                g.ScaleTransform(b.Width / 16, b.Height / 16);
                 Pen pen(Color(255, 40, 100, 200), 2.0f);
                 pen.SetLineJoin(LineJoinRound);
                 const PointF roof[] = {PointF(2, 8), PointF(8, 2.5f), PointF(14, 8)};

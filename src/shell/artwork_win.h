@@ -13,21 +13,24 @@ namespace tw {
 enum class TaskIcon { Information, MainMenu, Tool };
 
 HICON ProgramIcon(int size);
-HICON ToolPicture(Tool tool);                       // 128 x 128, for intro pages
+HICON ToolPicture(Tool tool, int size = 128);       // for intro pages
 HICON ToolIcon(Tool tool, int size);
-HICON TaskItemIcon(TaskIcon kind, Tool tool);       // 16 x 16
+HICON TaskItemIcon(TaskIcon kind, Tool tool, int size = 16);
 
-// The launcher: a 705 x 497 background whose top-left pixel is the key
-// colour outside the visible shape, and three faces per button (normal,
-// hot, pressed) drawn over the background they cover.
+// The launcher: a 705 x 497 background (in 96-DPI units, drawn at the given
+// DPI) whose top-left pixel is the key colour outside the visible shape, and
+// three faces per button (normal, hot, pressed) drawn over the background
+// they cover. Button bounds are given in 96-DPI units.
 inline constexpr int kLauncherArtWidth = 705;
 inline constexpr int kLauncherArtHeight = 497;
 enum class ButtonFace { Normal, Hot, Pressed };
 enum class LauncherGlyph { About, Minimize, Close };
 
-HBITMAP LauncherBackground();
-HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace face);
-HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace face);
+SIZE LauncherArtSize(int dpi);
+RECT ScaleLauncherRect(RECT design, int dpi);
+HBITMAP LauncherBackground(int dpi);
+HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace face, int dpi);
+HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace face, int dpi);
 
 // GDI+ must be running while any of the above is first drawn.
 class ArtworkSession {

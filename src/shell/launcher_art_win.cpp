@@ -1,3 +1,4 @@
+#include <map>
 #include <memory>
 
 #include "shell/artwork_draw_win.h"
@@ -66,23 +67,44 @@ void PaintBackground(Graphics& g) {
                   RectF(99, 56, 420, 22));
 }
 
-Bitmap& BackgroundBitmap() {
-    static std::unique_ptr<Bitmap> bitmap = [] {
-        auto b = std::make_unique<Bitmap>(kLauncherArtWidth, kLauncherArtHeight, PixelFormat24bppRGB);
-        Graphics g(b.get());
+REAL ScaleOf(int dpi) { return static_cast<REAL>(dpi) / 96.0f; }
+
+// The picture is drawn at the screen's resolution rather than stretched, so
+// it stays sharp; its layout is in the 96-DPI units of the design.
+Bitmap& BackgroundBitmap(int dpi) {
+    static std::map<int, std::unique_ptr<Bitmap>> bitmaps;
+    auto& slot = bitmaps[dpi];
+    if (!slot) {
+        const SIZE size = LauncherArtSize(dpi);
+        slot = std::make_unique<Bitmap>(size.cx, size.cy, PixelFormat24bppRGB);
+        Graphics g(slot.get());
+        g.ScaleTransform(ScaleOf(dpi), ScaleOf(dpi));
         PaintBackground(g);
-        return b;
-    }();
-    return *bitmap;
+    }
+    return *slot;
 }
 
 // A face starts as the background it covers, so rounded corners and
-// translucency sit on the real picture.
-std::unique_ptr<Bitmap> FaceCanvas(RECT bounds) {
-    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
-    auto face = std::make_unique<Bitmap>(w, h, PixelFormat24bppRGB);
-    Graphics g(face.get());
-    g.DrawImage(&BackgroundBitmap(), Rect(0, 0, w, h), bounds.left, bounds.top, w, h, UnitPixel);
+// translucency sit on the real picture. The returned graphics draw in design
+// units.
+struct FaceCanvas {
+    std::unique_ptr<Bitmap> bitmap;
+    std::unique_ptr<Graphics> graphics;
+    REAL width = 0, height = 0;  // design units
+};
+
+FaceCanvas NewFace(RECT design, int dpi) {
+    const RECT pixels = ScaleLauncherRect(design, dpi);
+    const int w = pixels.right - pixels.left, h = pixels.bottom - pixels.top;
+    FaceCanvas face;
+    face.bitmap = std::make_unique<Bitmap>(w, h, PixelFormat24bppRGB);
+    face.graphics = std::make_unique<Graphics>(face.bitmap.get());
+    face.graphics->DrawImage(&BackgroundBitmap(dpi), Rect(0, 0, w, h), pixels.left, pixels.top, w, h, UnitPixel);
+    face.graphics->ScaleTransform(ScaleOf(dpi), ScaleOf(dpi));
+    face.graphics->SetSmoothingMode(SmoothingModeAntiAlias);
+    face.graphics->SetTextRenderingHint(TextRenderingHintAntiAlias);
+    face.width = static_cast<REAL>(design.right - design.left);
+    face.height = static_cast<REAL>(design.bottom - design.top);
     return face;
 }
 
@@ -94,17 +116,24 @@ HBITMAP ToHbitmap(Bitmap& bitmap) {
 
 }  // namespace
 
-HBITMAP LauncherBackground() {
-    static HBITMAP handle = ToHbitmap(BackgroundBitmap());
+SIZE LauncherArtSize(int dpi) { return {MulDiv(kLauncherArtWidth, dpi, 96), MulDiv(kLauncherArtHeight, dpi, 96)}; }
+
+RECT ScaleLauncherRect(RECT design, int dpi) {
+    return {MulDiv(design.left, dpi, 96), MulDiv(design.top, dpi, 96), MulDiv(design.right, dpi, 96),
+            MulDiv(design.bottom, dpi, 96)};
+}
+
+HBITMAP LauncherBackground(int dpi) {
+    static std::map<int, HBITMAP> handles;
+    auto& handle = handles[dpi];
+    if (!handle) handle = ToHbitmap(BackgroundBitmap(dpi));
     return handle;
 }
 
-HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state) {
-    auto face = FaceCanvas(bounds);
-    Graphics g(face.get());
-    g.SetSmoothingMode(SmoothingModeAntiAlias);
-    g.SetTextRenderingHint(TextRenderingHintAntiAlias);
-    const float w = static_cast<float>(bounds.right - bounds.left), h = static_cast<float>(bounds.bottom - bounds.top);
+HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state, int dpi) {
+    auto face = NewFace(bounds, dpi);
+    Graphics& g = *face.graphics;
+    const float w = face.width, h = face.height;
     const float shift = state == ButtonFace::Pressed ? 1.0f : 0.0f;
     const RectF card(1 + shift, 1 + shift, w - 3, h - 3);
     const Color fill = state == ButtonFace::Pressed ? Color(255, 222, 232, 250)
@@ -122,14 +151,13 @@ HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state) {
                   Color(255, 24, 52, 110), RectF(textLeft, h / 2 - 19 + shift, w - textLeft - 6, 22));
     art::DrawText(g, Subtitle(tool), 11, FontStyleRegular, Color(255, 88, 104, 136),
                   RectF(textLeft, h / 2 + 1 + shift, w - textLeft - 6, 18));
-    return ToHbitmap(*face);
+    return ToHbitmap(*face.bitmap);
 }
 
-HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace state) {
-    auto face = FaceCanvas(bounds);
-    Graphics g(face.get());
-    g.SetSmoothingMode(SmoothingModeAntiAlias);
-    const float w = static_cast<float>(bounds.right - bounds.left);
+HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace state, int dpi) {
+    auto face = NewFace(bounds, dpi);
+    Graphics& g = *face.graphics;
+    const float w = face.width;
     const RectF circle(3, 3, w - 7, w - 7);
     const BYTE alpha = state == ButtonFace::Pressed ? 90 : state == ButtonFace::Hot ? 55 : 0;
     if (alpha) {
@@ -158,7 +186,7 @@ HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace state) {
             g.DrawLine(&pen, PointF(c - r, m + r), PointF(c + r, m - r));
             break;
     }
-    return ToHbitmap(*face);
+    return ToHbitmap(*face.bitmap);
 }
 
 }  // namespace tw

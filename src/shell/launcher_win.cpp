@@ -31,10 +31,11 @@ constexpr RECT kAboutSpot{576, 24, 609, 57};
 constexpr RECT kMinimizeSpot{608, 24, 641, 57};
 constexpr RECT kCloseSpot{640, 24, 673, 57};
 
-std::unique_ptr<ui::PictureButton> GlyphButton(HWND parent, LauncherGlyph glyph, RECT spot, const wchar_t* name) {
-    return std::make_unique<ui::PictureButton>(parent, spot, name, GlyphButtonFace(glyph, spot, ButtonFace::Normal),
-                                               GlyphButtonFace(glyph, spot, ButtonFace::Hot),
-                                               GlyphButtonFace(glyph, spot, ButtonFace::Pressed));
+std::unique_ptr<ui::PictureButton> GlyphButton(HWND parent, LauncherGlyph glyph, RECT spot, const wchar_t* name,
+                                               int dpi) {
+    return std::make_unique<ui::PictureButton>(
+        parent, ScaleLauncherRect(spot, dpi), name, GlyphButtonFace(glyph, spot, ButtonFace::Normal, dpi),
+        GlyphButtonFace(glyph, spot, ButtonFace::Hot, dpi), GlyphButtonFace(glyph, spot, ButtonFace::Pressed, dpi));
 }
 
 }  // namespace
@@ -61,12 +62,13 @@ HRGN LauncherRegion(HBITMAP picture) {
 }
 
 TfrmMain::TfrmMain(ShellContext& context, ModuleFactory factory, std::function<void()> showAbout)
-    : context_(context), factory_(std::move(factory)), showAbout_(std::move(showAbout)) {
+    : context_(context), factory_(std::move(factory)), showAbout_(std::move(showAbout)), dpi_(ui::WindowDpi(nullptr)) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = ui::Scale(kClientWidth, dpi_), height = ui::Scale(kClientHeight, dpi_);
     Create(L"TfrmMain", WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT,
-           ui::Wide(kApplicationTitle), work.left + (work.right - work.left - kClientWidth) / 2,
-           work.top + (work.bottom - work.top - kClientHeight) / 2, kClientWidth, kClientHeight, nullptr);
+           ui::Wide(kApplicationTitle), work.left + (work.right - work.left - width) / 2,
+           work.top + (work.bottom - work.top - height) / 2, width, height, nullptr);
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
     CreateButtons();
@@ -78,20 +80,22 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::CreateButtons() {
     for (const auto& spot : kToolSpots) {
         auto button = std::make_unique<ui::PictureButton>(
-            Handle(), spot.bounds, ui::Wide(ToolName(spot.tool)), ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Normal),
-            ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Hot), ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Pressed));
+            Handle(), ScaleLauncherRect(spot.bounds, dpi_), ui::Wide(ToolName(spot.tool)),
+            ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Normal, dpi_),
+            ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Hot, dpi_),
+            ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Pressed, dpi_));
         button->onClick = [this, tool = spot.tool] { OpenModule(tool); };
         toolButtons_[static_cast<std::size_t>(spot.tool)] = std::move(button);
     }
-    about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About");
+    about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About", dpi_);
     about_->onClick = [this] { if (showAbout_) showAbout_(); };
-    minimize_ = GlyphButton(Handle(), LauncherGlyph::Minimize, kMinimizeSpot, L"Minimize");
+    minimize_ = GlyphButton(Handle(), LauncherGlyph::Minimize, kMinimizeSpot, L"Minimize", dpi_);
     minimize_->onClick = [this] { ShowWindow(Handle(), SW_MINIMIZE); };
-    close_ = GlyphButton(Handle(), LauncherGlyph::Close, kCloseSpot, L"Close");
+    close_ = GlyphButton(Handle(), LauncherGlyph::Close, kCloseSpot, L"Close", dpi_);
     close_->onClick = [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); };
 }
 
-void TfrmMain::ApplyRegion() { SetWindowRgn(Handle(), LauncherRegion(LauncherBackground()), TRUE); }
+void TfrmMain::ApplyRegion() { SetWindowRgn(Handle(), LauncherRegion(LauncherBackground(dpi_)), TRUE); }
 
 void TfrmMain::Show() {
     ShowWindow(Handle(), SW_SHOW);
@@ -121,6 +125,7 @@ void TfrmMain::ReleaseModule() {
 }
 
 bool TfrmMain::IsDragPoint(POINT client) const {
+    client = {MulDiv(client.x, 96, dpi_), MulDiv(client.y, 96, dpi_)};  // to the design's units
     auto inside = [&](const RECT& r) { return PtInRect(&r, client) != FALSE; };
     for (const auto& spot : kToolSpots)
         if (inside(spot.bounds)) return false;
@@ -130,7 +135,8 @@ bool TfrmMain::IsDragPoint(POINT client) const {
 void TfrmMain::Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(Handle(), &ps);
-    ui::DrawBitmap(dc, LauncherBackground(), 0, 0, kLauncherArtWidth, kLauncherArtHeight);
+    const SIZE size = LauncherArtSize(dpi_);
+    ui::DrawBitmap(dc, LauncherBackground(dpi_), 0, 0, size.cx, size.cy);
     EndPaint(Handle(), &ps);
 }
 

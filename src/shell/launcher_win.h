@@ -30,7 +30,7 @@ public:
     ui::PictureButton& AboutButton() { return *about_; }
     ui::PictureButton& MinimizeButton() { return *minimize_; }
     ui::PictureButton& CloseButton() { return *close_; }
-    // Client points within no button drag the window.
+    // Client points (pixels) within no button drag the window.
     bool IsDragPoint(POINT client) const;
 
 protected:
@@ -48,6 +48,9 @@ private:
     std::array<std::unique_ptr<ui::PictureButton>, kToolCount> toolButtons_;
     std::unique_ptr<ui::PictureButton> about_, minimize_, close_;
     std::unique_ptr<ModuleWindow> module_;
+    // The launcher is drawn for the screen's DPI at creation; its layout is
+    // in 96-DPI units.
+    int dpi_;
 };
 
 // The launcher's region rectangles come from this picture; exposed for tests.

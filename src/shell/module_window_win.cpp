@@ -15,11 +15,12 @@ constexpr int kColumnMaximum = 280;
 constexpr int kPageDesignWidth = 590;
 constexpr int kPageDesignHeight = 540;
 
-std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame) {
+// Icons are drawn at the size they are shown, not stretched from 16 pixels.
+std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame, int dpi) {
     std::vector<ui::TaskPaneItem> items;
     for (const auto& item : frame.items) {
         const auto kind = item.page == 1 ? TaskIcon::Information : item.page == 0 ? TaskIcon::MainMenu : TaskIcon::Tool;
-        items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool)});
+        items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool, ui::Scale(16, dpi))});
     }
     return items;
 }
@@ -38,7 +39,7 @@ ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context)
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(32)));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(16)));
 
-    tasks_ = std::make_unique<ui::TaskPane>(Handle(), TaskItems(frame_));
+    tasks_ = std::make_unique<ui::TaskPane>(Handle(), TaskItems(frame_, ui::WindowDpi(Handle())));
     tasks_->onItemClick = [this](int index) {
         const int page = frame_.items.at(static_cast<std::size_t>(index)).page;
         if (page == 0)
@@ -66,7 +67,8 @@ ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
     // A tool's own page replaces the placeholder of that number.
     placeholders_.erase(page);
     auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
-                                             TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool));
+                                             TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool,
+                                                          ui::Scale(16, ui::WindowDpi(Handle()))));
     auto& slot = pages_[page];
     slot = std::move(panel);
     LayoutChildren();
@@ -92,7 +94,7 @@ void ModuleWindow::BuildIntroPage() {
     auto& intro = AddPage(1, IntroTitle(frame_.tool));
     introText_ = std::make_unique<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), IntroText(frame_.tool));
     introPicture_ = std::make_unique<ui::Picture>(intro.At(420, 46, 574, 200, {false, true, true, false}),
-                                                  ToolPicture(frame_.tool), 128);
+                                                  ToolPicture(frame_.tool, ui::Scale(128, ui::WindowDpi(Handle()))), 128);
     introBox_ = std::make_unique<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
                                                "Do not show this screen initially");
 }

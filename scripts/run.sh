@@ -8,7 +8,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 2
 fi
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j"$(nproc)" --target Tidewell
+cmake --build --preset win64 -j"$(nproc)" --target Tidewell help_file
 export TW_WINE_ROOT="$PWD/build/wine-demo"
 scripts/wine-prefix.sh display
 source scripts/wine-env.sh

@@ -82,11 +82,6 @@ Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
     CreateControl(at, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, WS_EX_CLIENTEDGE, text);
 }
 
-ComboBox::ComboBox(const Placement& at, const std::vector<std::string>& items) {
-    CreateControl(at, WC_COMBOBOXW, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, "");
-    for (const auto& item : items) SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-}
-
 ProgressBar::ProgressBar(const Placement& at) { CreateControl(at, PROGRESS_CLASSW, 0, 0, ""); }
 
 bool RouteCommand(WPARAM wParam, LPARAM lParam) {

@@ -95,15 +95,6 @@ public:
     void OnCommand(WORD code) override { if (code == EN_CHANGE && onChange) onChange(); }
 };
 
-class ComboBox : public Control {
-public:
-    ComboBox(const Placement& at, const std::vector<std::string>& items);
-    int Selected() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0)); }
-    void Select(int index) { SendMessageW(Handle(), CB_SETCURSEL, index, 0); }
-    std::function<void()> onChange;
-    void OnCommand(WORD code) override { if (code == CBN_SELCHANGE && onChange) onChange(); }
-};
-
 class ProgressBar : public Control {
 public:
     explicit ProgressBar(const Placement& at);

@@ -38,6 +38,12 @@ HFONT BoldFont(int dpi) {
     return Cached(1, dpi, font);
 }
 
+HFONT UnderlinedFont(int dpi) {
+    LOGFONTW font = BaseFont(dpi);
+    font.lfUnderline = TRUE;
+    return Cached(3, dpi, font);
+}
+
 HFONT TitleFont(int dpi) {
     LOGFONTW font = BaseFont(dpi);
     font.lfHeight = -MulDiv(18, dpi, 96);

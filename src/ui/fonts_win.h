@@ -7,6 +7,8 @@ namespace tw::ui {
 // the run (fonts are shared by every window).
 HFONT MessageFont(int dpi);
 HFONT BoldFont(int dpi);
+// The message font underlined, for links and hot task items.
+HFONT UnderlinedFont(int dpi);
 // A font whose character cell is the given pixel height at 96 DPI.
 HFONT TitleFont(int dpi);
 

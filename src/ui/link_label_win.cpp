@@ -22,11 +22,8 @@ void LinkLabel::Paint() {
     RECT client;
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, SolidBrush(background_));
-    LOGFONTW lf{};
-    GetObjectW(MessageFont(WindowDpi(Handle())), sizeof(lf), &lf);
-    lf.lfUnderline = hot_;
-    GdiOwner<HFONT> font(CreateFontIndirectW(&lf));
-    const HGDIOBJ old = SelectObject(dc, font.get());
+    const int dpi = WindowDpi(Handle());
+    const HGDIOBJ old = SelectObject(dc, hot_ ? UnderlinedFont(dpi) : MessageFont(dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 70, 200));
     DrawTextW(dc, text_.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

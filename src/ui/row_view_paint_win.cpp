@@ -15,15 +15,25 @@ namespace {
 constexpr int kBox = 16;
 constexpr int kGap = 4;
 
-struct ThemeOwner {
-    HTHEME theme;
-    ThemeOwner(HWND hwnd, const wchar_t* classes) : theme(OpenThemeData(hwnd, classes)) {}
-    ~ThemeOwner() { if (theme) CloseThemeData(theme); }
-    ThemeOwner(const ThemeOwner&) = delete;
-    ThemeOwner& operator=(const ThemeOwner&) = delete;
-};
 
 }  // namespace
+
+// Theme data is opened on first use and kept until the theme changes: a
+// paint draws a box on every row.
+HTHEME RowView::Theme(ThemeSlot& slot, const wchar_t* classes) {
+    if (!slot.opened) {
+        slot.theme = OpenThemeData(Handle(), classes);
+        slot.opened = true;
+    }
+    return slot.theme;
+}
+
+void RowView::CloseThemes() {
+    for (ThemeSlot* slot : {&buttonTheme_, &treeTheme_}) {
+        if (slot->theme) CloseThemeData(slot->theme);
+        *slot = ThemeSlot{};
+    }
+}
 
 // The gradient picture behind the rows, as large as the list's row area;
 // rebuilt whenever the list changes size.
@@ -49,12 +59,11 @@ void RowView::RebuildBackground() {
 }
 
 void RowView::PaintCheck(HDC dc, const RECT& box, CheckState state) {
-    ThemeOwner theme(Handle(), L"BUTTON");
-    if (theme.theme) {
+    if (const HTHEME theme = Theme(buttonTheme_, L"BUTTON")) {
         const int part = state == CheckState::Checked ? CBS_CHECKEDNORMAL
                          : state == CheckState::Mixed ? CBS_MIXEDNORMAL
                                                       : CBS_UNCHECKEDNORMAL;
-        DrawThemeBackground(theme.theme, dc, BP_CHECKBOX, part, &box, nullptr);
+        DrawThemeBackground(theme, dc, BP_CHECKBOX, part, &box, nullptr);
         return;
     }
     // Without a theme the classic box; Wine has no mixed state of its own
@@ -68,9 +77,8 @@ void RowView::PaintCheck(HDC dc, const RECT& box, CheckState state) {
 }
 
 void RowView::PaintExpandButton(HDC dc, const RECT& box, bool expanded) {
-    ThemeOwner theme(Handle(), L"TREEVIEW");
-    if (theme.theme) {
-        DrawThemeBackground(theme.theme, dc, TVP_GLYPH, expanded ? GLPS_OPENED : GLPS_CLOSED, &box, nullptr);
+    if (const HTHEME theme = Theme(treeTheme_, L"TREEVIEW")) {
+        DrawThemeBackground(theme, dc, TVP_GLYPH, expanded ? GLPS_OPENED : GLPS_CLOSED, &box, nullptr);
         return;
     }
     const int size = Scale(9, WindowDpi(Handle()));

@@ -32,7 +32,7 @@ RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
     Reset();
 }
 
-RowView::~RowView() = default;
+RowView::~RowView() { CloseThemes(); }
 
 void RowView::AddColumn(std::string_view caption, int width96) {
     std::wstring text = Wide(caption);
@@ -443,6 +443,10 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            Refresh();
+            return 0;
+        case WM_THEMECHANGED:
+            CloseThemes();
             Refresh();
             return 0;
         case WM_NOTIFY: {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <functional>
 #include <optional>
@@ -70,6 +71,12 @@ private:
     void PaintCheck(HDC dc, const RECT& box, CheckState state);
     void PaintExpandButton(HDC dc, const RECT& box, bool expanded);
     void RebuildBackground();
+    struct ThemeSlot {
+        HTHEME theme = nullptr;
+        bool opened = false;
+    };
+    HTHEME Theme(ThemeSlot& slot, const wchar_t* classes);
+    void CloseThemes();
     void LayoutHeader();
     void UpdateScroll();
     void ScrollTo(int offset);
@@ -98,6 +105,7 @@ private:
     std::optional<std::size_t> hot_;
     int scroll_ = 0;
     int hscroll_ = 0;
+    ThemeSlot buttonTheme_, treeTheme_;
     bool tracking_ = false;
     GdiOwner<HBITMAP> background_;
     int backgroundHeight_ = 0;

@@ -95,11 +95,7 @@ void TaskPane::Paint(HDC dc) {
                        iconSize, 0, nullptr, DI_NORMAL);
         RECT text = r;
         text.left += Scale(32, dpi);
-        LOGFONTW lf{};
-        GetObjectW(MessageFont(dpi), sizeof(lf), &lf);
-        lf.lfUnderline = i == hot_;
-        GdiOwner<HFONT> font(CreateFontIndirectW(&lf));
-        SelectObject(dc, font.get());
+        SelectObject(dc, i == hot_ ? UnderlinedFont(dpi) : MessageFont(dpi));
         SetTextColor(dc, ToColorRef(i == hot_ ? kItemHotText : kItemText));
         DrawTextW(dc, items_[i].caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, MessageFont(dpi));

@@ -84,6 +84,13 @@ Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
 
 ProgressBar::ProgressBar(const Placement& at) { CreateControl(at, PROGRESS_CLASSW, 0, 0, ""); }
 
+void UseCommonControls(DWORD classes) {
+    static DWORD registered = 0;
+    if ((registered & classes) == classes) return;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), classes};
+    if (InitCommonControlsEx(&controls)) registered |= classes;
+}
+
 bool RouteCommand(WPARAM wParam, LPARAM lParam) {
     if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
         control->OnCommand(HIWORD(wParam));

@@ -34,9 +34,10 @@ public:
 
     void SetText(std::string_view text);
     std::string Text() const;
-    void Enable(bool enabled) { EnableWindow(hwnd_, enabled); }
+    // Virtual: a control made of several windows enables and shows them all.
+    virtual void Enable(bool enabled) { EnableWindow(hwnd_, enabled); }
     bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-    void Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+    virtual void Show(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     void Focus() { SetFocus(hwnd_); }
 
@@ -101,6 +102,10 @@ public:
     void SetRange(int maximum) { SendMessageW(Handle(), PBM_SETRANGE32, 0, maximum); }
     void SetPosition(int position) { SendMessageW(Handle(), PBM_SETPOS, position, 0); }
 };
+
+// Registers the common-control classes a control needs, once per process
+// (ICC_TAB_CLASSES, ICC_UPDOWN_CLASS...).
+void UseCommonControls(DWORD classes);
 
 // Routes a WM_COMMAND or WM_NOTIFY that a container received to the control
 // that sent it. True when a control took it.

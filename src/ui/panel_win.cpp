@@ -12,6 +12,16 @@ Panel::Panel(HWND parent, int designWidth, int designHeight, std::string_view ti
            Scale(designHeight, dpi), parent);
 }
 
+Panel::Panel(const Placement& at, std::string_view title, HICON icon, Rgb background)
+    : layout_(at.rect.right - at.rect.left, at.rect.bottom - at.rect.top), title_(Wide(title)), icon_(icon),
+      background_(background) {
+    const int dpi = WindowDpi(at.parent);
+    const RECT& r = at.rect;
+    Create(L"TwPanel", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, title_, Scale(r.left, dpi),
+           Scale(r.top, dpi), Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent);
+    if (at.layout) at.layout->Add(Handle(), r, at.anchors);
+}
+
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:

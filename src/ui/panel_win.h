@@ -18,6 +18,10 @@ class Panel : public Window {
 public:
     Panel(HWND parent, int designWidth, int designHeight, std::string_view title = {}, HICON icon = nullptr,
           Rgb background = kPageBackground);
+    // A panel inside another, placed and anchored like a control and shown
+    // at once; its own design size is the placement's.
+    explicit Panel(const Placement& at, std::string_view title = {}, HICON icon = nullptr,
+                   Rgb background = kPageBackground);
 
     Layout& GetLayout() { return layout_; }
     Placement At(int left, int top, int right, int bottom, Anchors anchors = kAnchorTopLeft) {

@@ -4,6 +4,7 @@
 #include "shell/window_region.h"
 #include "ui/check_tree.h"
 #include "ui/gradient.h"
+#include "ui/number_text.h"
 #include "ui/progress_text.h"
 
 namespace tw {
@@ -118,6 +119,19 @@ TEST(ToolCatalog, FramesCarryTheirSizesItemsAndIndentedIntro) {
     EXPECT_EQ(history.rfind("     When you visit", 0), 0u);
     EXPECT_NE(history.find("Internet History.\r\n\r\n     You can also"), std::string::npos);
     EXPECT_EQ(IntroText(Tool::PrivacyProtector).find("\r\n"), std::string::npos);
+}
+
+TEST(NumberText, IsBroughtIntoItsRange) {
+    struct Case {
+        const char* text;
+        int value;
+    };
+    for (const auto& [text, value] : {Case{"600", 600}, Case{"0600", 600}, Case{"", 1}, Case{"0", 1}, Case{"601", 600},
+                                      Case{"99999999999999999999", 600}, Case{"12a", 1}, Case{"-5", 1}}) {
+        EXPECT_EQ(ui::ClampNumberText(text, 1, 600), value) << text;
+    }
+    EXPECT_TRUE(ui::IsNumberText(""));
+    EXPECT_FALSE(ui::IsNumberText("1 2"));
 }
 
 }  // namespace

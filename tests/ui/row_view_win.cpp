@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "support/host_window_win.h"
 #include "support/ui_session_win.h"
-#include "ui/panel_win.h"
 
 namespace tw {
 namespace {
@@ -25,18 +25,6 @@ class FlatList final : public ui::RowModel {
 public:
     std::size_t RowCount() const override { return 40; }
     std::string CellText(RowRef ref, int) const override { return "Row " + std::to_string(ref.row); }
-};
-
-// A top-level window holding one page-coloured panel, as a tool page does.
-class HostWindow final : public ui::Window {
-public:
-    HostWindow() {
-        Create(L"TwTestHost", WS_POPUP | WS_VISIBLE, 0, L"host", 0, 0, 400, 300, nullptr);
-        panel = std::make_unique<ui::Panel>(Handle(), 400, 300);
-        MoveWindow(panel->Handle(), 0, 0, 400, 300, FALSE);
-        ShowWindow(panel->Handle(), SW_SHOW);
-    }
-    std::unique_ptr<ui::Panel> panel;
 };
 
 class RowViewTest : public UiTest {

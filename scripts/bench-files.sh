@@ -13,10 +13,7 @@ set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 cd "$repo_root"
 
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j2 --target bench_files >/dev/null
-[ -f "$WINEPREFIX/.tidewell-ready" ] || scripts/wine-prefix.sh headless >&2
-bench="$repo_root/build/win64/bench/bench_files.exe"
+bench=$(build_for_wine bench_files bench/bench_files.exe)
 
 rounds="${TW_BENCH_ROUNDS:-3}"
 work="${TW_BENCH_DIR:-$repo_root/build/bench-files}"

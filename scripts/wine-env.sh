@@ -24,3 +24,11 @@ to_windows_path() {
     *) echo "wine: $1 is outside the repository, which is the only folder the prefix sees" >&2; return 1 ;;
   esac
 }
+
+# Builds one target of the win64 preset for a benchmark and readies the
+# prefix; prints the built program's host path (a path below build/win64).
+build_for_wine() {
+  (cd "$repo_root" && cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 --target "$1" >/dev/null) || return 1
+  [ -f "$WINEPREFIX/.tidewell-ready" ] || "$repo_root/scripts/wine-prefix.sh" headless >&2
+  printf '%s' "$repo_root/build/win64/$2"
+}

@@ -29,6 +29,9 @@ public:
     // An index into the view's image list (32-pixel list for tree groups,
     // 16-pixel list for the rest); -1 for none.
     virtual int ImageIndex(RowRef) const { return -1; }
+    // The icon of a cell after the first (a status column), from the
+    // 16-pixel list, drawn before the cell's text; -1 for none.
+    virtual int CellImageIndex(RowRef, int /*column*/) const { return -1; }
     virtual bool HasCheckBoxes() const { return false; }
     virtual CheckState Check(RowRef) { return CheckState::Unchecked; }
     // A click or Space on a row's box.

@@ -4,6 +4,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <algorithm>
+
 #include "ui/fonts_win.h"
 #include "ui/gradient.h"
 #include "ui/row_view_win.h"
@@ -15,6 +17,12 @@ namespace {
 constexpr int kBox = 16;
 constexpr int kGap = 4;
 
+// An image of a list, centred in the row's height; none for -1.
+void DrawImage(HDC dc, HIMAGELIST list, int image, int x, const RECT& row, int size) {
+    if (image < 0) return;
+    ImageList_DrawEx(list, image, dc, x, row.top + (row.bottom - row.top - size) / 2, size, size, CLR_NONE, CLR_NONE,
+                     ILD_TRANSPARENT);
+}
 
 }  // namespace
 
@@ -125,14 +133,12 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
         PaintCheck(dc, box, model_.Check(line.ref));
         x = box.right + Scale(kGap, dpi);
     }
-    const int image = model_.ImageIndex(line.ref);
     const HIMAGELIST list = group ? large_ : small_;
     const int imageSize = Scale(group ? 32 : 16, dpi);
-    if (list && image >= 0) {
-        ImageList_DrawEx(list, image, dc, x, row.top + (row.bottom - row.top - imageSize) / 2, imageSize, imageSize,
-                         CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
+    if (list) {
+        DrawImage(dc, list, model_.ImageIndex(line.ref), x, row, imageSize);
+        x += imageSize + Scale(kGap, dpi);
     }
-    if (list) x += imageSize + Scale(kGap, dpi);
 
     SelectObject(dc, group ? BoldFont(dpi) : MessageFont(dpi));
     const int columns = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
@@ -140,6 +146,10 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
     for (int c = 0; c < columns; ++c) {
         const int width = ColumnWidth(c);
         RECT cell{c == 0 ? x : columnLeft + Scale(kGap, dpi), row.top, columnLeft + width - Scale(2, dpi), row.bottom};
+        if (const int image = c > 0 && small_ ? model_.CellImageIndex(line.ref, c) : -1; image >= 0) {
+            DrawImage(dc, small_, image, cell.left, row, Scale(16, dpi));
+            cell.left += Scale(16 + kGap, dpi);
+        }
         const std::wstring text = Wide(model_.CellText(line.ref, c));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -164,11 +174,14 @@ void RowView::Paint(HDC dc, const RECT& area) {
     DrawBitmap(memory, background_.get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
     SetBkMode(memory, TRANSPARENT);
     const HGDIOBJ oldFont = SelectObject(memory, MessageFont(WindowDpi(Handle())));
-    for (std::size_t i = 0; i < visible_.size(); ++i) {
-        const RECT r = RowRect(i);
-        if (r.bottom <= std::max(area.top, rows.top) || r.top >= area.bottom) continue;
-        PaintRow(memory, i, 0);
-    }
+    // Only the lines that meet the area are found and drawn, so a paint
+    // costs the same for a hundred rows as for a hundred thousand.
+    const int top = std::max(area.top, rows.top) - headerHeight + scroll_;
+    const int bottom = area.bottom - headerHeight + scroll_;
+    auto line = std::upper_bound(visible_.begin(), visible_.end(), top,
+                                 [](int y, const Line& l) { return y < l.top + l.height; });
+    for (; line != visible_.end() && line->top < bottom; ++line)
+        PaintRow(memory, static_cast<std::size_t>(line - visible_.begin()), 0);
     SelectObject(memory, oldFont);
 }
 

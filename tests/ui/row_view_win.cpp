@@ -232,5 +232,41 @@ TEST_F(RowViewTest, ResetCollapsesAndClearsTheSelection) {
     EXPECT_EQ(view->Selected(), std::nullopt);
 }
 
+// The Privacy Protector's Status column: an icon in a cell after the first.
+TEST_F(RowViewTest, ACellAfterTheFirstShowsItsOwnIcon) {
+    class StatusList final : public ui::RowModel {
+    public:
+        std::size_t RowCount() const override { return 3; }
+        std::string CellText(RowRef, int column) const override { return column ? "Cleaned" : "Recent Documents"; }
+        int CellImageIndex(RowRef ref, int column) const override { return column == 1 && ref.row != 1 ? 0 : -1; }
+    } list;
+    auto view = Make(list);
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP red = CreateCompatibleBitmap(screen, 16, 16);
+    ReleaseDC(nullptr, screen);
+    {
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, red);
+        const RECT all{0, 0, 16, 16};
+        FillRect(dc, &all, ui::SolidBrush(ui::Rgb{255, 0, 0}));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    ImageList_AddMasked(images, red, RGB(255, 0, 255));
+    DeleteObject(red);
+    view->SetImageLists(images, nullptr);
+    {
+        Snapshot shot(*view);
+        const int x = view->ColumnWidth(0) + 4 + 8;  // the middle of the Status icon
+        auto middle = [&](std::size_t index) { return (view->RowRect(index).top + view->RowRect(index).bottom) / 2; };
+        EXPECT_EQ(shot.At(x, middle(0)), RGB(255, 0, 0));
+        EXPECT_NE(shot.At(x, middle(1)), RGB(255, 0, 0));
+        EXPECT_EQ(shot.At(x, middle(2)), RGB(255, 0, 0));
+        EXPECT_NE(shot.At(8, middle(0)), RGB(255, 0, 0));  // the first column has none of its own
+    }
+    ImageList_Destroy(images);
+}
+
 }  // namespace
 }  // namespace tw

@@ -4,9 +4,7 @@
 
 #include <array>
 
-#include "shell/artwork_win.h"
-#include "ui/error_text.h"
-#include "ui/panel_win.h"
+#include "demo_frame_win.h"
 #include "ui/row_view_win.h"
 #include "ui/wide_win.h"
 
@@ -47,32 +45,26 @@ private:
     std::array<bool, 12> checked_{true, false, true, true, false, true, true, false, true, true, true, false};
 };
 
-class RowViewDemo final : public ui::Window {
+class RowViewDemo final : public DemoFrame {
 public:
-    RowViewDemo() {
-        Create(L"TwRowViewDemo", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, ui::Wide(kProductName), 60, 40,
-               820, 560, nullptr);
-        panel_ = std::make_unique<ui::Panel>(Handle(), 800, 520, "Row view", ProgramIcon(16));
-        ShowWindow(panel_->Handle(), SW_SHOW);
+    RowViewDemo() : DemoFrame(L"TwRowViewDemo", "Row view", 800, 520) {
         images32_ = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 4, 0);
         images16_ = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
         for (Tool t : {Tool::RegistryCleaner, Tool::DriveCleaner, Tool::PrivacyProtector, Tool::HistoryCleaner}) {
             ImageList_AddIcon(images32_, ToolIcon(t, 32));
             ImageList_AddIcon(images16_, ToolIcon(t, 16));
         }
-        tree_ = std::make_unique<ui::RowView>(panel_->At(10, 40, 470, 510, ui::kAnchorFill), treeModel_);
+        tree_ = std::make_unique<ui::RowView>(Page().At(10, 40, 470, 510, ui::kAnchorFill), treeModel_);
         tree_->AddColumn("Invalid Entries", 320);
         tree_->AddColumn("Registry Key", 260);
         tree_->SetImageLists(images16_, images32_);
         tree_->Expand(0, true);
         tree_->Expand(2, true);
         tree_->Select({2, 2});
-        list_ = std::make_unique<ui::RowView>(panel_->At(480, 40, 790, 510, {false, true, true, true}), listModel_);
+        list_ = std::make_unique<ui::RowView>(Page().At(480, 40, 790, 510, {false, true, true, true}), listModel_);
         list_->AddColumn("Files", 220);
         list_->AddColumn("Size", 80);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        MoveWindow(panel_->Handle(), 0, 0, client.right, client.bottom, TRUE);
+        FitPage();
     }
     ~RowViewDemo() override {
         ImageList_Destroy(images32_);
@@ -88,20 +80,9 @@ public:
         SendMessageW(list_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
     }
 
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_SIZE && panel_) {
-            MoveWindow(panel_->Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            return 0;
-        }
-        if (message == WM_DESTROY) PostQuitMessage(0);
-        return Default(message, wParam, lParam);
-    }
-
 private:
     DemoTree treeModel_;
     DemoList listModel_;
-    std::unique_ptr<ui::Panel> panel_;
     std::unique_ptr<ui::RowView> tree_, list_;
     HIMAGELIST images32_ = nullptr, images16_ = nullptr;
 };

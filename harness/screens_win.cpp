@@ -8,6 +8,7 @@
 
 #include "app/module_factory_win.h"
 #include "platform/memory/memory_platform.h"
+#include "controls_demo_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
 #include "shell/about_win.h"
@@ -19,7 +20,7 @@
 
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
-//   tidewell_screens launcher | about | rowview | tool N [PAGE]
+//   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
 //                    | registry-scan | registry-mixed | registry-backups
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
@@ -97,6 +98,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return 0;
     } else if (mode == L"rowview") {
         demo = tw::CreateRowViewDemo();
+        PrintRect(demo->Handle());
+    } else if (mode == L"controls") {
+        demo = tw::CreateControlsDemo();
         PrintRect(demo->Handle());
     } else if (mode == L"registry-scan" || mode == L"registry-mixed") {
         registryDemo = std::make_unique<tw::RegistryDemo>(context, mode == L"registry-mixed");

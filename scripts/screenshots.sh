@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the windows of the program under Wine on a virtual X display and saves
 # PNGs of each into build/screenshots/: the launcher on the root window (its
-# shape visible), every tool's intro page, the row view demo, the About box.
+# shape visible), every tool's intro page, the row view and controls demos,
+# the About box.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/screenshots
@@ -47,6 +48,7 @@ shot launcher whole launcher
 tools=(registry drive startup internet history privacy shredder splitter)
 for i in "${!tools[@]}"; do shot "intro-${tools[$i]}" crop tool "$i"; done
 shot rowview crop rowview
+shot controls crop controls
 shot about crop about
 shot registry-scan crop registry-scan
 shot registry-mixed crop registry-mixed

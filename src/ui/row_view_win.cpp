@@ -311,6 +311,8 @@ void RowView::AutoSizeColumn(int column) {
             const RECT box = CheckBoxRect(i);
             lead = (model_.HasCheckBoxes() ? box.right + hscroll_ : Indent(visible_[i].ref)) +
                    Scale(model_.IsTree() && !visible_[i].ref.child ? 40 : 22, WindowDpi(Handle()));
+        } else if (small_ && model_.CellImageIndex(visible_[i].ref, column) >= 0) {
+            lead = Scale(16 + 4, WindowDpi(Handle()));  // the cell's icon and its gap
         }
         widest = std::max<int>(widest, lead + size.cx);
     }

@@ -4,6 +4,7 @@
 
 #include "support/host_window_win.h"
 #include "support/ui_session_win.h"
+#include "ui/fonts_win.h"
 
 namespace tw {
 namespace {
@@ -265,6 +266,15 @@ TEST_F(RowViewTest, ACellAfterTheFirstShowsItsOwnIcon) {
         EXPECT_EQ(shot.At(x, middle(2)), RGB(255, 0, 0));
         EXPECT_NE(shot.At(8, middle(0)), RGB(255, 0, 0));  // the first column has none of its own
     }
+    // A double click on the divider makes room for the icon as well as the text.
+    NMHEADERW divider{{GetWindow(view->Handle(), GW_CHILD), 0, HDN_DIVIDERDBLCLICKW}, 1, 0, nullptr};
+    SendMessageW(view->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&divider));
+    const HDC dc = GetDC(view->Handle());
+    SelectObject(dc, ui::MessageFont(ui::WindowDpi(view->Handle())));
+    SIZE text{};
+    GetTextExtentPoint32W(dc, L"Cleaned", 7, &text);
+    ReleaseDC(view->Handle(), dc);
+    EXPECT_GE(view->ColumnWidth(1), 4 + 16 + 4 + text.cx + 2);
     ImageList_Destroy(images);
 }
 

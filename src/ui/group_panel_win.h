@@ -16,9 +16,6 @@ public:
     GroupPanel(const Placement& at, std::string_view caption);
     GroupBox& Frame() { return frame_; }
 
-    // Where content may start below the caption (96-DPI units).
-    static constexpr int kCaptionHeight = 18;
-
 private:
     GroupBox frame_;
 };

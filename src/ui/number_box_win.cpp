@@ -48,7 +48,8 @@ int NumberBox::Value() const { return ClampNumberText(Text(), minimum_, maximum_
 
 void NumberBox::SetValue(int value) {
     const int clamped = std::clamp(value, minimum_, maximum_);
-    SetText(std::to_string(clamped));
+    accepted_ = std::to_string(clamped);
+    SetText(accepted_);
     SendMessageW(arrows_, UDM_SETPOS32, 0, clamped);
 }
 

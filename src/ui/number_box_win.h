@@ -19,14 +19,16 @@ public:
     ~NumberBox() override;
 
     int Value() const;
+    // Setting in code raises no onChange, as with the other controls.
     void SetValue(int value);
-    // As on leaving the box: the text becomes the value within the range.
+    // As on leaving the box: the text becomes the value within the range
+    // (Value() already read it so, hence no onChange).
     void Normalize() { SetValue(Value()); }
 
     void Enable(bool enabled) override;
     void Show(bool visible) override;
 
-    // The number changed, by typing or by the arrows.
+    // The user changed the number, by typing or with the arrows.
     std::function<void()> onChange;
     void OnCommand(WORD code) override;
 

@@ -157,11 +157,14 @@ TEST_F(ControlsTest, TheNumberBoxTakesDigitsOnlyAndClampsToItsRangeOnLeaving) {
     EXPECT_EQ(box.Value(), 9999);
 
     // The arrows step within the range; disabling the box disables them too.
+    const int before = changes;
     box.SetValue(9998);
+    EXPECT_EQ(changes, before);
     const HWND arrows = GetWindow(box.Handle(), GW_HWNDNEXT);
     const RECT r = ClientRect(arrows);
     ClickAt(arrows, {r.right / 2, 2});
     EXPECT_EQ(box.Value(), 9999);
+    EXPECT_EQ(changes, before + 1);
     ClickAt(arrows, {r.right / 2, 2});
     EXPECT_EQ(box.Value(), 9999);
     box.Enable(false);

@@ -2,15 +2,16 @@
 # Builds the x64 and x86 installers into build/packages/ from the win64 and
 # win32 builds: only the program and its help file are built.
 #   scripts/package.sh [makensis options...]   e.g. -DVERSION=0.9.0
+# TW_PACKAGE_DIR puts them elsewhere (the installer test's older version).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=build/packages
+out=${TW_PACKAGE_DIR:-build/packages}
 mkdir -p "$out"
 for pair in x64:win64 x86:win32; do
   arch=${pair%%:*} preset=${pair#*:}
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j2 --target Tidewell help_file >/dev/null
-  makensis -V2 -DARCH="$arch" -DBUILD_DIR="$PWD/build/$preset/src/app" -DOUT_DIR="$PWD/$out" "$@" \
+  makensis -V2 -DARCH="$arch" -DBUILD_DIR="$PWD/build/$preset/src/app" -DOUT_DIR="$(realpath "$out")" "$@" \
     packaging/tidewell.nsi
 done
-ls -l "$out"/*-setup.exe
+ls -l "$out"/Tidewell-*-setup.exe

@@ -1,6 +1,7 @@
 ; The installer of Quorvex Tidewell, one script for both builds:
 ;   makensis -DARCH=x64|x86 -DBUILD_DIR=<build>/src/app -DOUT_DIR=<folder> tidewell.nsi
-; BUILD_DIR holds Tidewell.exe, Help.chm and tidewell.ico of that build.
+; BUILD_DIR holds Tidewell.exe, Help.chm and tidewell.ico of that build;
+; WIZARD_BITMAP is the 164x314 picture of the welcome and finish pages.
 ; The version is read from Tidewell.exe's version resource; VERSION may be
 ; given to build an installer that claims another version (the upgrade test).
 
@@ -54,7 +55,9 @@ VIAddVersionKey /LANG=1033 OriginalFilename "Tidewell-${VERSION}-${ARCH}-setup.e
 
 !define MUI_ICON "${BUILD_DIR}/tidewell.ico"
 !define MUI_UNICON "${BUILD_DIR}/tidewell.ico"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup will install ${PRODUCT} ${VERSION} on your computer.$\r$\n$\r$\nAn earlier version that is installed is replaced; the registry backups it made and its settings are kept.$\r$\n$\r$\nClick Next to continue."
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Tidewell.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT}"
@@ -148,7 +151,7 @@ Function un.BackupsPage
   ${NSD_CreateText} 0 28u 100% 12u "$INSTDIR"
   Pop $0
   SendMessage $0 ${EM_SETREADONLY} 1 0
-  ${NSD_CreateLabel} 0 52u 100% 32u "The registry backups the tools made before each change are kept in its Backups folder, together with the program's settings, so that you can still restore them."
+  ${NSD_CreateLabel} 0 52u 100% 32u "Your registry backups, made before each change in the Backups folder there, are kept with the program's settings, so that you can still restore them."
   ${NSD_CreateCheckbox} 0 88u 100% 12u "Also remove my registry backups"
   Pop $RemoveBackupsBox
   ${NSD_SetState} $RemoveBackupsBox $RemoveBackups

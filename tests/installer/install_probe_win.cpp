@@ -6,6 +6,7 @@
 //                                         closes it, prints its exit code
 //   install_probe press TITLE TEXT...     presses each control of that text in
 //                                         the shown window whose title starts so
+//   install_probe wait TITLE TEXT...      only waits for each (for screenshots)
 #include <windows.h>
 
 #include <objbase.h>
@@ -147,7 +148,7 @@ BOOL CALLBACK MatchControl(HWND control, LPARAM parameter) {
 
 // Waits for each control to be shown and enabled (a wizard's next page, or
 // its Close button at the end of its work) before pressing it.
-int Press(const wchar_t* titleStart, const std::vector<const wchar_t*>& texts) {
+int Press(const wchar_t* titleStart, const std::vector<const wchar_t*>& texts, bool click) {
     for (const wchar_t* text : texts) {
         const HWND control = WaitFor([&] {
             ControlSearch search{text};
@@ -159,8 +160,8 @@ int Press(const wchar_t* titleStart, const std::vector<const wchar_t*>& texts) {
             PrintUtf8("not found", text);
             return 1;
         }
-        SendMessageW(control, BM_CLICK, 0, 0);
-        PrintUtf8("pressed", text);
+        if (click) SendMessageW(control, BM_CLICK, 0, 0);
+        PrintUtf8(click ? "pressed" : "shown", text);
     }
     return 0;
 }
@@ -176,7 +177,8 @@ int wmain(int argc, wchar_t** argv) {
         return result;
     }
     if (command == L"launch") return LaunchAndClose(argv[2]);
-    if (command == L"press" && argc > 3) return Press(argv[2], std::vector<const wchar_t*>(argv + 3, argv + argc));
-    std::fprintf(stderr, "usage: install_probe shortcut LNK | launch EXE | press TITLE TEXT...\n");
+    if ((command == L"press" || command == L"wait") && argc > 3)
+        return Press(argv[2], std::vector<const wchar_t*>(argv + 3, argv + argc), command == L"press");
+    std::fprintf(stderr, "usage: install_probe shortcut LNK | launch EXE | press|wait TITLE TEXT...\n");
     return 2;
 }

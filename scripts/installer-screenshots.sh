@@ -10,16 +10,8 @@ mkdir -p "$out"
 scripts/package.sh >/dev/null
 cmake --build --preset win64 -j2 --target install_probe >/dev/null
 
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
-  xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  sleep 1
-fi
 export TW_WINE_ROOT="$PWD/build/wine-installer"
-scripts/wine-prefix.sh display
-source scripts/wine-env.sh
+source scripts/screen-display.sh
 probe=$(to_windows_path build/win64/tests/installer/install_probe.exe)
 version=$(sed -n 's/^#define TW_FILE_VERSION "\(.*\)\.0"$/\1/p' build/win64/src/app/tidewell_version.h)
 setup_title='Quorvex Tidewell Setup'

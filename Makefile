@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 
-.PHONY: setup run test screenshots build-win64 clean
+.PHONY: setup run test screenshots package build-win64 clean
 
 setup:
 	@scripts/setup.sh
@@ -16,6 +16,9 @@ test: setup
 
 screenshots: setup
 	@scripts/screenshots.sh
+
+package: setup
+	@scripts/package.sh
 
 build-win64: setup
 	cmake --preset win64 >/dev/null && cmake --build --preset win64 -j$(JOBS)

@@ -10,16 +10,8 @@ mkdir -p "$out"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$(nproc)" --target tidewell_screens Tidewell help_file >/dev/null
 
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
-  xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  sleep 1
-fi
 export TW_WINE_ROOT="$PWD/build/wine-demo"
-scripts/wine-prefix.sh display
-source scripts/wine-env.sh
+source scripts/screen-display.sh
 harness=$(to_windows_path build/win64/harness/tidewell_screens.exe)
 wineserver -p 2>/dev/null || true
 

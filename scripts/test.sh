@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: the portable tests natively under
 # ASan and UBSan, then all tests of the x86-64 and x86 builds under Wine,
-# headless. Prints each stage's time; exits non-zero on any failure.
+# headless, then both installers. Prints each stage's time; exits non-zero on
+# any failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -30,6 +31,7 @@ stage "build win64" build win64
 stage "test win64" run_tests win64 1
 stage "build win32" build win32
 stage "test win32" run_tests win32 1
+stage "installers" tests/installer/check_installers.sh
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED stages: ${failed[*]}"

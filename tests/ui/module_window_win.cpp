@@ -1,5 +1,6 @@
 #include "shell/module_window_win.h"
 
+#include "app/module_factory_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {
@@ -32,15 +33,23 @@ TEST_F(ModuleWindowTest, SizesAndMinimumSizesFollowTheTool) {
     }
 }
 
-TEST_F(ModuleWindowTest, TaskItemsBringTheirPagesForward) {
-    ModuleWindow splitter(Tool::FileSplitter, context);
-    EXPECT_EQ(splitter.FrontPage(), 1);
-    splitter.Tasks().Activate(2);  // "Join Files"
-    EXPECT_EQ(splitter.FrontPage(), 4);
-    EXPECT_TRUE(IsWindowVisible(splitter.Page(4)->Handle()) || !IsWindowVisible(splitter.Handle()));
-    EXPECT_FALSE(IsWindowVisible(splitter.Page(1)->Handle()));
-    splitter.Tasks().Activate(0);
-    EXPECT_EQ(splitter.FrontPage(), 1);
+// Every tool's own window, shown: each task-pane item leaves its page, and
+// only its page, on screen.
+TEST_F(ModuleWindowTest, EachTaskItemShowsItsPageAndNoOther) {
+    for (std::size_t t = 0; t < kToolCount; ++t) {
+        const Tool tool = static_cast<Tool>(t);
+        const auto window = CreateModuleWindow(tool, context);
+        ShowWindow(window->Handle(), SW_SHOW);
+        EXPECT_EQ(VisiblePages(*window), std::vector<int>{1}) << ToolName(tool);
+        const auto& items = FrameOf(tool).items;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].page == 0) continue;  // "Main Menu" closes
+            window->Tasks().Activate(static_cast<int>(i));
+            EXPECT_EQ(VisiblePages(*window), std::vector<int>{items[i].page}) << ToolName(tool) << ", item " << i;
+            EXPECT_EQ(window->FrontPage(), items[i].page);
+        }
+        ShowWindow(window->Handle(), SW_HIDE);
+    }
 }
 
 TEST_F(ModuleWindowTest, IntroPageIsTitledAndShowsTheIndentedText) {

@@ -3,7 +3,6 @@
 #include "platform/error.h"
 #include "shell/artwork_win.h"
 #include "ui/error_text.h"
-#include "ui/message_loop_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
@@ -24,6 +23,14 @@ std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame, int dpi) {
         items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool, ui::Scale(16, dpi))});
     }
     return items;
+}
+
+// Enter presses the page's default button unless a button has the focus
+// (then dialog navigation presses that one).
+bool FocusIsOnButton() {
+    wchar_t className[16] = {};
+    GetClassNameW(GetFocus(), className, 16);
+    return lstrcmpiW(className, L"Button") == 0;
 }
 
 }  // namespace
@@ -140,7 +147,7 @@ bool ModuleWindow::PreviewKey(const MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
         const auto button = defaultButtons_.find(front_);
-        if (button != defaultButtons_.end() && !ui::FocusIsOnButton()) {
+        if (button != defaultButtons_.end() && !FocusIsOnButton()) {
             button->second->Click();
             return true;
         }

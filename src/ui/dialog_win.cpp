@@ -60,13 +60,8 @@ void Dialog::Dismiss() {
 }
 
 bool Dialog::PreviewKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN) return false;
-    if (msg.wParam == VK_ESCAPE) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
         Dismiss();
-        return true;
-    }
-    if (msg.wParam == VK_RETURN && default_ && !FocusIsOnButton()) {
-        default_->Click();
         return true;
     }
     return false;
@@ -76,6 +71,7 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (RouteCommand(wParam, lParam)) return 0;
+            // Enter outside a button: dialog navigation asks for IDOK.
             if (LOWORD(wParam) == IDOK && default_)
                 default_->Click();
             else if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)

@@ -30,8 +30,8 @@ public:
 protected:
     // Creates the box for a client area of the given size in 96-DPI units.
     void CreateBox(const wchar_t* className, std::string_view title, int clientWidth, int clientHeight);
-    // Enter presses it, unless another button has the focus; it has the
-    // focus when the box opens.
+    // Enter presses it, unless another button has the focus (dialog
+    // navigation sends IDOK); it has the focus when the box opens.
     void SetDefaultButton(Button& button) { default_ = &button; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -21,12 +21,6 @@ void ProcessMessage(MSG& msg) {
     DispatchMessageW(&msg);
 }
 
-bool FocusIsOnButton() {
-    wchar_t className[16] = {};
-    GetClassNameW(GetFocus(), className, 16);
-    return lstrcmpiW(className, L"Button") == 0;
-}
-
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);

@@ -15,8 +15,4 @@ bool PumpMessages();
 // One message through the same path as the loop.
 void ProcessMessage(MSG& msg);
 
-// Enter presses a window's default button unless a button has the focus
-// (then it presses that one).
-bool FocusIsOnButton();
-
 }  // namespace tw::ui

@@ -14,8 +14,6 @@ TfrmRegistry::TfrmRegistry(ShellContext& context)
     SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
-TfrmRegistry::~TfrmRegistry() = default;
-
 CleanerHooks TfrmRegistry::Hooks() {
     CleanerHooks hooks;
     hooks.progress.pump = [this] { Progress().LetMessagesRun(); };

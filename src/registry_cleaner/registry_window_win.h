@@ -30,7 +30,6 @@ public:
     static constexpr int kBackupsPage = 3;
 
     explicit TfrmRegistry(ShellContext& context);
-    ~TfrmRegistry() override;
 
     // What the user reaches by clicks and keys, for tests.
     ScanPage& ScanControls() { return scan_; }

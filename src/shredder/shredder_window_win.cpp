@@ -14,8 +14,6 @@ TfrmShredder::TfrmShredder(ShellContext& context) : ModuleWindow(Tool::FileShred
     DragAcceptFiles(Handle(), TRUE);
 }
 
-TfrmShredder::~TfrmShredder() = default;
-
 void TfrmShredder::SaveSettings() { SaveShredderOptions(Context().settings, ChosenOptions()); }
 
 LRESULT TfrmShredder::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

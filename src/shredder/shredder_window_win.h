@@ -47,7 +47,6 @@ public:
     static constexpr int kOptionsPage = 3;
 
     explicit TfrmShredder(ShellContext& context);
-    ~TfrmShredder() override;
 
     // What the user reaches by clicks, keys and drops, for tests.
     ListPage& ListControls() { return list_; }

@@ -16,8 +16,6 @@ TfrmTweak::TfrmTweak(ShellContext& context) : ModuleWindow(Tool::FileSplitter, c
     SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
-TfrmTweak::~TfrmTweak() = default;
-
 void TfrmTweak::Connect(int page, ui::PathSections& paths, ui::PageButtons& buttons, std::string_view helpTopic,
                         std::function<void()> browseFile, std::function<void()> action) {
     paths.browseFile->onClick = std::move(browseFile);

@@ -29,7 +29,6 @@ public:
     static constexpr int kJoinPage = 4;
 
     explicit TfrmTweak(ShellContext& context);
-    ~TfrmTweak() override;
 
     // The pages' controls, so tests drive them as the user's clicks do.
     SplitPage& SplitControls() { return split_; }

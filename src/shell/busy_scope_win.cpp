@@ -20,9 +20,9 @@ BusyScope::~BusyScope() {
     for (ui::Control* control : disabled_)
         if (control->Handle() == focus_) control->Focus();
     window_.progress_.End();
+    if (--window_.runs_ > 0) return;
     window_.stopQuestion_.clear();
-    if (--window_.runs_ == 0 && std::exchange(window_.closeHeld_, false))
-        PostMessageW(window_.Handle(), WM_CLOSE, 0, 0);
+    if (std::exchange(window_.closeHeld_, false)) PostMessageW(window_.Handle(), WM_CLOSE, 0, 0);
 }
 
 }  // namespace tw

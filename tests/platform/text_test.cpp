@@ -1,0 +1,79 @@
+// Text at the platform boundary: WTF-8 both ways and the name comparison.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/text.h"
+
+namespace tw {
+namespace {
+
+TEST(Wtf8, AnySequenceOfUnitsComesBackUnchanged) {
+    const std::u16string cases[] = {
+        u"", u"plain", u"Grüße Ключ 中文", u"\U0001F600 pair", u"\xD800", u"\xDC00", u"a\xDBFFz",
+        u"\xDC00\xD800",  // a low before a high is two lone halves, not a pair
+        u"\xD800\xD800\xDC00", std::u16string(u"nul\0inside", 10), u"\xFFFF\xFFFE",
+    };
+    for (const std::u16string& units : cases) {
+        EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(units)), units) << Utf16ToUtf8(units);
+    }
+    EXPECT_EQ(Utf16ToUtf8(u"\xD800"), "\xED\xA0\x80");
+    EXPECT_EQ(Utf16ToUtf8(u"\xD83D\xDE00"), "\xF0\x9F\x98\x80");
+}
+
+TEST(Wtf8, MalformedInputBecomesReplacementCharacters) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"\xC0\x80", u"\xFFFD\xFFFD"},      // overlong NUL
+        {"\xE0\x80\xAF", u"\xFFFD\xFFFD\xFFFD"},
+        {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD\xFFFD"},  // past U+10FFFF
+        {"a\xE2\x82", u"a\xFFFD\xFFFD"},    // cut short
+        {"\x80z", u"\xFFFDz"},
+    };
+    for (const auto& [bytes, units] : cases) EXPECT_EQ(Utf8ToUtf16(bytes), units);
+}
+
+TEST(NameComparison, PairsAsWindowsComparesThem) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"Ž", "ž", true},   {"Ł", "ł", true},   {"Ÿ", "ÿ", true},    {"ǅ", "ǆ", true},  {"Ǆ", "ǅ", true},
+        {"ａ", "Ａ", true}, {"Ω", "ω", true},   {"Ä", "ä", true},    {"Я", "я", true},  {"ſ", "S", true},
+        {"Ž", "ż", false},  {"Ż", "ź", false},  {"Ń", "ł", false},   {"Ŀ", "ŀ", true},  {"Ŋ", "ŉ", false},
+        {"ß", "SS", false}, {"ﬃ", "FFI", false}, {"a", "b", false},  {"x\xED\xA0\x80", "X\xED\xA0\x80", true},
+        {"\xED\xA0\x80", "\xED\xB0\x80", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EqualsIgnoreCase(c.a, c.b), c.same) << c.a << " / " << c.b;
+}
+
+#ifndef _WIN32
+// Every BMP unit against the simple upper-case mapping of the Unicode data
+// on this machine (Debian's unicode-data), so the committed table cannot
+// drift from its source.
+TEST(NameComparison, EveryUnitUpcasesAsTheUnicodeDataSays) {
+    std::ifstream data("/usr/share/unicode/UnicodeData.txt");
+    ASSERT_TRUE(data) << "install unicode-data (scripts/setup.sh)";
+    std::vector<char16_t> expected(0x10000);
+    for (std::size_t unit = 0; unit < expected.size(); ++unit) expected[unit] = static_cast<char16_t>(unit);
+    std::size_t pairs = 0;
+    for (std::string line; std::getline(data, line);) {
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        for (std::string field; std::getline(split, field, ';');) fields.push_back(field);
+        if (fields.size() < 13 || fields[12].empty()) continue;
+        const unsigned long unit = std::stoul(fields[0], nullptr, 16), upper = std::stoul(fields[12], nullptr, 16);
+        if (unit > 0xFFFF || upper > 0xFFFF) continue;
+        expected[unit] = static_cast<char16_t>(upper);
+        ++pairs;
+    }
+    EXPECT_GT(pairs, 1000u);
+    for (std::size_t unit = 0; unit < expected.size(); ++unit) {
+        ASSERT_EQ(UpcaseUnit(static_cast<char16_t>(unit)), expected[unit]) << "U+" << std::hex << unit;
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace tw

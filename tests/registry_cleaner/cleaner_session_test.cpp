@@ -2,6 +2,7 @@
 
 #include "orphan_fixture.h"
 #include "platform/memory/memory_platform.h"
+#include "registry_cleaner/registry_clean.h"
 #include "registry_cleaner/registry_cleaner.h"
 #include "registry_cleaner/scan_categories.h"
 #include "services/scripted_prompter.h"
@@ -91,6 +92,17 @@ TEST_F(CleanerSession, ACleanBacksUpScansAgainCheckedAndReportsSuccess) {
     EXPECT_TRUE(cleaner.DefaultChecked());
     EXPECT_EQ(GroupStates(), std::vector<CheckState>(kCategoryCount, CheckState::Checked));
     EXPECT_EQ(cleaner.LastBackup().LineCount(), 6u);
+}
+
+TEST_F(CleanerSession, EntriesABackupCannotRecordAreNamedAfterTheSuccessMessage) {
+    const std::string entry = test::orphan::kGone + "twshared\nbroken.dll";
+    machine.registry.WriteValue(kLocalMachine, test::orphan::kSharedDlls, entry, RegValue::Dword(1));
+    cleaner.Start();
+    cleaner.CleanChecked();
+    EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{{Kind::Notify, std::string(kCleanDone)},
+                                                                        {Kind::Notify, EntriesLeftNotice({entry})}}));
+    EXPECT_TRUE(machine.registry.ReadValue(kLocalMachine, test::orphan::kSharedDlls, entry));
+    EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, test::orphan::kSharedDlls, test::orphan::kGone + "twshared.dll"));
 }
 
 TEST_F(CleanerSession, AnEmptyTreeCleansNothingAndAsksNothing) {

@@ -130,7 +130,7 @@ TEST_F(RegistryCleanUnderWine, FindsCleansAndRestoresEveryCategoryByteForByte) {
     test::RegistrySnapshot cleaned = seeded;
     fixture.ApplyExpectedRemovals(cleaned, false);
     ExportBuffer buffer;
-    backupPath = store.Folder() + "\\" + BackUpAndRemove(platform, lists, tree.Checks(), buffer, store);
+    backupPath = store.Folder() + "\\" + BackUpAndRemove(platform, lists, tree.Checks(), buffer, store).backupFile;
     EXPECT_EQ(FileLines(p.files, backupPath), fixture.ExpectedBackup(false));
     test::RegistrySnapshot afterClean;
     fixture.AddAreas(afterClean, p.registry);

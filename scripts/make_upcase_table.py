@@ -3,6 +3,12 @@
 UTF-16 code unit, as Windows compares registry and file names, from the
 Unicode Character Database (Debian's unicode-data package).
 
+Windows maps a unit only when it is one half of a case pair: its upper case
+lower-cases back to it. So the title-case letter U+01C5 stays itself (its
+pair is U+01C4 and U+01C6), as do the final sigma, the dotless i, the long s
+and the Greek symbol forms (measured: Wine's RtlUpcaseUnicodeChar, whose
+table mirrors Windows', gives exactly this set).
+
     scripts/make_upcase_table.py [/usr/share/unicode/UnicodeData.txt]
 
 The table is two-level: one page number per high byte, and the distinct pages
@@ -15,13 +21,19 @@ import sys
 source = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "/usr/share/unicode/UnicodeData.txt")
 target = pathlib.Path(__file__).resolve().parent.parent / "src" / "platform" / "upcase_table.inc"
 
-deltas = [0] * 0x10000
+uppers, lowers = {}, {}
 for line in source.read_text(encoding="utf-8").splitlines():
     fields = line.split(";")
-    unit, upper = int(fields[0], 16), fields[12]
-    if unit > 0xFFFF or not upper or int(upper, 16) > 0xFFFF:
-        continue
-    deltas[unit] = (int(upper, 16) - unit) & 0xFFFF
+    unit = int(fields[0], 16)
+    if fields[12]:
+        uppers[unit] = int(fields[12], 16)
+    if fields[13]:
+        lowers[unit] = int(fields[13], 16)
+
+deltas = [0] * 0x10000
+for unit, upper in uppers.items():
+    if unit <= 0xFFFF and upper <= 0xFFFF and lowers.get(upper) == unit:
+        deltas[unit] = (upper - unit) & 0xFFFF
 
 pages, page_of = [tuple([0] * 256)], []
 for high in range(256):

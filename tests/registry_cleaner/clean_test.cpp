@@ -187,6 +187,18 @@ TEST_F(RegistryCleanNames, LettersThatAreNoCasePairAreTwoKeysBothBackedUp) {
     }
 }
 
+// The second extension's identifier is spelled with the pair of a letter of
+// different UTF-8 length: the key is the one the first removes already.
+TEST_F(RegistryCleanNames, AnIdentifierSharedInAnotherCaseIsBackedUpOnce) {
+    Add(kClassesRoot, ".twtestpair1", "", "TidewellTestȺ");
+    Add(kClassesRoot, ".twtestpair2", "", "TidewellTestⱥ");
+    Add(kClassesRoot, "TidewellTestȺ\\shell\\open\\command", "", test::orphan::kGone + "pair.exe %1");
+    CleanOnly({kFileTypes});
+    const auto lines = buffer.Version5Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[HKEY_CLASSES_ROOT\\TidewellTestȺ\\shell\\open\\command]"), 1);
+    EXPECT_FALSE(machine.registry.KeyExists(kClassesRoot, "TidewellTestȺ"));
+}
+
 TEST_F(RegistryCleanNames, AProgramIdentifierWithALeadingBackslashNamesItsKey) {
     Add(kClassesRoot, ".twtestslash", "", "\\TidewellTest.SlashFile");
     Add(kClassesRoot, "TidewellTest.SlashFile\\shell\\open\\command", "", test::orphan::kGone + "slash.exe %1");

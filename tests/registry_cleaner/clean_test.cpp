@@ -3,6 +3,7 @@
 #include "orphan_fixture.h"
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
+#include "platform/text.h"
 #include "registry_cleaner/finding_tree.h"
 #include "registry_cleaner/registry_clean.h"
 #include "registry_cleaner/registry_scan.h"
@@ -195,7 +196,11 @@ TEST_F(RegistryCleanNames, AnIdentifierSharedInAnotherCaseIsBackedUpOnce) {
     Add(kClassesRoot, "TidewellTestȺ\\shell\\open\\command", "", test::orphan::kGone + "pair.exe %1");
     CleanOnly({kFileTypes});
     const auto lines = buffer.Version5Lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[HKEY_CLASSES_ROOT\\TidewellTestȺ\\shell\\open\\command]"), 1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) {
+                                return EqualsIgnoreCase(line, "[HKEY_CLASSES_ROOT\\TidewellTestȺ\\shell\\open\\command]");
+                            }),
+              1);
     EXPECT_FALSE(machine.registry.KeyExists(kClassesRoot, "TidewellTestȺ"));
 }
 

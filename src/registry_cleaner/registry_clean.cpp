@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "registry_cleaner/finding_keys.h"
 #include "registry_cleaner/removal_plan.h"
 #include "registry_cleaner/scan_categories.h"
 #include "registry_cleaner/scanners.h"
-#include "services/export_format.h"
 #include "services/registry_export.h"
 
 namespace tw {
@@ -17,52 +17,6 @@ constexpr std::string_view kSharedDllsLine = "Software\\Microsoft\\Windows\\Curr
 constexpr std::string_view kFonts9xLine = "Software\\Microsoft\\Windows\\CurrentVersion\\Fonts";
 constexpr std::string_view kFontsNtLine = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 constexpr std::string_view kHelpLine = "Software\\Microsoft\\Windows\\Help";
-
-// True when every name in the key's tree, as the plan sees it, can be
-// written into a registry file.
-bool TreeCanBeCarried(const Registry& registry, RootKey root, const std::string& path) {
-    if (!RegistryFileCanCarry(path)) return false;
-    const auto values = registry.ValueNames(root, path);
-    if (values && !std::all_of(values->begin(), values->end(), RegistryFileCanCarry)) return false;
-    const auto subKeys = registry.SubKeyNames(root, path);
-    return !subKeys || std::all_of(subKeys->begin(), subKeys->end(), [&](const std::string& name) {
-               return TreeCanBeCarried(registry, root, path + "\\" + name);
-           });
-}
-
-// A finding's key paths as the registry opens them, or nullopt when one
-// names no key or holds a name no backup can record.
-std::optional<Finding> Carriable(Finding f, std::size_t category, const Registry& plan) {
-    const auto normal = [](std::string& path) {
-        const auto n = NormalKeyPath(path);
-        if (n) path = *n;
-        return n.has_value();
-    };
-    switch (category) {
-        case kComObjects:
-            if (!normal(f.TopKey) || !TreeCanBeCarried(plan, kClassesRoot, f.TopKey)) return std::nullopt;
-            break;
-        case kFileTypes:
-            if (!normal(f.firstKey) || !normal(f.secondKey) || !TreeCanBeCarried(plan, kClassesRoot, f.firstKey) ||
-                !TreeCanBeCarried(plan, kClassesRoot, f.secondKey))
-                return std::nullopt;
-            break;
-        case kAppPaths:
-            if (!normal(f.firstKey) || !TreeCanBeCarried(plan, kLocalMachine, f.firstKey)) return std::nullopt;
-            break;
-        case kActivex:
-            if (!normal(f.firstKey) || !TreeCanBeCarried(plan, kClassesRoot, f.firstKey)) return std::nullopt;
-            break;
-        default: {
-            const std::string& name = category == kSharedDlls ? f.Entry
-                                      : category == kFonts    ? f.Value
-                                      : category == kHelpFiles ? f.FirstKey
-                                                               : std::string();
-            if (!normal(f.Key) || !RegistryFileCanCarry(f.Key) || !RegistryFileCanCarry(name)) return std::nullopt;
-        }
-    }
-    return f;
-}
 
 // Records one category's checked findings: their backup lines into the
 // buffer and their removals into the plan, which later lines already see.
@@ -169,9 +123,10 @@ CleanOutcome BackUpAndRemove(const Platform& platform, const FindingLists& lists
         bool first = true;
         for (std::size_t i = 0; i < findings.size(); ++i) {
             if (!checks.Child(category, i)) continue;
-            const std::optional<Finding> finding = Carriable(findings[i], category, plan);
-            if (!finding) {
-                outcome.leftEntries.push_back(findings[i].Entry);
+            std::optional<Finding> finding = Normalised(findings[i], category);
+            if (!finding) continue;
+            if (!CanBeBackedUp(*finding, category, plan)) {
+                outcome.leftEntries.push_back(finding->Entry);
                 continue;
             }
             cleaner.Clean(category, *finding, first);

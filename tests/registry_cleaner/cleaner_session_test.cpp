@@ -105,6 +105,17 @@ TEST_F(CleanerSession, EntriesABackupCannotRecordAreNamedAfterTheSuccessMessage)
     EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, test::orphan::kSharedDlls, test::orphan::kGone + "twshared.dll"));
 }
 
+// The memory clock stands still: both cleans happen in the same second.
+TEST_F(CleanerSession, TwoCleansInTheSameSecondKeepTwoBackups) {
+    cleaner.Start();
+    cleaner.CleanChecked();
+    const std::string first = cleaner.Backups().List().at(0).fileName;
+    const std::string firstText = machine.files.Text(cleaner.Backups().Folder() + "\\" + first);
+    cleaner.CleanChecked();
+    ASSERT_EQ(BackupCount(), 2u);
+    EXPECT_EQ(machine.files.Text(cleaner.Backups().Folder() + "\\" + first), firstText);
+}
+
 TEST_F(CleanerSession, AnEmptyTreeCleansNothingAndAsksNothing) {
     cleaner.CleanAfterConfirmation();
     cleaner.CleanChecked();

@@ -99,6 +99,9 @@ std::string UpperHexCodes(std::string_view bytes) {
 // bytes lack one. So only data of whole units that ends in a zero unit (or
 // no data at all) and whose every piece has an exact ANSI form fits; all
 // else goes to the version 5.00 file, which takes the bytes as they are.
+// (Wine's editor adds the zero unit there too, and fails on data of one
+// byte: such data is written for Windows' editor, and cannot be restored
+// under Wine.)
 std::optional<std::string> Regedit4StringTypeForm(const RegValue& value, const System& system) {
     if (value.data.empty()) return HexTypePrefix(value.type);
     const std::optional<std::u16string> units = CodeUnits(value.data);

@@ -40,20 +40,20 @@ ParsedPath Parse(std::string_view path) {
 // ignored; "*.*" matches names without a dot too.
 bool MaskMatches(std::string_view mask, std::string_view name) {
     if (mask == "*.*") return true;
-    const std::string m = ToLowerAscii(mask), n = ToLowerAscii(name);
-    std::size_t mi = 0, ni = 0, star = std::string::npos, mark = 0;
+    const std::u16string m = FoldCase(Utf8ToUtf16(mask)), n = FoldCase(Utf8ToUtf16(name));
+    std::size_t mi = 0, ni = 0, star = std::u16string::npos, mark = 0;
     while (ni < n.size()) {
-        if (mi < m.size() && (m[mi] == '?' || m[mi] == n[ni])) {
+        if (mi < m.size() && (m[mi] == u'?' || m[mi] == n[ni])) {
             ++mi, ++ni;
-        } else if (mi < m.size() && m[mi] == '*') {
+        } else if (mi < m.size() && m[mi] == u'*') {
             star = mi++, mark = ni;
-        } else if (star != std::string::npos) {
+        } else if (star != std::u16string::npos) {
             mi = star + 1, ni = ++mark;
         } else {
             return false;
         }
     }
-    while (mi < m.size() && m[mi] == '*') ++mi;
+    while (mi < m.size() && m[mi] == u'*') ++mi;
     return mi == m.size();
 }
 

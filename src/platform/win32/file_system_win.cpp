@@ -70,9 +70,10 @@ DWORD DispositionFor(OpenMode mode) {
 // Opened with FILE_FLAG_OPEN_REPARSE_POINT, a link is the handle's own file,
 // so what it points at is never reached.
 void RefuseLink(const win32::UniqueFile& file) {
+    constexpr DWORD kStoppedOnSymlink = 681;  // ERROR_STOPPED_ON_SYMLINK, missing from MinGW's headers
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file.Get(), &information)) ThrowLastError();
-    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) win32::ThrowError(ERROR_STOPPED_ON_SYMLINK);
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) win32::ThrowError(kStoppedOnSymlink);
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ std::optional<std::uint64_t> PieceIndexOf(std::string_view name, std::string_vie
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
     // Only the canonical form counts: five digits at least, no extra zeros.
     const std::string canonical = PieceName("", index);
-    if (error != std::errc() || end != digits.data() + digits.size() || canonical.compare(1, std::string::npos, digits) != 0)
-        return std::nullopt;
+    const bool whole = error == std::errc() && end == digits.data() + digits.size();
+    if (!whole || canonical.compare(1, std::string::npos, digits) != 0) return std::nullopt;
     return index;
 }
 

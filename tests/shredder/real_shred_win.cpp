@@ -103,10 +103,11 @@ TEST_F(RealShredTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
 TEST_F(RealShredTest, AFolderLinkIsRefusedAndItsFolderKept) {
     const auto host = test::HostLinksFolder();
     if (!host) GTEST_SKIP() << "no host links: run this binary through ctest, which makes them";
+    const std::string link = *host + "folder-link";
     for (const bool rename : {true, false}) {
-        EXPECT_EQ(ErrorOf(platform.files, *host + "folder-link", rename), FormatText(kLinkRefused, *host + "folder-link"));
+        EXPECT_EQ(ErrorOf(platform.files, link, rename), FormatText(kLinkRefused, link));
     }
-    EXPECT_TRUE(platform.files.FolderExists(*host + "folder-link"));
+    EXPECT_TRUE(platform.files.FolderExists(link));
     EXPECT_EQ(Text(*host + "target-folder\\inner.txt"), "inner");
 }
 
@@ -120,7 +121,9 @@ TEST_F(RealShredTest, AFileLinkIsRefusedAndItsFileKept) {
     const std::string link = *host + "file-link.txt";
     if (!(platform.files.Attributes(link).value_or(0) & FileAttr::ReparsePoint))
         GTEST_SKIP() << "this system shows a link to a file as a plain file";
-    for (const bool rename : {true, false}) EXPECT_EQ(ErrorOf(platform.files, link, rename), FormatText(kLinkRefused, link));
+    for (const bool rename : {true, false}) {
+        EXPECT_EQ(ErrorOf(platform.files, link, rename), FormatText(kLinkRefused, link));
+    }
     EXPECT_EQ(Text(*host + "target.txt"), "kept");
 }
 

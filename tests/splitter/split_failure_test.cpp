@@ -4,6 +4,7 @@
 #include "platform/memory/memory_platform.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
+#include "support/forwarding_file_system.h"
 
 namespace tw {
 namespace {
@@ -112,6 +113,30 @@ TEST_F(SplitFailureTest, AnOutputThatCannotBeCreatedStopsTheJoin) {
     ASSERT_EQ(Split(), kSplitDone);
     EXPECT_EQ(ErrorOf([&] { return Join("C:\\nowhere"); }),
               "Cannot create file \"C:\\nowhere\\a.bin\". The system cannot find the path specified.");
+}
+
+// Cuts a piece short just as the join opens it, after its size was checked.
+class CutShortOnOpen final : public test::ForwardingFileSystem {
+public:
+    CutShortOnOpen(MemoryFileSystem& files, std::string piece)
+        : ForwardingFileSystem(files), memory_(files), piece_(std::move(piece)) {}
+    std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
+        if (path == piece_) memory_.AddFile(piece_, std::vector<std::uint8_t>(10));
+        return Inner().Open(path, mode, share);
+    }
+
+private:
+    MemoryFileSystem& memory_;
+    std::string piece_;
+};
+
+TEST_F(SplitFailureTest, APieceCutShortDuringTheJoinFailsAndTheOutputIsKept) {
+    ASSERT_EQ(Split(), kSplitDone);
+    p.files.AddFile("C:\\out\\a.bin", "older");
+    CutShortOnOpen files(p.files, "C:\\in\\a.bin.00001");
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+              "Cannot read file \"C:\\in\\a.bin.00001\". The file ended before its expected size.");
+    EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "older");
 }
 
 }  // namespace

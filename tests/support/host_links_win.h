@@ -20,7 +20,8 @@ inline std::optional<std::string> HostLinksFolder() {
     const auto slash = exe.find_last_of(L'\\');
     const auto dot = exe.rfind(L'.');
     if (slash == std::wstring::npos || dot == std::wstring::npos || dot < slash) return std::nullopt;
-    const std::wstring folder = exe.substr(0, slash + 1) + L"host-links-" + exe.substr(slash + 1, dot - slash - 1) + L"\\";
+    const std::wstring stem = exe.substr(slash + 1, dot - slash - 1);
+    const std::wstring folder = exe.substr(0, slash + 1) + L"host-links-" + stem + L"\\";
     const DWORD attributes = GetFileAttributesW((folder + L"folder-link").c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
     return win32::Narrow(folder);

@@ -73,7 +73,8 @@ struct MemoryFileSystem::Node {
     std::vector<OpenHandle> handles;
     std::string linkTarget;  // a symbolic link or junction when not empty
 
-    static std::shared_ptr<Node> Make(std::string name, std::uint32_t attributes, std::vector<std::uint8_t> content = {}) {
+    static std::shared_ptr<Node> Make(std::string name, std::uint32_t attributes,
+                                      std::vector<std::uint8_t> content = {}) {
         auto node = std::make_shared<Node>();
         node->name = std::move(name);
         node->attributes = attributes;

@@ -289,6 +289,7 @@ TEST_P(FileSystemContract, LinksAreEntriesOfTheirOwnAndOverwriteNeverFollowsThem
     ASSERT_NE(found, nullptr);
     EXPECT_TRUE(found->IsReparsePoint() && found->IsFolder());
     EXPECT_TRUE(files.FileExists(links->folderLink + "\\inner.txt")) << "a path leads through a junction";
+    EXPECT_EQ(SortedNames(files.Find(links->folderLink + "\\*")), std::vector<std::string>{"inner.txt"});
     EXPECT_THROW(files.Open(links->folderLink, OpenMode::Overwrite, Share::Exclusive), Error);
     EXPECT_EQ(Get(files, links->fileLink), Bytes("kept")) << "reading follows a link";
     if (!Env().UnderWine()) {

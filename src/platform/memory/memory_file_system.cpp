@@ -326,7 +326,7 @@ bool MemoryFileSystem::SetAttributes(std::string_view path, std::uint32_t attrib
 std::vector<FoundFile> MemoryFileSystem::Find(std::string_view pattern) const {
     const auto slash = pattern.rfind('\\');
     if (slash == std::string_view::npos) return {};
-    const Node* folder = Lookup(pattern.substr(0, slash + 1));
+    const Node* folder = Through(Lookup(pattern.substr(0, slash + 1)));
     std::vector<FoundFile> found;
     if (!folder || !folder->IsFolder()) return found;
     const auto mask = pattern.substr(slash + 1);

@@ -231,15 +231,6 @@ TEST(PieceNames, IndexHasAtLeastFiveDigits) {
     EXPECT_EQ(JoinedName("C:\\x\\report.doc.00003"), "report.doc");
 }
 
-TEST(PieceNames, OnlyTheCanonicalNameOfAPieceCarriesAnIndex) {
-    const std::vector<std::pair<std::string_view, std::optional<std::uint64_t>>> cases = {
-        {"a.bin.00003", 3},      {"A.BIN.00003", 3},   {"a.bin.123456", 123456}, {"a.bin.0003", std::nullopt},
-        {"a.bin.000003", std::nullopt}, {"a.bin.tmp", std::nullopt}, {"a.bin.00003x", std::nullopt},
-        {"a.bin.+0003", std::nullopt},  {"a.bins.00003", std::nullopt}, {"a.bin", std::nullopt},
-        {"a.bin.99999999999999999999", std::nullopt}};
-    for (const auto& [name, index] : cases) EXPECT_EQ(PieceIndexOf(name, "a.bin"), index) << name;
-}
-
 TEST(SplitSizes, CaptionsAndBytesAreTheEightChoices) {
     const std::vector<std::pair<std::string_view, std::uint64_t>> expected = {{"1.2 MB (5.25\" Floppy Disk)", 1228800},
                                                                               {"1.44 MB (3.5\" Floppy Disk)", 1474560},

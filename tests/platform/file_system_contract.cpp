@@ -285,7 +285,8 @@ TEST_P(FileSystemContract, LinksAreEntriesOfTheirOwnAndOverwriteNeverFollowsThem
     FileSystem& files = P().files;
     constexpr std::uint32_t kFolderLink = FileAttr::Directory | FileAttr::ReparsePoint;
     EXPECT_EQ(files.Attributes(links->folderLink).value_or(0) & kFolderLink, kFolderLink);
-    const FoundFile* found = Named(files.Find(FolderPart(links->folderLink) + "*"), "folder-link");
+    const auto listed = files.Find(FolderPart(links->folderLink) + "*");
+    const FoundFile* found = Named(listed, "folder-link");
     ASSERT_NE(found, nullptr);
     EXPECT_TRUE(found->IsReparsePoint() && found->IsFolder());
     EXPECT_TRUE(files.FileExists(links->folderLink + "\\inner.txt")) << "a path leads through a junction";

@@ -8,6 +8,7 @@
 
 #include "app/module_factory_win.h"
 #include "platform/memory/memory_platform.h"
+#include "privacy/privacy_window_win.h"
 #include "controls_demo_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
@@ -21,7 +22,7 @@
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
-//                    | registry-scan | registry-mixed | registry-backups
+//                    | registry-scan | registry-mixed | registry-backups | privacy-mixed
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -35,6 +36,27 @@ void PrintRect(HWND window) {
 }
 
 HWND g_reportLater = nullptr;
+
+// Answers every question with OK, for a picture taken after a run.
+class AgreeingPrompter final : public tw::Prompter {
+public:
+    bool Confirm(const std::string&) override { return true; }
+    void Notify(const std::string&) override {}
+    void Inform(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+};
+
+// The Privacy Protector after a run with four items unticked: both statuses
+// and their pictures side by side.
+std::unique_ptr<tw::TfrmPrivacy> PrivacyAfterRun(tw::ShellContext& context) {
+    for (const char* item : {"Windows Registry Streams", "Swap File", "MS Paint Recent Documents"})
+        context.settings.WriteString(tw::SettingsStore::kPrivacy, item, "0");
+    auto window = std::make_unique<tw::TfrmPrivacy>(context);
+    window->BringToFront(tw::TfrmPrivacy::kCleanPage);
+    ShowWindow(window->Handle(), SW_SHOW);
+    window->RunPrivacyClean();
+    return window;
+}
 
 // For windows placed when they are shown (the About box centres itself).
 void CALLBACK ReportLater(HWND, UINT, UINT_PTR id, DWORD) {
@@ -66,6 +88,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::ui::DialogPickers pickers;
     tw::SeededRandom random(1);
     tw::ShellContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
+
+    AgreeingPrompter agreeing;
+    tw::ShellContext agreeingContext{machine.Bundle(), settings, agreeing, pickers, random, nullptr};
 
     tw::TfrmAbout about(context);
     tw::TfrmMain launcher(context, tw::CreateModuleWindow, nullptr);
@@ -105,6 +130,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"registry-scan" || mode == L"registry-mixed") {
         registryDemo = std::make_unique<tw::RegistryDemo>(context, mode == L"registry-mixed");
         PrintRect(registryDemo->Handle());
+    } else if (mode == L"privacy-mixed") {
+        demo = PrivacyAfterRun(agreeingContext);
+        PrintRect(demo->Handle());
     } else if (mode == L"registry-backups") {
         tw::AddDemoBackups(machine);
         launcher.OpenModule(tw::Tool::RegistryCleaner);

@@ -8,7 +8,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 2
 fi
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j"$(nproc)" --target Tidewell help_file
+cmake --build --preset win64 -j"$(nproc)" --target Tidewell help_file tidewell_demo_seed
 export TW_WINE_ROOT="$PWD/build/wine-demo"
 scripts/wine-prefix.sh display
 source scripts/wine-env.sh
@@ -19,5 +19,13 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-registry" ]; then
   /usr/lib/wine/wine64 regedit /s "$(to_windows_path scripts/demo/registry-leftovers.reg)"
   wineserver -w
   touch "$WINEPREFIX/.tidewell-demo-registry"
+fi
+# Traces for the Privacy Protector: MRU lists in their old and new homes,
+# recent-document shortcuts beside a folder, files in the Recycle Bin.
+if [ ! -f "$WINEPREFIX/.tidewell-demo-privacy" ]; then
+  wine regedit /s "$(to_windows_path scripts/demo/privacy-traces.reg)"
+  wine "$(to_windows_path build/win64/harness/tidewell_demo_seed.exe)"
+  wineserver -w
+  touch "$WINEPREFIX/.tidewell-demo-privacy"
 fi
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

@@ -45,6 +45,7 @@ shot about crop about
 shot registry-scan crop registry-scan
 shot registry-mixed crop registry-mixed
 shot registry-backups crop registry-backups
+shot privacy-mixed crop privacy-mixed
 shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
 shot splitter-split crop tool 7 2

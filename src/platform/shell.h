@@ -45,6 +45,10 @@ struct NewShortcut {
 // Opaque window owner for shell calls; 0 means none.
 using OwnerWindow = std::uintptr_t;
 
+// Whether emptying the Recycle Bin shows the shell's own progress and plays
+// its sound, as a user who asked for it expects, or happens unseen.
+enum class ShellFeedback { Silent, ProgressAndSound };
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -56,7 +60,11 @@ public:
     // Sends files to the Recycle Bin; the shell warns before it would delete
     // a file for good. True when the shell reports success.
     virtual bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) = 0;
-    virtual bool EmptyRecycleBin(OwnerWindow owner) = 0;
+    // Empties the Recycle Bins of all drives without asking.
+    virtual bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) = 0;
+    // Tells the shell that what a folder shows has changed, so open Explorer
+    // windows list it afresh. The path must be absolute.
+    virtual void NotifyFolderChanged(std::string_view folderPath) = 0;
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
 };

@@ -22,6 +22,13 @@ void Round(Pen& pen) {
     pen.SetEndCap(LineCapRound);
 }
 
+void Tick(Graphics& g, const Color& color) {
+    Pen tick(color, 2.0f);
+    Round(tick);
+    const PointF mark[] = {PointF(5, 8), PointF(7.2f, 10.5f), PointF(11.2f, 5.2f)};
+    g.DrawLines(&tick, mark, 3);
+}
+
 void CheckBox(Graphics& g, bool ticked) {
     SolidBrush white(kWhite);
     const RectF box(2.5f, 2.5f, 11, 11);
@@ -29,11 +36,7 @@ void CheckBox(Graphics& g, bool ticked) {
     Pen frame(kBlue, 1.2f);
     Round(frame);
     art::DrawRoundedRect(g, frame, box, 2);
-    if (!ticked) return;
-    Pen tick(kBlue, 2.0f);
-    Round(tick);
-    const PointF mark[] = {PointF(5, 8), PointF(7.2f, 10.5f), PointF(11.2f, 5.2f)};
-    g.DrawLines(&tick, mark, 3);
+    if (ticked) Tick(g, kBlue);
 }
 
 // A broom: sweeping away what is checked.
@@ -80,6 +83,32 @@ void BackupFile(Graphics& g) {
         art::FillRoundedRect(g, blocks, RectF(x, y, 3.2f, 3.0f), 0.6f);
 }
 
+// A green disc with a white tick: the item was cleaned.
+void CleanedMark(Graphics& g) {
+    SolidBrush disc(Color(255, 40, 150, 70));
+    g.FillEllipse(&disc, RectF(1, 1, 14, 14));
+    Tick(g, kWhite);
+}
+
+// A grey ring with an arrow stepping past it: the item was passed over.
+void PassedMark(Graphics& g) {
+    Pen ring(Color(255, 150, 155, 165), 1.4f);
+    g.DrawEllipse(&ring, RectF(1.5f, 1.5f, 13, 13));
+    Pen arrow(Color(255, 110, 115, 125), 1.8f);
+    Round(arrow);
+    g.DrawLine(&arrow, PointF(4.5f, 8), PointF(11, 8));
+    const PointF head[] = {PointF(8.2f, 5.2f), PointF(11, 8), PointF(8.2f, 10.8f)};
+    g.DrawLines(&arrow, head, 3);
+}
+
+// A trace to be wiped: a page with lines of history and the broom's blue.
+void Trace(Graphics& g) {
+    Page(g, RectF(2.5f, 1.5f, 11, 13));
+    Pen lines(kBlue, 1.2f);
+    Round(lines);
+    for (float y : {6.0f, 8.5f, 11.0f}) g.DrawLine(&lines, PointF(4.8f, y), PointF(y < 7 ? 8.5f : 11.0f, y));
+}
+
 // The glyphs are laid out on a 16-unit grid and drawn at any size.
 void Draw(Graphics& g, RectF box, MenuIcon icon) {
     g.ScaleTransform(box.Width / 16, box.Height / 16);
@@ -98,6 +127,9 @@ void Draw(Graphics& g, RectF box, MenuIcon icon) {
             Cross(g, RectF(8, 8, 6, 6));
             break;
         case MenuIcon::BackupFile: BackupFile(g); break;
+        case MenuIcon::Cleaned: CleanedMark(g); break;
+        case MenuIcon::Passed: PassedMark(g); break;
+        case MenuIcon::Trace: Trace(g); break;
     }
 }
 

@@ -19,13 +19,16 @@ public:
     std::optional<ShortcutInfo> ReadShortcut(std::string_view linkPath) const override;
     bool CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) override;
     bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
-    bool EmptyRecycleBin(OwnerWindow owner) override;
+    bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) override;
+    void NotifyFolderChanged(std::string_view folderPath) override { notified_.emplace_back(folderPath); }
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }
     const std::vector<std::string>& Recycled() const { return recycled_; }
-    int EmptyRecycleBinCalls() const { return emptied_; }
+    // Each emptying's feedback, in call order.
+    const std::vector<ShellFeedback>& EmptyRecycleBinCalls() const { return emptied_; }
+    const std::vector<std::string>& NotifiedFolders() const { return notified_; }
 
 private:
     MemoryFileSystem& files_;
@@ -33,7 +36,8 @@ private:
     std::map<std::string, ShortcutInfo> shortcuts_;  // key: upper-case path
     std::vector<std::string> opened_;
     std::vector<std::string> recycled_;
-    int emptied_ = 0;
+    std::vector<ShellFeedback> emptied_;
+    std::vector<std::string> notified_;
 };
 
 class MemoryUrlCache final : public UrlCache {

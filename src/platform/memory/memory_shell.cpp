@@ -57,8 +57,8 @@ bool MemoryShell::Recycle(const std::vector<std::string>& paths, OwnerWindow) {
     return all;
 }
 
-bool MemoryShell::EmptyRecycleBin(OwnerWindow) {
-    ++emptied_;
+bool MemoryShell::EmptyRecycleBin(OwnerWindow, ShellFeedback feedback) {
+    emptied_.push_back(feedback);
     return true;
 }
 

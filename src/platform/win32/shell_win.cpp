@@ -139,9 +139,16 @@ bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owne
     return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
-bool Win32Shell::EmptyRecycleBin(OwnerWindow owner) {
-    return SUCCEEDED(SHEmptyRecycleBinW(Window(owner), nullptr,
-                                        SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND));
+bool Win32Shell::EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) {
+    DWORD flags = SHERB_NOCONFIRMATION;
+    if (feedback == ShellFeedback::Silent) flags |= SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+    return SUCCEEDED(SHEmptyRecycleBinW(Window(owner), nullptr, flags));
+}
+
+void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
+    const std::wstring path = Widen(folderPath);
+    // FLUSHNOWAIT: delivered at once, without waiting for every listener.
+    SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, path.c_str(), nullptr);
 }
 
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {

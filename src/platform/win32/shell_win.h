@@ -11,7 +11,8 @@ public:
     std::optional<ShortcutInfo> ReadShortcut(std::string_view linkPath) const override;
     bool CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) override;
     bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
-    bool EmptyRecycleBin(OwnerWindow owner) override;
+    bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) override;
+    void NotifyFolderChanged(std::string_view folderPath) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
 };
 

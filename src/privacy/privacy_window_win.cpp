@@ -1,0 +1,48 @@
+#include "privacy/privacy_window_win.h"
+
+#include "shell/busy_scope_win.h"
+#include "shell/menu_icons_win.h"
+#include "ui/page_parts_win.h"
+
+namespace tw {
+
+TfrmPrivacy::TfrmPrivacy(ShellContext& context)
+    : ModuleWindow(Tool::PrivacyProtector, context),
+      rows_(LoadPrivacyRows(context.settings)),
+      images_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0)) {
+    for (MenuIcon icon : {MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace})
+        ImageList_AddIcon(images_.Get(), MenuIconOf(icon));
+    BuildCleanPage();
+    // The frame placed its pages when it was sized; this one came later.
+    SendMessageW(Handle(), WM_SIZE, 0, 0);
+}
+
+void TfrmPrivacy::BuildCleanPage() {
+    ui::Panel& page = AddPage(kCleanPage, "Privacy Protector",
+        "You can select/unselect privacy items from the list below. When you click on \"Clean\" button, the items "
+        "you have selected will be cleaned.", 80);
+    page_.items = std::make_unique<ui::RowView>(page.At(16, 88, 574, 490, ui::kAnchorFill), list_);
+    page_.items->AddColumn("Privacy Item", 380);
+    page_.items->AddColumn("Status", 150);
+    page_.items->SetImageLists(images_.Get(), nullptr);
+    auto buttons = ui::BuildPageButtons(page, "&Clean");
+    page_.help = std::move(buttons.help);
+    page_.clean = std::move(buttons.action);
+    page_.help->onClick = [this] { ShowHelp("privacy2"); };
+    page_.clean->onClick = [this] { RunPrivacyClean(); };
+    SetDefaultButton(kCleanPage, *page_.clean);
+}
+
+void TfrmPrivacy::RunPrivacyClean() {
+    if (Busy()) return;
+    // The shell's Recycle Bin progress lets messages run: no second click,
+    // and a close waits for the run's end.
+    const BusyScope run(*this, {page_.clean.get()});
+    Platform platform = Context().platform;
+    tw::RunPrivacyClean(rows_, Context().prompter, platform, reinterpret_cast<OwnerWindow>(Handle()),
+                        [this](std::size_t) { page_.items->Refresh(); });
+}
+
+void TfrmPrivacy::SaveSettings() { SavePrivacySelection(Context().settings, rows_); }
+
+}  // namespace tw

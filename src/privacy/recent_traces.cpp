@@ -1,0 +1,45 @@
+#include "privacy/recent_traces.h"
+
+namespace tw {
+namespace {
+
+bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// "C:\..." or "\\server\share...": a pattern built on anything else would be
+// resolved against the current folder, which is nobody's Recent folder.
+bool IsAbsoluteFolder(std::string_view path) {
+    const bool drive = path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
+    const bool share = path.size() >= 3 && path.substr(0, 2) == "\\\\" && path[2] != '\\';
+    return drive || share;
+}
+
+// A Recent folder redirected by a junction or link would lead the deletes
+// into whatever folder it points at.
+bool IsRealFolder(const FileSystem& files, std::string_view path) {
+    const auto attributes = files.Attributes(path);
+    return attributes && (*attributes & FileAttr::Directory) && !(*attributes & FileAttr::ReparsePoint);
+}
+
+}  // namespace
+
+std::string CleanRecentFolder(const Shell& shell, FileSystem& files) {
+    const std::string folder = shell.SpecialFolderPath(Csidl::Recent);
+    if (!IsAbsoluteFolder(folder) || !IsRealFolder(files, folder)) return {};
+    const std::string prefix = WithTrailingBackslash(folder);
+    for (const FoundFile& entry : files.Find(prefix + "*.*")) {
+        // A link inside the folder is deleted as the link itself, never
+        // followed; only folders (linked or not) are left alone.
+        if (!entry.IsFolder()) files.DeleteFile(prefix + entry.name);
+    }
+    return folder;
+}
+
+void ClearRecentDocs(Registry& registry) {
+    const auto keyPath = std::string(kRecentDocsKey);
+    for (const std::string& name : registry.SubKeyNames(kCurrentUser, keyPath).value_or(std::vector<std::string>{}))
+        registry.DeleteKeyTree(kCurrentUser, keyPath + "\\" + name);
+    for (const std::string& name : registry.ValueNames(kCurrentUser, keyPath).value_or(std::vector<std::string>{}))
+        registry.DeleteValue(kCurrentUser, keyPath, name);
+}
+
+}  // namespace tw

@@ -14,6 +14,8 @@
 #include "history_cleaner/history_cleaner.h"
 #include "platform/win32/url_cache_writer_win.h"
 #include "platform/win32/win32_platform.h"
+// After the platform's headers: windows.h renames their methods otherwise.
+#include "platform/win32/handles_win.h"
 #include "ui/throttled_pump_win.h"
 
 namespace {

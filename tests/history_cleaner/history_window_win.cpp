@@ -1,6 +1,7 @@
 #include "history_cleaner/history_window_win.h"
 
 #include "support/header_captions_win.h"
+#include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {
@@ -193,6 +194,32 @@ TEST_F(HistoryWindowTest, AHistoryThatCannotBeClearedIsReportedNothingIsDeletedA
     EXPECT_EQ(Urls().size(), 6u);
     EXPECT_EQ(c.tree->VisibleCount(), 3u);
     EXPECT_FALSE(window->Busy());
+}
+
+TEST_F(HistoryWindowTest, FiftyThousandEntriesFillWhileTheWindowAnswersAndBuildNoRowsUpFront) {
+    auto& w = Open();
+    auto& c = Page();
+    constexpr std::size_t kEntries = 50000;
+    for (std::size_t i = 0; i < kEntries; ++i)
+        machine.urlCache.Add({"http://tidewell.test/many/" + std::to_string(i), "", T::Normal, 1, 1, 0});
+    std::size_t read = 0;
+    machine.urlCache.OnEachRead([&] { ++read; });
+    std::size_t readWhenAnswered = 0;
+    MessageProbe probe([&] {
+        readWhenAnswered = read;
+        w.Close();  // held until the fill has ended
+    });
+    probe.Post();
+    Press(*c.start);
+    EXPECT_EQ(probe.Looks(), 1);
+    EXPECT_GT(readWhenAnswered, 0u);
+    EXPECT_LT(readWhenAnswered, kEntries + 6);
+    EXPECT_EQ(w.Cleaner().Tree().ChildCount(kTemporaryGroup), kEntries + 2);
+    EXPECT_EQ(c.tree->VisibleCount(), 3u) << "the groups stay closed; their rows are not laid out";
+    EXPECT_FALSE(w.Cleaner().Tree().Checks().ChildrenCreated(kTemporaryGroup));
+    EXPECT_TRUE(IsWindowVisible(w.Handle())) << "a close waits for the fill";
+    Settle();
+    EXPECT_FALSE(IsWindowVisible(w.Handle()));
 }
 
 }  // namespace

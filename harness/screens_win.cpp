@@ -10,6 +10,8 @@
 #include "platform/memory/memory_platform.h"
 #include "privacy/privacy_window_win.h"
 #include "controls_demo_win.h"
+#include "demo_cache.h"
+#include "history_cleaner/history_window_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
 #include "shell/about_win.h"
@@ -22,7 +24,7 @@
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
-//                    | registry-scan | registry-mixed | registry-backups | privacy-mixed
+//                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -138,6 +140,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         launcher.OpenModule(tw::Tool::RegistryCleaner);
         launcher.OpenModuleWindow()->BringToFront(3);
         PrintRect(launcher.OpenModuleWindow()->Handle());
+    } else if (mode == L"history-mixed") {
+        // The demo cache listed, its files opened, two of them unticked.
+        for (const tw::NewCacheEntry& entry : tw::DemoCacheEntries()) machine.urlCache.Add(tw::AsListed(entry));
+        launcher.OpenModule(tw::Tool::HistoryCleaner);
+        auto& history = dynamic_cast<tw::TfrmHistory&>(*launcher.OpenModuleWindow());
+        history.BringToFront(tw::TfrmHistory::kCachePage);
+        history.Controls().start->Click();
+        auto& tree = *history.Controls().tree;
+        tree.Expand(tw::kTemporaryGroup, true);
+        for (std::size_t entry : {1, 4}) history.Cleaner().Tree().Checks().SetChild(tw::kTemporaryGroup, entry, false);
+        tree.Select({tw::kTemporaryGroup, 2});
+        tree.Refresh();
+        PrintRect(history.Handle());
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));

@@ -48,6 +48,7 @@ shot registry-backups crop registry-backups
 shot privacy-mixed crop privacy-mixed
 shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
+shot history-mixed crop history-mixed
 shot splitter-split crop tool 7 2
 shot splitter-join crop tool 7 4
 wineserver -k 2>/dev/null || true

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ public:
     virtual ~UrlCache() = default;
     // Every entry of every container, in the cache's order.
     virtual std::vector<CacheEntry> Entries() const = 0;
+    // The same entries handed over one at a time as they are read, so that a
+    // caller can let its window breathe while a large cache is listed.
+    virtual void ForEachEntry(const std::function<void(const CacheEntry&)>& visit) const {
+        for (const CacheEntry& entry : Entries()) visit(entry);
+    }
     virtual bool DeleteEntry(std::string_view url) = 0;
     // Asks the URL-history component to clear the history; throws tw::Error
     // when the component cannot be created or lacks the interface.

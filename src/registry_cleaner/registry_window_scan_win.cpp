@@ -10,8 +10,9 @@ void TfrmRegistry::BuildScanPage() {
         "This module will search obsolete registry entries that are pointing invalid locations in your computer. "
         "Click on \"Clean\" button to clean selected invalid registry entries.", 90);
     auto& c = scan_;
-    c.status = std::make_unique<ui::Label>(page.At(16, 102, 470, 120, ui::kAnchorTopStretch), "");
-    c.start = std::make_unique<ui::Button>(page.At(488, 96, 574, 122, ui::kAnchorTopRight), "&Start");
+    auto row = ui::BuildStatusRow(page, "&Start");
+    c.status = std::move(row.status);
+    c.start = std::move(row.start);
     c.tree = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), cleaner_.Tree());
     c.tree->AddColumn("Invalid Entries", 320);
     c.tree->AddColumn("Registry Key", 260);

@@ -50,14 +50,17 @@ void DrawRoundedRect(Graphics& g, const Pen& pen, RectF r, float radius) {
 }
 
 void DrawToolBadge(Graphics& g, Tool tool, RectF box) {
+    DrawBadge(g, tool, box, [tool](Graphics& g, RectF glyph) { DrawToolGlyph(g, tool, glyph, Color(255, 255, 255, 255)); });
+}
+
+void DrawBadge(Graphics& g, Tool tool, RectF box, const std::function<void(Graphics&, RectF)>& glyph) {
     const auto colours = ColoursOf(tool);
     LinearGradientBrush fill(PointF(box.X, box.Y), PointF(box.X, box.Y + box.Height), colours.top, colours.bottom);
     FillRoundedRect(g, fill, box, box.Width * 0.22f);
     SolidBrush shine(Color(40, 255, 255, 255));
     FillRoundedRect(g, shine, RectF(box.X, box.Y, box.Width, box.Height * 0.5f), box.Width * 0.22f);
     const float inset = box.Width * 0.2f;
-    DrawToolGlyph(g, tool, RectF(box.X + inset, box.Y + inset, box.Width - 2 * inset, box.Height - 2 * inset),
-                  Color(255, 255, 255, 255));
+    glyph(g, RectF(box.X + inset, box.Y + inset, box.Width - 2 * inset, box.Height - 2 * inset));
 }
 
 void DrawToolGlyph(Graphics& g, Tool tool, RectF b, Color color) {

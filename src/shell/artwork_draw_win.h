@@ -24,6 +24,9 @@ void DrawRoundedRect(Gdiplus::Graphics& g, const Gdiplus::Pen& pen, Gdiplus::Rec
 
 // The tool's badge: a rounded square in the tool's colours with its glyph.
 void DrawToolBadge(Gdiplus::Graphics& g, Tool tool, Gdiplus::RectF box);
+// The same badge with another white glyph on it, drawn into the box given.
+void DrawBadge(Gdiplus::Graphics& g, Tool tool, Gdiplus::RectF box,
+               const std::function<void(Gdiplus::Graphics&, Gdiplus::RectF glyph)>& glyph);
 // The glyph alone, in the given colour, inside a square box.
 void DrawToolGlyph(Gdiplus::Graphics& g, Tool tool, Gdiplus::RectF box, Gdiplus::Color color);
 

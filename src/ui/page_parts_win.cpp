@@ -31,6 +31,13 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
     return s;
 }
 
+StatusRow BuildStatusRow(Panel& page, std::string_view startCaption) {
+    StatusRow row;
+    row.status = std::make_unique<Label>(page.At(16, 102, 470, 120, kAnchorTopStretch), "");
+    row.start = std::make_unique<Button>(page.At(488, 96, 574, 122, kAnchorTopRight), startCaption);
+    return row;
+}
+
 PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault) {
     PageButtons b;
     b.help = std::make_unique<Button>(page.At(390, 500, 476, 526, kAnchorBottomRight), "&Help");

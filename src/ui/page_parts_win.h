@@ -29,6 +29,14 @@ struct PathSections {
 };
 PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeading);
 
+// A status line under the description with the page's start button at its
+// right, as the pages that list what a search found have them.
+struct StatusRow {
+    std::unique_ptr<Label> status;
+    std::unique_ptr<Button> start;
+};
+StatusRow BuildStatusRow(Panel& page, std::string_view startCaption);
+
 // "&Help" and the page's own action, at the bottom right; the action is the
 // page's default button unless said otherwise.
 struct PageButtons {

@@ -9,10 +9,12 @@ class ProgressText {
 public:
     explicit ProgressText(std::string base) : base_(std::move(base)) {}
     std::string Tick() {
-        std::string text = base_ + std::string(static_cast<std::size_t>(counter_), '.');
+        std::string text = Text();
         counter_ = (counter_ + 1) % 4;
         return text;
     }
+    // What the next tick shows.
+    std::string Text() const { return base_ + std::string(static_cast<std::size_t>(counter_), '.'); }
 
 private:
     std::string base_;

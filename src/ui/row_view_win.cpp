@@ -54,6 +54,13 @@ int RowView::ColumnWidth(int column) const {
     return r.right - r.left;
 }
 
+void RowView::SetColumnWidth(int column, int width) {
+    HDITEMW item{};
+    item.mask = HDI_WIDTH;
+    item.cxy = width;
+    SendMessageW(header_, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
+}
+
 void RowView::SetImageLists(HIMAGELIST small, HIMAGELIST large) {
     small_ = small;
     large_ = large;

@@ -27,6 +27,8 @@ public:
 
     void AddColumn(std::string_view caption, int width96);
     int ColumnWidth(int column) const;
+    // In pixels, as ColumnWidth gives it.
+    void SetColumnWidth(int column, int width);
     // Images: 16-pixel list for rows, 32-pixel list for tree groups. Not owned.
     void SetImageLists(HIMAGELIST small, HIMAGELIST large);
 

@@ -35,6 +35,17 @@ TEST_P(UrlCacheContract, EntriesListAndDelete) {
     EXPECT_FALSE(cache.DeleteEntry("http://tidewell.test/never-cached"));
 }
 
+TEST_P(UrlCacheContract, EachEntryIsHandedOverInTheListsOrder) {
+    Env().AddCacheEntry("http://tidewell.test/contract/one.html", Bytes("1"));
+    Env().AddCacheEntry("http://tidewell.test/contract/two.html", Bytes("22"));
+    std::vector<std::string> handed;
+    P().urlCache.ForEachEntry([&](const CacheEntry& e) { handed.push_back(e.url); });
+    std::vector<std::string> listed;
+    for (const CacheEntry& e : P().urlCache.Entries()) listed.push_back(e.url);
+    EXPECT_EQ(handed, listed);
+    EXPECT_EQ(std::count(handed.begin(), handed.end(), "http://tidewell.test/contract/two.html"), 1);
+}
+
 // WINE.md: Wine creates the history object but its ClearHistory returns
 // E_NOTIMPL; the result is ignored, so it must not throw anywhere.
 TEST_P(UrlCacheContract, ClearHistoryDoesNotThrowWhenTheComponentExists) {

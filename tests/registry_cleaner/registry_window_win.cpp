@@ -2,6 +2,7 @@
 
 #include "orphan_fixture.h"
 #include "registry_cleaner/scan_categories.h"
+#include "support/header_captions_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
 
@@ -18,22 +19,6 @@ std::string TextOf(HWND hwnd) {
     wchar_t text[512] = {};
     GetWindowTextW(hwnd, text, 512);
     return ui::Narrow(text);
-}
-
-std::vector<std::string> HeaderCaptions(const ui::RowView& view) {
-    const HWND header = FindWindowExW(view.Handle(), nullptr, WC_HEADERW, nullptr);
-    std::vector<std::string> captions;
-    const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[64] = {};
-        HDITEMW item{};
-        item.mask = HDI_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-        captions.push_back(ui::Narrow(text));
-    }
-    return captions;
 }
 
 class RegistryWindowTest : public UiTest {

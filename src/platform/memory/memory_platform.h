@@ -43,6 +43,7 @@ private:
 class MemoryUrlCache final : public UrlCache {
 public:
     std::vector<CacheEntry> Entries() const override { return entries_; }
+    void ForEachEntry(const std::function<void(const CacheEntry&)>& visit) const override;
     bool DeleteEntry(std::string_view url) override;
     void ClearHistory() override;
 
@@ -50,12 +51,16 @@ public:
     void FailDelete(std::string url) { undeletable_.push_back(std::move(url)); }
     void SetHistoryAvailable(bool available) { historyAvailable_ = available; }
     int ClearHistoryCalls() const { return historyCleared_; }
+    // Runs before each entry is handed over, so a test can look at a window
+    // in the middle of a listing.
+    void OnEachRead(std::function<void()> hook) { onRead_ = std::move(hook); }
 
 private:
     std::vector<CacheEntry> entries_;
     std::vector<std::string> undeletable_;
     bool historyAvailable_ = true;
     int historyCleared_ = 0;
+    std::function<void()> onRead_;
 };
 
 class MemoryClipboard final : public Clipboard {

@@ -90,6 +90,14 @@ bool MemoryUrlCache::DeleteEntry(std::string_view url) {
     return entries_.size() != before;
 }
 
+// A copy is walked, so the visitor may delete entries as it goes.
+void MemoryUrlCache::ForEachEntry(const std::function<void(const CacheEntry&)>& visit) const {
+    for (const CacheEntry& entry : Entries()) {
+        if (onRead_) onRead_();
+        visit(entry);
+    }
+}
+
 void MemoryUrlCache::ClearHistory() {
     if (!historyAvailable_) throw Error("Class not registered");
     ++historyCleared_;

@@ -45,6 +45,11 @@ CacheEntry ToEntry(const INTERNET_CACHE_ENTRY_INFOW& info) {
 
 std::vector<CacheEntry> Win32UrlCache::Entries() const {
     std::vector<CacheEntry> entries;
+    ForEachEntry([&](const CacheEntry& entry) { entries.push_back(entry); });
+    return entries;
+}
+
+void Win32UrlCache::ForEachEntry(const std::function<void(const CacheEntry&)>& visit) const {
     EntryBuffer buffer;
     DWORD length = buffer.Length();
     win32::UniqueUrlCacheFind find(FindFirstUrlCacheEntryW(nullptr, buffer.Get(), &length));
@@ -53,12 +58,12 @@ std::vector<CacheEntry> Win32UrlCache::Entries() const {
         length = buffer.Length();
         find.Reset(FindFirstUrlCacheEntryW(nullptr, buffer.Get(), &length));
     }
-    if (!find) return entries;
+    if (!find) return;
     for (;;) {
-        entries.push_back(ToEntry(*buffer.Get()));
+        visit(ToEntry(*buffer.Get()));
         length = buffer.Length();
         while (!FindNextUrlCacheEntryW(find.Get(), buffer.Get(), &length)) {
-            if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return entries;
+            if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return;
             buffer.Grow(length);
             length = buffer.Length();
         }

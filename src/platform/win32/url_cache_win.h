@@ -7,6 +7,7 @@ namespace tw {
 class Win32UrlCache final : public UrlCache {
 public:
     std::vector<CacheEntry> Entries() const override;
+    void ForEachEntry(const std::function<void(const CacheEntry&)>& visit) const override;
     bool DeleteEntry(std::string_view url) override;
     void ClearHistory() override;
 };

@@ -11,19 +11,15 @@
 #include "shell/help_viewer.h"
 #include "shell/help_viewer_win.h"
 #include "shell/launcher_win.h"
-#include "ui/error_text.h"
 #include "ui/message_loop_win.h"
 #include "ui/pickers_win.h"
 #include "ui/prompter_win.h"
-#include "ui/wide_win.h"
 
 namespace {
 
-// The general error handler: every error a window procedure caught ends here.
-void ShowError(const std::string& text) {
-    MessageBoxW(GetActiveWindow(), tw::ui::Wide(tw::ErrorReportText(text)).c_str(),
-                tw::ui::Wide(tw::kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
-}
+// The general error handler: every error a window procedure or the message
+// loop caught ends here.
+void ShowError(const std::string& text) { tw::ui::ShowErrorBox(GetActiveWindow(), text); }
 
 int Run() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |

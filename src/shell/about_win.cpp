@@ -3,7 +3,6 @@
 #include "shell/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/fonts_win.h"
-#include "ui/message_loop_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
@@ -16,11 +15,7 @@ constexpr int kClientHeight = 372;
 
 TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
     const int dpi = ui::WindowDpi(nullptr);
-    RECT frame{0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi)};
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT);
-    Create(L"TfrmAbout", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, ui::Wide(kProductName), 0, 0,
-           frame.right - frame.left, frame.bottom - frame.top, nullptr);
+    CreateBox(L"TfrmAbout", kProductName, kClientWidth, kClientHeight);
     body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "About Quorvex Tidewell",
                                          ProgramIcon(ui::Scale(16, dpi)));
     MoveWindow(body_->Handle(), 0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi), FALSE);
@@ -41,59 +36,12 @@ TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
         "only when you ask it to, and keeps a backup of every registry change it makes.");
     ok_ = std::make_unique<ui::Button>(p.At(353, 330, 433, 355), "OK", true);
     ok_->onClick = [this] { Dismiss(); };
+    SetDefaultButton(*ok_);
     auto open = [this](const char* address) {
         return [this, address] { context_.platform.shell.Open(address, reinterpret_cast<std::uintptr_t>(Handle())); };
     };
     web_->onClick = open(kWebAddress);
     support_->onClick = open(kSupportAddress);
-}
-
-void TfrmAbout::ShowModal(HWND owner) {
-    owner_ = owner;
-    RECT ownerRect{}, self{};
-    if (owner) GetWindowRect(owner, &ownerRect);
-    else SystemParametersInfoW(SPI_GETWORKAREA, 0, &ownerRect, 0);
-    GetWindowRect(Handle(), &self);
-    const int w = self.right - self.left, h = self.bottom - self.top;
-    SetWindowPos(Handle(), HWND_TOP, ownerRect.left + (ownerRect.right - ownerRect.left - w) / 2,
-                 ownerRect.top + (ownerRect.bottom - ownerRect.top - h) / 2, 0, 0, SWP_NOSIZE);
-    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-    if (owner) EnableWindow(owner, FALSE);
-    ShowWindow(Handle(), SW_SHOW);
-    SetFocus(ok_->Handle());
-    MSG msg{};
-    while (IsShowing() && GetMessageW(&msg, nullptr, 0, 0) > 0) ui::ProcessMessage(msg);
-    if (msg.message == WM_QUIT) PostQuitMessage(static_cast<int>(msg.wParam));
-}
-
-void TfrmAbout::Dismiss() {
-    if (owner_) {
-        EnableWindow(owner_, TRUE);
-        SetActiveWindow(owner_);
-    }
-    ShowWindow(Handle(), SW_HIDE);
-}
-
-bool TfrmAbout::PreviewKey(const MSG& msg) {
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-        Dismiss();
-        return true;
-    }
-    return false;
-}
-
-LRESULT TfrmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-            if (ui::RouteCommand(wParam, lParam)) return 0;
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) Dismiss();
-            return 0;
-        case WM_CLOSE:
-            Dismiss();
-            return 0;
-        default:
-            return Default(message, wParam, lParam);
-    }
 }
 
 }  // namespace tw

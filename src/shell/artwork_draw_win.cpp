@@ -174,4 +174,13 @@ HICON ToIcon(Bitmap& bitmap) {
     return icon;
 }
 
+win32::UniqueIcon RenderIcon(int size, const IconDrawing& draw) {
+    Bitmap bitmap(size, size, PixelFormat32bppARGB);
+    Graphics g(&bitmap);
+    g.SetSmoothingMode(SmoothingModeAntiAlias);
+    g.Clear(Color(0, 0, 0, 0));
+    draw(g, RectF(0, 0, static_cast<REAL>(size), static_cast<REAL>(size)));
+    return win32::UniqueIcon(ToIcon(bitmap));
+}
+
 }  // namespace tw::art

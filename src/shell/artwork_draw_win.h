@@ -10,6 +10,9 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include <functional>
+
+#include "platform/win32/handles_win.h"
 #include "shell/settings_store.h"
 
 // Drawing pieces shared by the icon and launcher artwork.
@@ -34,5 +37,12 @@ void DrawText(Gdiplus::Graphics& g, const wchar_t* text, float size, int style, 
               Gdiplus::StringAlignment align = Gdiplus::StringAlignmentNear);
 
 HICON ToIcon(Gdiplus::Bitmap& bitmap);
+
+// Every icon the program draws: a size x size anti-aliased picture on a
+// clear background, drawn into the box it is given.
+using IconDrawing = std::function<void(Gdiplus::Graphics&, Gdiplus::RectF)>;
+win32::UniqueIcon RenderIcon(int size, const IconDrawing& draw);
+// The same, drawn once per key and size and kept for the run.
+HICON KeptIcon(int key, int size, const IconDrawing& draw);
 
 }  // namespace tw::art

@@ -1,7 +1,6 @@
 #include "shell/artwork_win.h"
 
 #include <map>
-#include <memory>
 
 #include "shell/artwork_draw_win.h"
 
@@ -10,24 +9,10 @@ using namespace Gdiplus;
 namespace tw {
 namespace {
 
-// Icons live for the run: the maps own them, keyed by what they show.
-std::map<std::pair<int, int>, HICON>& IconCache() {
-    static std::map<std::pair<int, int>, HICON> cache;
+// Icons live for the run: the map owns them, keyed by what they show.
+std::map<std::pair<int, int>, win32::UniqueIcon>& IconCache() {
+    static std::map<std::pair<int, int>, win32::UniqueIcon> cache;
     return cache;
-}
-
-template <typename Draw>
-HICON CachedIcon(int key, int size, Draw draw) {
-    auto& slot = IconCache()[{key, size}];
-    if (!slot) {
-        Bitmap bitmap(size, size, PixelFormat32bppARGB);
-        Graphics g(&bitmap);
-        g.SetSmoothingMode(SmoothingModeAntiAlias);
-        g.Clear(Color(0, 0, 0, 0));
-        draw(g, RectF(0, 0, static_cast<REAL>(size), static_cast<REAL>(size)));
-        slot = art::ToIcon(bitmap);
-    }
-    return slot;
 }
 
 constexpr int kProgramKey = 100;
@@ -36,21 +21,26 @@ constexpr int kMainMenuKey = 102;
 
 }  // namespace
 
+HICON art::KeptIcon(int key, int size, const IconDrawing& draw) {
+    auto& slot = IconCache()[{key, size}];
+    if (!slot) slot = RenderIcon(size, draw);
+    return slot.Get();
+}
+
 ArtworkSession::ArtworkSession() {
     GdiplusStartupInput input;
     GdiplusStartup(&token_, &input, nullptr);
 }
 
 ArtworkSession::~ArtworkSession() {
-    for (auto& [key, icon] : IconCache()) DestroyIcon(icon);
     IconCache().clear();
     GdiplusShutdown(token_);
 }
 
-HICON ProgramIcon(int size) { return CachedIcon(kProgramKey, size, art::DrawProgramMark); }
+HICON ProgramIcon(int size) { return art::KeptIcon(kProgramKey, size, art::DrawProgramMark); }
 
 HICON ToolIcon(Tool tool, int size) {
-    return CachedIcon(static_cast<int>(tool), size, [tool](Graphics& g, RectF box) { art::DrawToolBadge(g, tool, box); });
+    return art::KeptIcon(static_cast<int>(tool), size, [tool](Graphics& g, RectF box) { art::DrawToolBadge(g, tool, box); });
 }
 
 HICON ToolPicture(Tool tool, int size) { return ToolIcon(tool, size); }
@@ -59,7 +49,7 @@ HICON TaskItemIcon(TaskIcon kind, Tool tool, int size) {
     // The small glyphs are laid out on a 16-unit grid and drawn at any size.
     switch (kind) {
         case TaskIcon::Information:
-            return CachedIcon(kInformationKey, size, [](Graphics& g, RectF b) {
+            return art::KeptIcon(kInformationKey, size, [](Graphics& g, RectF b) {
                 g.ScaleTransform(b.Width / 16, b.Height / 16);
                 SolidBrush blue(Color(255, 40, 100, 200));
                 g.FillEllipse(&blue, 0.5f, 0.5f, 15.0f, 15.0f);
@@ -68,7 +58,7 @@ HICON TaskItemIcon(TaskIcon kind, Tool tool, int size) {
                 g.FillRectangle(&white, RectF(7, 6.5f, 2.2f, 6.5f));
             });
         case TaskIcon::MainMenu:
-            return CachedIcon(kMainMenuKey, size, [](Graphics& g, RectF b) {
+            return art::KeptIcon(kMainMenuKey, size, [](Graphics& g, RectF b) {
                 g.ScaleTransform(b.Width / 16, b.Height / 16);
                 Pen pen(Color(255, 40, 100, 200), 2.0f);
                 pen.SetLineJoin(LineJoinRound);

@@ -25,6 +25,14 @@ std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame, int dpi) {
     return items;
 }
 
+// Enter presses the page's default button unless a button has the focus
+// (then dialog navigation presses that one).
+bool FocusIsOnButton() {
+    wchar_t className[16] = {};
+    GetClassNameW(GetFocus(), className, 16);
+    return lstrcmpiW(className, L"Button") == 0;
+}
+
 }  // namespace
 
 ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context), frame_(FrameOf(tool)) {
@@ -138,11 +146,9 @@ bool ModuleWindow::PreviewKey(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
-        // Enter presses the page's default button unless a button has focus.
-        wchar_t className[16] = {};
-        GetClassNameW(GetFocus(), className, 16);
-        if (ui::Button* button = DefaultButton(); button && lstrcmpiW(className, L"Button") != 0) {
-            button->Click();
+        const auto button = defaultButtons_.find(front_);
+        if (button != defaultButtons_.end() && !FocusIsOnButton()) {
+            button->second->Click();
             return true;
         }
     }
@@ -161,6 +167,9 @@ void ModuleWindow::OnClose() {
         } catch (const std::exception& e) {
             if (!reported) context_.prompter.ShowError(e.what());
             reported = true;
+        } catch (...) {
+            if (!reported) context_.prompter.ShowError("Unexpected error");
+            reported = true;
         }
     };
     attempt([&] { SaveSettings(); });
@@ -168,6 +177,21 @@ void ModuleWindow::OnClose() {
     attempt([&] { BeforeLauncherShown(); });
     ShowWindow(Handle(), SW_HIDE);
     if (onClosed) onClosed();
+}
+
+// A close during a run would release the window under the run's feet: it
+// waits for the run's end, or asks first where the run can stop early.
+void ModuleWindow::HoldClose() {
+    if (closeHeld_) return;
+    if (!stopQuestion_.empty()) {
+        if (!context_.prompter.Confirm(stopQuestion_)) return;
+        progress_.RequestStop();
+    }
+    closeHeld_ = true;
+}
+
+void ModuleWindow::ShowHelp(std::string_view topic) {
+    if (context_.showHelp) context_.showHelp(reinterpret_cast<std::uintptr_t>(Handle()), topic);
 }
 
 LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -195,7 +219,10 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             return Default(message, wParam, lParam);
         case WM_CLOSE:
-            OnClose();
+            if (Busy())
+                HoldClose();
+            else
+                OnClose();
             return 0;
         default:
             return Default(message, wParam, lParam);

@@ -13,9 +13,12 @@
 #include "ui/picture_win.h"
 #include "ui/splitter_win.h"
 #include "ui/task_pane_win.h"
+#include "ui/window_progress_win.h"
 #include "ui/window_win.h"
 
 namespace tw {
+
+class BusyScope;
 
 // The frame every tool window shares: title "Quorvex Tidewell", the task
 // pane, the splitter, the stack of pages with the intro page as Panel1, Esc
@@ -38,6 +41,22 @@ public:
     ui::TaskPane& Tasks() { return *tasks_; }
     // The same path as the close box.
     void Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+    // Opens a help topic such as "registry2" over this window.
+    void ShowHelp(std::string_view topic);
+    // While a BusyScope lasts: what its run may ask of the window.
+    bool Busy() const { return runs_ > 0; }
+    RunProgress& Progress() { return progress_; }
+    ShellContext& Context() { return context_; }
+
+    // Adds a working page (2, 3, ...) titled as given, replacing the
+    // placeholder page of that number; call it from the tool's constructor.
+    ui::Panel& AddPage(int page, std::string_view title);
+    // The same with the page's description under the title band, as every
+    // working page has; the text ends at descriptionBottom (96-DPI units).
+    ui::Panel& AddPage(int page, std::string_view title, std::string_view description, int descriptionBottom);
+    // The button Enter presses while the page is in front (unless a button
+    // has the focus).
+    void SetDefaultButton(int page, ui::Button& button) { defaultButtons_[page] = &button; }
 
     // Runs after the close handler has stored everything: the launcher shows
     // itself and releases this window.
@@ -51,23 +70,16 @@ protected:
     virtual void BeforeLauncherShown() {}
     // A task-pane item that brings a page forward; a tool may pick another.
     virtual void ShowTaskPage(int page) { BringToFront(page); }
-    // The button Enter presses on the front page, if any.
-    virtual ui::Button* DefaultButton() { return nullptr; }
-    // Adds a working page (2, 3, ...) titled as given, replacing the
-    // placeholder page of that number; call it from the tool's constructor.
-    ui::Panel& AddPage(int page, std::string_view title);
-    // The same with the page's description under the title band, as every
-    // working page has; the text ends at descriptionBottom (96-DPI units).
-    ui::Panel& AddPage(int page, std::string_view title, std::string_view description, int descriptionBottom);
-    ShellContext& Context() { return context_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend class BusyScope;
     void BuildIntroPage();
     void BuildPlaceholderPages();
     void LayoutChildren();
     void OnClose();
+    void HoldClose();
 
     ShellContext& context_;
     const ToolFrame& frame_;
@@ -80,8 +92,13 @@ private:
     std::map<int, std::unique_ptr<ui::Control>> placeholders_;
     std::map<int, std::unique_ptr<ui::Label>> descriptions_;
     int columnWidth96_ = 185;
+    std::map<int, ui::Button*> defaultButtons_;
     int front_ = 0;
     bool closing_ = false;
+    ui::WindowProgress progress_;
+    int runs_ = 0;
+    bool closeHeld_ = false;
+    std::string stopQuestion_;
 };
 
 }  // namespace tw

@@ -1,4 +1,5 @@
 #include "shredder/shredder_window_win.h"
+#include "ui/page_parts_win.h"
 
 namespace tw {
 
@@ -30,8 +31,9 @@ void TfrmShredder::BuildOptionsPage() {
         "before deleteting it makes impossible to recover the file name.");
     c.rename = std::make_unique<ui::CheckBox>(page.At(32, 388, 558, 410, ui::kAnchorTopStretch),
                                               "Rename the files before wiping for further security");
-    c.help = std::make_unique<ui::Button>(page.At(390, 500, 476, 526, ui::kAnchorBottomRight), "&Help");
-    c.defaults = std::make_unique<ui::Button>(page.At(488, 500, 574, 526, ui::kAnchorBottomRight), "&Defaults");
+    auto buttons = ui::BuildPageButtons(page, "&Defaults", false);
+    c.help = std::move(buttons.help);
+    c.defaults = std::move(buttons.action);
 
     c.help->onClick = [this] { ShowHelp("shredder3"); };
     c.defaults->onClick = [this] { ShowOptions(ShredderOptions{}); };

@@ -1,23 +1,9 @@
 #include "shredder/shredder_window_win.h"
 
+#include "platform/win32/handles_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
-namespace {
-
-// A drop's handle is the receiver's to release, whatever happens to it.
-class DropOwner {
-public:
-    explicit DropOwner(HDROP drop) : drop_(drop) {}
-    ~DropOwner() { DragFinish(drop_); }
-    DropOwner(const DropOwner&) = delete;
-    DropOwner& operator=(const DropOwner&) = delete;
-
-private:
-    HDROP drop_;
-};
-
-}  // namespace
 
 TfrmShredder::TfrmShredder(ShellContext& context) : ModuleWindow(Tool::FileShredder, context) {
     BuildListPage();
@@ -28,30 +14,18 @@ TfrmShredder::TfrmShredder(ShellContext& context) : ModuleWindow(Tool::FileShred
     DragAcceptFiles(Handle(), TRUE);
 }
 
-TfrmShredder::~TfrmShredder() = default;
-
 void TfrmShredder::SaveSettings() { SaveShredderOptions(Context().settings, ChosenOptions()); }
 
-ui::Button* TfrmShredder::DefaultButton() { return FrontPage() == kListPage ? list_.shred.get() : nullptr; }
-
 LRESULT TfrmShredder::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_DROPFILES:
-            OnDropFiles(reinterpret_cast<HDROP>(wParam));
-            return 0;
-        case WM_CLOSE:
-            // Closing releases the window, which must wait until a running
-            // shred, whose messages are flowing, has returned.
-            if (busy_) return 0;
-            break;
-        default:
-            break;
+    if (message == WM_DROPFILES) {
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     }
     return ModuleWindow::HandleMessage(message, wParam, lParam);
 }
 
 void TfrmShredder::OnDropFiles(HDROP drop) {
-    const DropOwner owner(drop);
+    const win32::UniqueDrop owner(drop);
     // Only the file list takes files; a drop on another page is ignored.
     if (FrontPage() != kListPage) return;
     std::vector<std::string> paths;
@@ -65,12 +39,8 @@ void TfrmShredder::OnDropFiles(HDROP drop) {
 }
 
 void TfrmShredder::AddDroppedFiles(const std::vector<std::string>& paths) {
-    if (busy_) return;
+    if (Busy()) return;
     if (files_.AddExistingFiles(Context().platform.files, paths) > 0) FilesChanged();
-}
-
-void TfrmShredder::ShowHelp(std::string_view topic) {
-    Context().showHelp(reinterpret_cast<std::uintptr_t>(Handle()), topic);
 }
 
 }  // namespace tw

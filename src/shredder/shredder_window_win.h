@@ -11,6 +11,7 @@
 #include "shell/module_window_win.h"
 #include "shredder/shred_list.h"
 #include "shredder/shredder_options.h"
+#include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"
 
 namespace tw {
@@ -33,6 +34,7 @@ public:
         std::unique_ptr<ui::Button> browse, help, shred;
         std::unique_ptr<ui::RowView> files;
         std::unique_ptr<ui::ProgressBar> progress;
+        std::unique_ptr<ui::PopupMenu> menu;  // the file list's context menu
     };
     struct OptionsPage {
         std::unique_ptr<ui::Label> algorithmText, renameText;
@@ -45,7 +47,6 @@ public:
     static constexpr int kOptionsPage = 3;
 
     explicit TfrmShredder(ShellContext& context);
-    ~TfrmShredder() override;
 
     // What the user reaches by clicks, keys and drops, for tests.
     ListPage& ListControls() { return list_; }
@@ -55,11 +56,9 @@ public:
     void RemoveSelected();
     void RemoveAll();
     ShredderOptions ChosenOptions() const;
-    bool Busy() const { return busy_; }
 
 protected:
     void SaveSettings() override;
-    ui::Button* DefaultButton() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -69,16 +68,13 @@ private:
     void BrowseClick();
     void ShredClick();
     void ShredListedFiles();
-    void ShowContextMenu(POINT screen);
     void OnDropFiles(HDROP drop);
     void FilesChanged() { list_.files->Reset(); }
-    void ShowHelp(std::string_view topic);
 
     ShredList files_;
     ShredRows rows_{files_};
     ListPage list_;
     OptionsPage options_;
-    bool busy_ = false;
 };
 
 }  // namespace tw

@@ -1,7 +1,7 @@
 #include "splitter/file_joiner.h"
 #include "splitter/piece_names.h"
 #include "splitter/splitter_window_win.h"
-#include "splitter/page_parts_win.h"
+#include "ui/page_parts_win.h"
 
 namespace tw {
 namespace {
@@ -15,17 +15,17 @@ void TfrmTweak::BuildJoinPage() {
         "Please select one of the split parts to join them again. You can specify the destination directory for "
         "the joined file.", 84);
     auto& c = join_;
-    c.paths = BuildPathSections(page, 92, "   Select File To Join");
-    c.informationHeading = SectionHeading(page, 216, "   Splitted File Information");
+    c.paths = ui::BuildPathSections(page, 92, "   Select File To Join");
+    c.informationHeading = ui::SectionHeading(page, 216, "   Splitted File Information");
     c.nameCaption = std::make_unique<ui::Label>(page.At(32, 244, 200, 262), "File Name:");
     c.name = std::make_unique<ui::Label>(page.At(208, 244, 574, 262, ui::kAnchorTopStretch), kNoPieceChosen);
     c.sizeCaption = std::make_unique<ui::Label>(page.At(32, 268, 200, 286), "File Size:");
     c.size = std::make_unique<ui::Label>(page.At(208, 268, 574, 286, ui::kAnchorTopStretch), kNoPieceChosen);
     c.countCaption = std::make_unique<ui::Label>(page.At(32, 292, 200, 310), "Number of Split Parts:");
     c.count = std::make_unique<ui::Label>(page.At(208, 292, 574, 310, ui::kAnchorTopStretch), kNoPieceChosen);
-    c.buttons = BuildPageButtons(page, "&Join");
+    c.buttons = ui::BuildPageButtons(page, "&Join");
     Connect(
-        c.paths, c.buttons, "splitter4", [this] { BrowsePieceClick(); }, [this] { JoinClick(); });
+        kJoinPage, c.paths, c.buttons, "splitter4", [this] { BrowsePieceClick(); }, [this] { JoinClick(); });
 }
 
 void TfrmTweak::BrowsePieceClick() {

@@ -1,7 +1,7 @@
 #include "splitter/file_splitter.h"
 #include "splitter/split_sizes.h"
 #include "splitter/splitter_window_win.h"
-#include "splitter/page_parts_win.h"
+#include "ui/page_parts_win.h"
 
 namespace tw {
 
@@ -11,12 +11,12 @@ void TfrmTweak::BuildSplitPage() {
         "default is the directory of original file. There are some predefined split sizes available but you can "
         "also specify a custom size.", 96);
     auto& c = split_;
-    c.paths = BuildPathSections(page, 104, "   Select File To Split");
-    c.sizeHeading = SectionHeading(page, 228, "   Select File Split Size");
+    c.paths = ui::BuildPathSections(page, 104, "   Select File To Split");
+    c.sizeHeading = ui::SectionHeading(page, 228, "   Select File Split Size");
     BuildSizeChoices(page);
-    c.buttons = BuildPageButtons(page, "&Split");
+    c.buttons = ui::BuildPageButtons(page, "&Split");
     Connect(
-        c.paths, c.buttons, "splitter3", [this] { BrowseSourceClick(); }, [this] { SplitClick(); });
+        kSplitPage, c.paths, c.buttons, "splitter3", [this] { BrowseSourceClick(); }, [this] { SplitClick(); });
 }
 
 // Seven fixed sizes in two columns, then the custom size with its field.

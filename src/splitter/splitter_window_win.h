@@ -5,7 +5,7 @@
 #include <string>
 
 #include "shell/module_window_win.h"
-#include "splitter/page_parts_win.h"
+#include "ui/page_parts_win.h"
 
 namespace tw {
 
@@ -14,32 +14,26 @@ class TfrmTweak : public ModuleWindow {
 public:
     struct SplitPage {
         std::unique_ptr<ui::Label> sizeHeading, megabytes;
-        PathSections paths;  // the source file and the destination
+        ui::PathSections paths;  // the source file and the destination
         std::array<std::unique_ptr<ui::RadioButton>, 8> sizes;
         std::unique_ptr<ui::Edit> customSize;
-        PageButtons buttons;  // "&Help" and "&Split"
+        ui::PageButtons buttons;  // "&Help" and "&Split"
     };
     struct JoinPage {
         std::unique_ptr<ui::Label> informationHeading;
-        PathSections paths;  // the chosen piece and the destination
+        ui::PathSections paths;  // the chosen piece and the destination
         std::unique_ptr<ui::Label> nameCaption, sizeCaption, countCaption, name, size, count;
-        PageButtons buttons;  // "&Help" and "&Join"
+        ui::PageButtons buttons;  // "&Help" and "&Join"
     };
     static constexpr int kSplitPage = 2;
     static constexpr int kJoinPage = 4;
 
     explicit TfrmTweak(ShellContext& context);
-    ~TfrmTweak() override;
 
     // The pages' controls, so tests drive them as the user's clicks do.
     SplitPage& SplitControls() { return split_; }
     JoinPage& JoinControls() { return join_; }
     std::size_t SelectedSize() const;
-    bool Busy() const { return busy_; }
-
-protected:
-    ui::Button* DefaultButton() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void BuildSplitPage();
@@ -47,7 +41,7 @@ private:
     void BuildSizeChoices(ui::Panel& page);
     void SizeChoiceChanged();
     // The handlers both pages share: the destination's folder browser and help.
-    void Connect(PathSections& paths, PageButtons& buttons, std::string_view helpTopic,
+    void Connect(int page, ui::PathSections& paths, ui::PageButtons& buttons, std::string_view helpTopic,
                  std::function<void()> browseFile, std::function<void()> action);
     void BrowseSourceClick();
     void SplitClick();
@@ -60,7 +54,6 @@ private:
 
     SplitPage split_;
     JoinPage join_;
-    bool busy_ = false;
 };
 
 }  // namespace tw

@@ -1,15 +1,11 @@
 #include "ui/fonts_win.h"
 
 #include <map>
-#include <memory>
+
+#include "platform/win32/handles_win.h"
 
 namespace tw::ui {
 namespace {
-
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontOwner = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 LOGFONTW BaseFont(int dpi) {
     NONCLIENTMETRICSW metrics{};
@@ -22,10 +18,10 @@ LOGFONTW BaseFont(int dpi) {
 }
 
 HFONT Cached(int kind, int dpi, LOGFONTW font) {
-    static std::map<std::pair<int, int>, FontOwner> fonts;
+    static std::map<std::pair<int, int>, win32::UniqueGdiObject<HFONT>> fonts;
     auto& slot = fonts[{kind, dpi}];
-    if (!slot) slot.reset(CreateFontIndirectW(&font));
-    return slot.get();
+    if (!slot) slot.Reset(CreateFontIndirectW(&font));
+    return slot.Get();
 }
 
 }  // namespace

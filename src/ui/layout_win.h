@@ -16,6 +16,8 @@ inline constexpr Anchors kAnchorFill{true, true, true, true};
 inline constexpr Anchors kAnchorBottomRight{false, false, true, true};
 inline constexpr Anchors kAnchorBottomLeft{true, false, false, true};
 inline constexpr Anchors kAnchorBottomStretch{true, false, true, true};
+// Buttons beside a field or a status line keep to the right edge.
+inline constexpr Anchors kAnchorTopRight{false, true, true, false};
 
 // Rectangles in 96-DPI units within a container of a given design size;
 // Apply places every control for the container's current size and DPI.

@@ -7,7 +7,14 @@ namespace tw::ui {
 void ProcessMessage(MSG& msg) {
     const HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
-        if (Window* window = Window::FromHandle(top); window && window->PreviewKey(msg)) return;
+        // A key preview runs handlers (Enter presses a default button) outside
+        // any window procedure: what they throw goes to the error handler as
+        // from a click, and the key counts as used.
+        if (Window* window = Window::FromHandle(top)) {
+            bool consumed = true;
+            Guarded([&] { consumed = window->PreviewKey(msg); });
+            if (consumed) return;
+        }
     }
     if (top && IsDialogMessageW(top, &msg)) return;
     TranslateMessage(&msg);

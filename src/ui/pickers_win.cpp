@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "platform/win32/handles_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
@@ -57,10 +58,9 @@ std::optional<std::string> DialogPickers::BrowseFolder(const std::string& title)
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::optional<std::string> result;
-    if (PIDLIST_ABSOLUTE list = SHBrowseForFolderW(&info)) {
+    if (const win32::UniqueIdList list(SHBrowseForFolderW(&info)); list) {
         wchar_t path[MAX_PATH] = {};
-        if (SHGetPathFromIDListW(list, path)) result = Narrow(path);
-        CoTaskMemFree(list);
+        if (SHGetPathFromIDListW(list.Get(), path)) result = Narrow(path);
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return result;

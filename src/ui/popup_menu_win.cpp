@@ -1,8 +1,6 @@
 #include "ui/popup_menu_win.h"
 
-#include <memory>
-
-#include "ui/painting_win.h"
+#include "platform/win32/handles_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
@@ -28,8 +26,9 @@ HBITMAP IconBitmap(HICON icon) {
 }  // namespace
 
 void PopupMenu::Show(HWND owner, POINT screen) const {
-    HMENU menu = CreatePopupMenu();
-    std::vector<GdiOwner<HBITMAP>> bitmaps;
+    const win32::UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    std::vector<win32::UniqueGdiObject<HBITMAP>> bitmaps;
     std::vector<std::wstring> captions;
     captions.reserve(items_.size());
     for (std::size_t i = 0; i < items_.size(); ++i) {
@@ -43,13 +42,12 @@ void PopupMenu::Show(HWND owner, POINT screen) const {
         if (items_[i].icon) {
             bitmaps.emplace_back(IconBitmap(items_[i].icon));
             item.fMask |= MIIM_BITMAP;
-            item.hbmpItem = bitmaps.back().get();
+            item.hbmpItem = bitmaps.back().Get();
         }
-        InsertMenuItemW(menu, static_cast<UINT>(i), TRUE, &item);
+        InsertMenuItemW(menu.Get(), static_cast<UINT>(i), TRUE, &item);
     }
     const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, owner, nullptr));
-    DestroyMenu(menu);
+        TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y, 0, owner, nullptr));
     if (chosen >= 1 && chosen <= items_.size() && items_[chosen - 1].onClick) items_[chosen - 1].onClick();
 }
 

@@ -5,9 +5,14 @@
 
 namespace tw::ui {
 
+void ShowErrorBox(HWND owner, const std::string& text) {
+    MessageBoxW(owner, Wide(ErrorReportText(text)).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+HWND MessageBoxPrompter::Owner() const { return owner_ && IsWindowVisible(owner_) ? owner_ : GetActiveWindow(); }
+
 int MessageBoxPrompter::Show(const std::string& text, const std::string& title, UINT flags) {
-    HWND owner = owner_ && IsWindowVisible(owner_) ? owner_ : GetActiveWindow();
-    return MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), flags);
+    return MessageBoxW(Owner(), Wide(text).c_str(), Wide(title).c_str(), flags);
 }
 
 bool MessageBoxPrompter::Confirm(const std::string& text) {
@@ -18,8 +23,6 @@ void MessageBoxPrompter::Notify(const std::string& text) { Show(text, kApplicati
 
 void MessageBoxPrompter::Inform(const std::string& text) { Show(text, "Information", MB_OK | MB_ICONINFORMATION); }
 
-void MessageBoxPrompter::ShowError(const std::string& text) {
-    Show(ErrorReportText(text), kApplicationTitle, MB_OK | MB_ICONERROR);
-}
+void MessageBoxPrompter::ShowError(const std::string& text) { ShowErrorBox(Owner(), text); }
 
 }  // namespace tw::ui

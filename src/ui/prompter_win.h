@@ -7,6 +7,10 @@
 
 namespace tw::ui {
 
+// The application's error box: its title, the error icon, and the text as
+// the general error handler words it. The one place it is drawn.
+void ShowErrorBox(HWND owner, const std::string& text);
+
 // Questions and notices as message boxes owned by one window.
 class MessageBoxPrompter final : public Prompter {
 public:
@@ -18,6 +22,7 @@ public:
     void ShowError(const std::string& text) override;
 
 private:
+    HWND Owner() const;
     int Show(const std::string& text, const std::string& title, UINT flags);
     HWND owner_;
 };

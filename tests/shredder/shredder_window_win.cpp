@@ -1,5 +1,6 @@
 #include "shredder/shredder_window_win.h"
 
+#include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
 
@@ -113,8 +114,53 @@ TEST_F(ShredderWindowTest, MessagesFlowDuringARunButClosingWaitsForItsEnd) {
     Press(*window->ListControls().shred);
     EXPECT_EQ(closed, 0) << "the close posted before the run came while it wrote and was held off";
     EXPECT_FALSE(machine.files.FileExists("C:\\d\\big.bin"));
-    window->Close();
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(prompter.History().back().kind, Kind::Notify) << "the notice came before the close";
+    Settle();
+    EXPECT_EQ(closed, 1) << "the held close is made once the run has ended";
+}
+
+TEST_F(ShredderWindowTest, TheRunShowsItsProgressBarAndDisablesItsButtonsOnlyWhileItLasts) {
+    ShowWindow(window->Handle(), SW_SHOW);
+    window->BringToFront(TfrmShredder::kListPage);
+    auto& list = window->ListControls();
+    bool barShown = false, buttonsDisabled = false;
+    MessageProbe probe([&] {
+        barShown = list.progress->Visible();
+        buttonsDisabled = !list.shred->Enabled() && !list.browse->Enabled();
+    });
+    window->AddDroppedFiles({"C:\\d\\a.txt"});
+    EXPECT_FALSE(list.progress->Visible());
+    probe.Post();
+    prompter.Answer(true);
+    Press(*list.shred);
+    ASSERT_EQ(probe.Looks(), 1) << "messages ran during the run";
+    EXPECT_TRUE(barShown);
+    EXPECT_TRUE(buttonsDisabled);
+    EXPECT_FALSE(list.progress->Visible());
+    EXPECT_TRUE(list.shred->Enabled());
+    EXPECT_TRUE(list.browse->Enabled());
+}
+
+TEST_F(ShredderWindowTest, TheContextMenuRemovesRowsAndShredsTheRest) {
+    window->AddDroppedFiles({"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"});
+    const ui::PopupMenu& menu = *window->ListControls().menu;
+    std::vector<std::string> captions;
+    for (const ui::MenuItem& item : menu.Items()) captions.push_back(item.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Remove", "Remove All", "Shred Files"}));
+
+    window->ListControls().files->Select({0, std::nullopt});
+    EXPECT_TRUE(menu.Choose("Remove"));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\d\\b.txt", "C:\\d\\c.txt"}));
+    prompter.Answer(true);
+    EXPECT_TRUE(menu.Choose("Shred Files"));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_FALSE(machine.files.FileExists("C:\\d\\b.txt"));
+    EXPECT_TRUE(machine.files.FileExists("C:\\d\\a.txt")) << "a removed row keeps its file";
+
+    window->AddDroppedFiles({"C:\\d\\a.txt"});
+    EXPECT_TRUE(menu.Choose("Remove All"));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_TRUE(machine.files.FileExists("C:\\d\\a.txt"));
 }
 
 TEST_F(ShredderWindowTest, OptionsAreReadAtCreationWrittenAtCloseAndDefaultsRestoreThem) {

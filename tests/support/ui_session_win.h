@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "services/scripted_prompter.h"
 #include "shell/artwork_win.h"
+#include "shell/module_window_win.h"
 #include "shell/shell_context.h"
 #include "support/scripted_pickers.h"
 #include "ui/message_loop_win.h"
@@ -51,6 +52,15 @@ protected:
     ShellContext context{machine.Bundle(), settings, prompter, pickers, random,
                          [this](std::uintptr_t owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
 };
+
+// The pages of a tool window that are on screen, by number: a shown window
+// has exactly one, its front page.
+inline std::vector<int> VisiblePages(ModuleWindow& window) {
+    std::vector<int> visible;
+    for (int page = 1; page <= 8; ++page)
+        if (ui::Panel* panel = window.Page(page); panel && IsWindowVisible(panel->Handle())) visible.push_back(page);
+    return visible;
+}
 
 // Registers the environment once per test binary that includes this header.
 inline const auto* const kUiEnvironment = ::testing::AddGlobalTestEnvironment(new UiEnvironment);

@@ -91,6 +91,7 @@ TEST_F(LauncherTest, OnlyTheExactStoredZeroOpensTheFirstWorkingPage) {
     StoreFlag(Tool::RegistryCleaner, "0");
     ModuleWindow& skipped = Open(Tool::RegistryCleaner);
     EXPECT_EQ(skipped.FrontPage(), 2);
+    EXPECT_EQ(VisiblePages(skipped), std::vector<int>{2});
     EXPECT_TRUE(skipped.IntroBoxTicked());
     skipped.Close();
     Settle();
@@ -100,6 +101,7 @@ TEST_F(LauncherTest, OnlyTheExactStoredZeroOpensTheFirstWorkingPage) {
         StoreFlag(Tool::StartupManager, text);
         ModuleWindow& window = Open(Tool::StartupManager);
         EXPECT_EQ(window.FrontPage(), 1) << '"' << text << '"';
+        EXPECT_EQ(VisiblePages(window), std::vector<int>{1});
         EXPECT_FALSE(window.IntroBoxTicked());
         window.Close();
         Settle();

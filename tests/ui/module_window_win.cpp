@@ -1,5 +1,7 @@
 #include "shell/module_window_win.h"
 
+#include "app/module_factory_win.h"
+#include "shell/busy_scope_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {
@@ -32,15 +34,76 @@ TEST_F(ModuleWindowTest, SizesAndMinimumSizesFollowTheTool) {
     }
 }
 
-TEST_F(ModuleWindowTest, TaskItemsBringTheirPagesForward) {
-    ModuleWindow splitter(Tool::FileSplitter, context);
-    EXPECT_EQ(splitter.FrontPage(), 1);
-    splitter.Tasks().Activate(2);  // "Join Files"
-    EXPECT_EQ(splitter.FrontPage(), 4);
-    EXPECT_TRUE(IsWindowVisible(splitter.Page(4)->Handle()) || !IsWindowVisible(splitter.Handle()));
-    EXPECT_FALSE(IsWindowVisible(splitter.Page(1)->Handle()));
-    splitter.Tasks().Activate(0);
-    EXPECT_EQ(splitter.FrontPage(), 1);
+// Every tool's own window, shown: each task-pane item leaves its page, and
+// only its page, on screen.
+TEST_F(ModuleWindowTest, EachTaskItemShowsItsPageAndNoOther) {
+    for (std::size_t t = 0; t < kToolCount; ++t) {
+        const Tool tool = static_cast<Tool>(t);
+        const auto window = CreateModuleWindow(tool, context);
+        ShowWindow(window->Handle(), SW_SHOW);
+        EXPECT_EQ(VisiblePages(*window), std::vector<int>{1}) << ToolName(tool);
+        const auto& items = FrameOf(tool).items;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].page == 0) continue;  // "Main Menu" closes
+            window->Tasks().Activate(static_cast<int>(i));
+            EXPECT_EQ(VisiblePages(*window), std::vector<int>{items[i].page}) << ToolName(tool) << ", item " << i;
+            EXPECT_EQ(window->FrontPage(), items[i].page);
+        }
+        ShowWindow(window->Handle(), SW_HIDE);
+    }
+}
+
+// Esc, "Main Menu" and the close box during a run: each is held, and the
+// window closes once the run has ended.
+TEST_F(ModuleWindowTest, EveryWayOfClosingWaitsForTheRunsEnd) {
+    const std::pair<const char*, std::function<void(ModuleWindow&)>> ways[] = {
+        {"Esc",
+         [](ModuleWindow& w) {
+             MSG esc{w.Handle(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+             ui::ProcessMessage(esc);
+         }},
+        {"Main Menu",
+         [](ModuleWindow& w) {
+             const auto& items = FrameOf(w.GetTool()).items;
+             for (std::size_t i = 0; i < items.size(); ++i)
+                 if (items[i].page == 0) w.Tasks().Activate(static_cast<int>(i));
+         }},
+        {"close box", [](ModuleWindow& w) { SendMessageW(w.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& [way, close] : ways) {
+        ModuleWindow window(Tool::DriveCleaner, context);
+        ShowWindow(window.Handle(), SW_SHOW);
+        int closed = 0;
+        window.onClosed = [&] { ++closed; };
+        {
+            const BusyScope run(window, {});
+            close(window);
+            Settle();
+            EXPECT_EQ(closed, 0) << way;
+            EXPECT_TRUE(IsWindowVisible(window.Handle())) << way;
+        }
+        Settle();
+        EXPECT_EQ(closed, 1) << way;
+    }
+}
+
+TEST_F(ModuleWindowTest, ARunThatCanStopAsksAndStopsOnlyOnOk) {
+    ModuleWindow window(Tool::DriveCleaner, context);
+    int closed = 0;
+    window.onClosed = [&] { ++closed; };
+    prompter.Answer(false).Answer(true);
+    {
+        BusyScope run(window, {});
+        run.AskBeforeStopping("Stop the search?");
+        window.Close();
+        EXPECT_FALSE(window.Progress().StopRequested()) << "Cancel goes on";
+        window.Close();
+        EXPECT_TRUE(window.Progress().StopRequested());
+        window.Close();  // already on its way: not asked again
+    }
+    Settle();
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(prompter.History().size(), 2u);
 }
 
 TEST_F(ModuleWindowTest, IntroPageIsTitledAndShowsTheIndentedText) {

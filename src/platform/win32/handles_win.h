@@ -1,7 +1,15 @@
 #pragma once
 #include <utility>
 
-#include "platform/win32/windows_win.h"
+// The Windows headers the owners' close functions need, and no more: ui/,
+// shell/ and the tools include this too, and must keep windows.h's macros
+// as they are (platform/win32/windows_win.h takes some away).
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <wininet.h>
 
 namespace tw::win32 {
 
@@ -24,6 +32,8 @@ public:
     ~Unique() { Reset(); }
 
     Handle Get() const { return handle_; }
+    // Hands the handle over to a new owner (or to Windows) without closing it.
+    Handle Release() { return std::exchange(handle_, Traits::Invalid()); }
     explicit operator bool() const { return handle_ != Traits::Invalid(); }
     // For out-parameters: releases what is held and hands out the slot.
     Handle* Put() {
@@ -39,9 +49,14 @@ private:
     Handle handle_ = Traits::Invalid();
 };
 
-struct RegKeyTraits {
-    using Handle = HKEY;
+// Most handles' "none" is NULL.
+template <typename H>
+struct NullIsNone {
+    using Handle = H;
     static Handle Invalid() { return nullptr; }
+};
+
+struct RegKeyTraits : NullIsNone<HKEY> {
     static void Close(Handle h) { RegCloseKey(h); }
 };
 struct FileTraits {
@@ -50,9 +65,7 @@ struct FileTraits {
     static void Close(Handle h) { CloseHandle(h); }
 };
 // Events, threads, processes: kernel objects whose "none" is NULL.
-struct KernelObjectTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
+struct KernelObjectTraits : NullIsNone<HANDLE> {
     static void Close(Handle h) { CloseHandle(h); }
 };
 struct FindTraits {
@@ -60,15 +73,30 @@ struct FindTraits {
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(Handle h) { FindClose(h); }
 };
-struct UrlCacheFindTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
+struct UrlCacheFindTraits : NullIsNone<HANDLE> {
     static void Close(Handle h) { FindCloseUrlCache(h); }
 };
-struct IdListTraits {
-    using Handle = PIDLIST_ABSOLUTE;
-    static Handle Invalid() { return nullptr; }
+struct IdListTraits : NullIsNone<PIDLIST_ABSOLUTE> {
     static void Close(Handle h) { CoTaskMemFree(h); }
+};
+
+struct IconTraits : NullIsNone<HICON> {
+    static void Close(Handle h) { DestroyIcon(h); }
+};
+struct ImageListTraits : NullIsNone<HIMAGELIST> {
+    static void Close(Handle h) { ImageList_Destroy(h); }
+};
+struct MenuTraits : NullIsNone<HMENU> {
+    static void Close(Handle h) { DestroyMenu(h); }
+};
+// A dropped file list is the receiver's to release, whatever it does with it.
+struct DropTraits : NullIsNone<HDROP> {
+    static void Close(Handle h) { DragFinish(h); }
+};
+// Fonts, bitmaps, brushes, regions: whatever DeleteObject gives back.
+template <typename T>
+struct GdiObjectTraits : NullIsNone<T> {
+    static void Close(T h) { DeleteObject(h); }
 };
 
 using UniqueRegKey = Unique<RegKeyTraits>;
@@ -77,6 +105,12 @@ using UniqueFind = Unique<FindTraits>;
 using UniqueKernelObject = Unique<KernelObjectTraits>;
 using UniqueUrlCacheFind = Unique<UrlCacheFindTraits>;
 using UniqueIdList = Unique<IdListTraits>;
+using UniqueIcon = Unique<IconTraits>;
+using UniqueImageList = Unique<ImageListTraits>;
+using UniqueMenu = Unique<MenuTraits>;
+using UniqueDrop = Unique<DropTraits>;
+template <typename T>
+using UniqueGdiObject = Unique<GdiObjectTraits<T>>;
 
 // A COM interface pointer that releases once.
 template <typename T>

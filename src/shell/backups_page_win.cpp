@@ -1,0 +1,59 @@
+#include "shell/backups_page_win.h"
+
+#include "shell/menu_icons_win.h"
+
+namespace tw {
+
+BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std::string_view description,
+                         std::string_view helpTopic)
+    : window_(window), store_(store), icons_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0)) {
+    ImageList_AddIcon(icons_.Get(), MenuIconOf(MenuIcon::BackupFile));
+    ui::Panel& panel = window.AddPage(page, "Backups", description, 90);
+    auto& c = controls_;
+    c.files = std::make_unique<ui::RowView>(panel.At(16, 96, 574, 490, ui::kAnchorFill), rows_);
+    c.files->AddColumn("Backup File", 540);
+    c.files->SetImageLists(icons_.Get(), nullptr);
+    auto buttons = ui::BuildPageButtons(panel, "&Restore", false);
+    c.help = std::move(buttons.help);
+    c.restore = std::move(buttons.action);
+    c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
+        {"Re&store", [this] { Restore(); }, MenuIconOf(MenuIcon::Restore)},
+        {"&Remove", [this] { Remove(); }, MenuIconOf(MenuIcon::Remove)},
+        {"R&emove All", [this] { RemoveAll(); }, MenuIconOf(MenuIcon::RemoveAll)},
+    });
+
+    c.help->onClick = [this, topic = std::string(helpTopic)] { window_.ShowHelp(topic); };
+    c.restore->onClick = [this] { Restore(); };
+    c.files->onDoubleClick = [this](ui::RowRef) { Restore(); };
+    c.files->onDelete = [this] { Remove(); };
+    c.files->onContextMenu = [this](std::optional<ui::RowRef>, POINT screen) {
+        controls_.menu->Show(window_.Handle(), screen);
+    };
+    window.SetDefaultButton(page, *c.restore);
+    Refill();
+}
+
+void BackupsPage::Refill() {
+    files_ = store_.List();
+    controls_.files->Reset();
+}
+
+std::optional<std::string> BackupsPage::Selected() const {
+    const auto selected = controls_.files->Selected();
+    if (!selected || selected->row >= files_.size()) return std::nullopt;
+    return files_[selected->row].fileName;
+}
+
+void BackupsPage::Restore() {
+    store_.RestoreSelected(Selected(), window_.Context().prompter, reinterpret_cast<std::uintptr_t>(window_.Handle()));
+}
+
+void BackupsPage::Remove() {
+    if (store_.Remove(Selected(), window_.Context().prompter)) Refill();
+}
+
+void BackupsPage::RemoveAll() {
+    if (store_.RemoveAll(window_.Context().prompter)) Refill();
+}
+
+}  // namespace tw

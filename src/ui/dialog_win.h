@@ -1,0 +1,45 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "ui/controls_win.h"
+#include "ui/window_win.h"
+
+namespace tw::ui {
+
+// A modal box of the program's own: centred over its owner, the owner
+// disabled while it shows, a message loop of its own, Esc closing it and
+// Enter pressing its default button. It is created once and hidden (not
+// destroyed) when closed, so it can be shown again.
+class Dialog : public Window {
+public:
+    // Runs the moment any dialog has been shown, before its loop: a test
+    // fills the fields and presses the buttons through it, as a user would.
+    using ShowHook = std::function<void(Dialog&)>;
+    static void SetShowHook(ShowHook hook);
+
+    // Returns once the box has been closed.
+    void ShowModal(HWND owner);
+    void Dismiss();
+    bool IsShowing() const { return IsWindowVisible(Handle()) != FALSE; }
+
+    bool PreviewKey(const MSG& msg) override;
+
+protected:
+    // Creates the box for a client area of the given size in 96-DPI units.
+    void CreateBox(const wchar_t* className, std::string_view title, int clientWidth, int clientHeight);
+    // Enter presses it, unless another button has the focus (dialog
+    // navigation sends IDOK); it has the focus when the box opens.
+    void SetDefaultButton(Button& button) { default_ = &button; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CentreOverOwner();
+
+    HWND owner_ = nullptr;
+    Button* default_ = nullptr;
+};
+
+}  // namespace tw::ui

@@ -12,6 +12,7 @@
 #include "registry_cleaner/registry_scan.h"
 #include "registry_cleaner/scan_categories.h"
 #include "services/windows_family.h"
+#include "support/registry_editor_win.h"
 
 namespace tw {
 namespace {
@@ -20,39 +21,7 @@ namespace {
 constexpr char kExpectedFamily[] = "TW_EXPECTED_WINDOWS_FAMILY";
 constexpr std::string_view kTestFolder = "C:\\TidewellTest";
 
-// Starts a program through the shell, waits for it and gives its exit code.
-std::optional<DWORD> RunToEnd(const std::wstring& program, const std::wstring& parameters) {
-    SHELLEXECUTEINFOW run{};
-    run.cbSize = sizeof run;
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    run.lpFile = program.c_str();
-    run.lpParameters = parameters.c_str();
-    run.nShow = SW_HIDE;
-    if (!ShellExecuteExW(&run) || !run.hProcess) return std::nullopt;
-    const bool ended = WaitForSingleObject(run.hProcess, 180000) == WAIT_OBJECT_0;
-    DWORD code = 0;
-    const bool known = ended && GetExitCodeProcess(run.hProcess, &code);
-    CloseHandle(run.hProcess);
-    return known ? std::optional<DWORD>(code) : std::nullopt;
-}
-
-// The 64-bit registry editor, which imports into the view the program works
-// on. On 64-bit Windows a 32-bit regedit hands over to it by itself; Wine's
-// does not, so an x86 test turns off the file-system redirection that would
-// give it the 32-bit one, for this start only.
-std::wstring RegistryEditor() {
-    wchar_t folder[MAX_PATH] = {};
-    GetWindowsDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder) + L"\\regedit.exe";
-}
-
-std::optional<DWORD> RunRegistryEditor(const std::wstring& parameters) {
-    PVOID redirection = nullptr;
-    const bool off = Wow64DisableWow64FsRedirection(&redirection) != FALSE;
-    const auto code = RunToEnd(RegistryEditor(), parameters);
-    if (off) Wow64RevertWow64FsRedirection(redirection);
-    return code;
-}
+using test::RunRegistryEditor;
 
 std::vector<std::string> FileLines(FileSystem& files, const std::string& path) {
     auto stream = files.Open(path, OpenMode::Read, Share::Read);
@@ -147,30 +116,7 @@ TEST_F(RegistryCleanUnderWine, FindsCleansAndRestoresEveryCategoryByteForByte) {
 // it starts; the child runs the test above as Windows 98 would see it.
 TEST(RegistryCleanUnderWine98, TheNineXFontKeyIsCleanedAndRestored) {
     Win32Platform p;
-    std::wstring self(MAX_PATH, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-    const std::string name = win32::Narrow(self.substr(self.find_last_of(L'\\') + 1));
-    const std::string key = "Software\\Wine\\AppDefaults\\" + name;
-    const bool existed = p.registry.KeyExists(kCurrentUser, key);
-    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, key, "Version", RegValue::String("win98")));
-    // The child's report proves that it ran the test rather than nothing.
-    const std::string report = p.files.ExecutableFolder() + "registry_clean_win98.xml";
-    SetEnvironmentVariableA(kExpectedFamily, "Win9x");
-    const auto code = RunToEnd(self, L"--gtest_brief=1 --gtest_filter=RegistryCleanUnderWine.* --gtest_output=xml:" +
-                                         win32::Widen(report));
-    SetEnvironmentVariableA(kExpectedFamily, nullptr);
-    if (existed)
-        p.registry.DeleteValue(kCurrentUser, key, "Version");
-    else
-        p.registry.DeleteKeyTree(kCurrentUser, key);
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, 0u);
-    const std::vector<std::string> lines = FileLines(p.files, report);
-    p.files.DeleteFile(report);
-    const auto suite = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.find("<testsuites tests=\"1\" failures=\"0\"") != std::string::npos;
-    });
-    EXPECT_NE(suite, lines.end()) << "the child ran no test, or failed";
+    EXPECT_TRUE(test::OneTestPassesAsWindows98(p, kExpectedFamily, L"RegistryCleanUnderWine.*"));
 }
 
 }  // namespace

@@ -20,4 +20,10 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-registry" ]; then
   wineserver -w
   touch "$WINEPREFIX/.tidewell-demo-registry"
 fi
+# The Internet Tuner opens on real values: two interfaces, one with an MTU.
+if [ ! -f "$WINEPREFIX/.tidewell-demo-network" ]; then
+  /usr/lib/wine/wine64 regedit /s "$(to_windows_path scripts/demo/internet-settings.reg)"
+  wineserver -w
+  touch "$WINEPREFIX/.tidewell-demo-network"
+fi
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

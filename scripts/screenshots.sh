@@ -45,6 +45,9 @@ shot about crop about
 shot registry-scan crop registry-scan
 shot registry-mixed crop registry-mixed
 shot registry-backups crop registry-backups
+shot internet-wizard crop internet 2
+for tab in 0 1 2 3; do shot "internet-advanced-$tab" crop internet 3 "$tab"; done
+shot internet-backups crop internet 4
 shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
 shot splitter-split crop tool 7 2

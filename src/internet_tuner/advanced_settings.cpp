@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "platform/error.h"
+
 namespace tw {
 namespace {
 
@@ -76,7 +78,23 @@ void ReadCurrentSettings(AdvancedSettings& page, const NetworkStore& store) {
     page.duplicateAcks = IsSet(store, NetParameter::DuplicateAcks);
 }
 
+void CheckWholeNumbers(const AdvancedSettings& page, const NetworkStore& store) {
+    const auto check = [&](NetParameter parameter, const std::string& text) {
+        if (!store.Place(parameter).isText && !ParseWholeNumber(text))
+            throw Error(FormatText("'%s' is not a valid integer value", text));
+    };
+    const std::pair<NetParameter, const ChoiceGroup*> groups[]{{NetParameter::Mtu, &page.mtu},
+                                                               {NetParameter::ReceiveWindow, &page.receiveWindow},
+                                                               {NetParameter::SessionKeepAlive, &page.keepAlive},
+                                                               {NetParameter::Ttl, &page.ttl}};
+    for (const auto& [parameter, group] : groups)
+        if (group->choice == Choice::Custom) check(parameter, group->customText);
+    check(NetParameter::Connections10, page.connections10);
+    check(NetParameter::Connections11, page.connections11);
+}
+
 void ApplyAdvancedSettings(const AdvancedSettings& page, NetworkStore& store) {
+    CheckWholeNumbers(page, store);
     WriteGroup(store, NetParameter::Mtu, page.mtu, kMtuEntries);
     WriteFlag(store, NetParameter::PathMtuDiscovery, page.pathMtuDiscovery);
     WriteFlag(store, NetParameter::BlackHoleDetection, page.blackHoleDetection);

@@ -57,8 +57,13 @@ std::int32_t CurrentMss(const NetworkStore& store);
 // its error, and the groups not yet reached keep what they held.
 void ReadCurrentSettings(AdvancedSettings& page, const NetworkStore& store);
 
-// Writes every parameter from the page in the fixed order. A failed write,
-// or a number box text that is no whole number, throws where it happens.
+// Throws "'%s' is not a valid integer value" for the first number box text
+// that must become a DWORD and is no whole number, so a bad text is refused
+// before anything is written.
+void CheckWholeNumbers(const AdvancedSettings& page, const NetworkStore& store);
+
+// Checks the texts, then writes every parameter from the page in the fixed
+// order. A failed write throws where it happens.
 void ApplyAdvancedSettings(const AdvancedSettings& page, NetworkStore& store);
 
 }  // namespace tw

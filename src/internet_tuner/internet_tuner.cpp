@@ -31,6 +31,7 @@ void InternetTuner::SaveBackup(const NetworkStore& store) {
 
 void InternetTuner::ApplyAdvanced(const AdvancedSettings& page) {
     NetworkStore store(registry_, Family());
+    CheckWholeNumbers(page, store);
     SaveBackup(store);
     ApplyAdvancedSettings(page, store);
     prompter_.Inform(std::string(kAppliedMessage));

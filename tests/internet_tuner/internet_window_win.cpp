@@ -104,6 +104,18 @@ TEST_F(InternetWindowTest, EveryApplyOfTheAdvancedPageBacksUpThenWritesAllFourTa
     EXPECT_EQ(prompter.History(), std::vector<Shown>(4, Shown{Kind::Inform, std::string(kAppliedMessage)}));
 }
 
+TEST_F(InternetWindowTest, AFailedWriteIsReportedWithTheBackupListedAndTheWindowUsable) {
+    machine.registry.MakeReadOnly(kCurrentUser, test::kInternetSettings);
+    std::vector<std::string> errors;
+    ui::SetErrorHandler([&](const std::string& text) { errors.push_back(text); });
+    auto& w = Open();
+    Press(*w.Advanced().tab[Tab::kExplorerTab].apply);
+    EXPECT_EQ(errors, std::vector<std::string>{"Failed to set data for 'MaxConnectionsPer1_0Server'"});
+    EXPECT_EQ(w.BackupList().size(), 1u);
+    EXPECT_TRUE(prompter.History().empty()) << "no success message";
+    EXPECT_TRUE(w.Advanced().tab[Tab::kExplorerTab].apply->Enabled());
+}
+
 TEST_F(InternetWindowTest, TheWizardAsksAboutTheChosenProfileAndWritesOnlyOnOk) {
     auto& w = Open();
     w.BringToFront(TfrmInternet::kWizardPage);

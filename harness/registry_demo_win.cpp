@@ -7,16 +7,12 @@
 #include "registry_cleaner/scan_categories.h"
 
 namespace tw {
-namespace {
 
-// The repository's demo file, seen from the harness in build/<preset>/harness.
-std::wstring DemoFile() {
+std::wstring DemoFile(std::wstring_view name) {
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\registry-leftovers.reg";
+    return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\" + std::wstring(name);
 }
-
-}  // namespace
 
 struct RegistryDemo::Machine {
     MemoryRegistry registry;
@@ -29,7 +25,7 @@ struct RegistryDemo::Machine {
 
 RegistryDemo::RegistryDemo(ShellContext& shared, bool mixed) : machine_(std::make_unique<Machine>()) {
     Machine& m = *machine_;
-    ImportRegFile(m.registry, DemoFile());
+    ImportRegFile(m.registry, DemoFile(L"registry-leftovers.reg"));
     const Platform platform{m.registry, m.files, m.shell, m.urlCache, m.clipboard, m.system};
     context_ = std::make_unique<ShellContext>(
         ShellContext{platform, shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
@@ -49,8 +45,8 @@ RegistryDemo::~RegistryDemo() = default;
 
 HWND RegistryDemo::Handle() const { return window_->Handle(); }
 
-void AddDemoBackups(MemoryPlatform& machine) {
-    const std::string folder = machine.files.ExecutableFolder() + "Backups\\RegClean\\";
+void AddDemoBackups(MemoryPlatform& machine, std::string_view toolFolder) {
+    const std::string folder = machine.files.ExecutableFolder() + std::string(toolFolder) + "\\";
     for (const char* name : {"14-November-2026 - 09.12.44 AM.reg", "02-December-2026 - 06.40.03 PM.reg",
                              "07-December-2026 - 02.05.09 PM.reg"}) {
         machine.files.AddFile(folder + name, "REGEDIT4\r\n\r\n");

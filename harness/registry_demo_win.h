@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/memory/memory_platform.h"
+#include "services/backup_store.h"
 #include "shell/shell_context.h"
 
 namespace tw {
@@ -31,9 +32,12 @@ private:
     std::unique_ptr<TfrmRegistry> window_;
 };
 
-// A few backup files in the memory machine's Registry Cleaner folder, for
-// the "Backups" page.
-void AddDemoBackups(MemoryPlatform& machine);
+// A few backup files in a tool's folder of the memory machine, for its
+// "Backups" page.
+void AddDemoBackups(MemoryPlatform& machine, std::string_view toolFolder = kRegCleanBackups);
+
+// A file of scripts/demo, seen from the harness in build/<preset>/harness.
+std::wstring DemoFile(std::wstring_view name);
 
 // Reads the keys and the string and DWORD values of a REGEDIT4 file into a
 // registry; false when the file cannot be read.

@@ -12,6 +12,7 @@
 #include "controls_demo_win.h"
 #include "demo_cache.h"
 #include "history_cleaner/history_window_win.h"
+#include "internet_tuner/internet_window_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
 #include "shell/about_win.h"
@@ -24,7 +25,7 @@
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
-//                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed
+//                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed | internet PAGE [TAB]
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -153,6 +154,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         tree.Select({tw::kTemporaryGroup, 2});
         tree.Refresh();
         PrintRect(history.Handle());
+    } else if (mode == L"internet" && argc > 2) {
+        // The Internet Tuner on the demo values, a page and a tab of "Advanced".
+        tw::ImportRegFile(machine.registry, tw::DemoFile(L"internet-settings.reg"));
+        tw::AddDemoBackups(machine, tw::kInternetBackups);
+        launcher.OpenModule(tw::Tool::InternetTuner);
+        auto* tuner = dynamic_cast<tw::TfrmInternet*>(launcher.OpenModuleWindow());
+        tuner->BringToFront(_wtoi(argv[2]));
+        if (argc > 3) tuner->Advanced().tabs->Select(static_cast<std::size_t>(_wtoi(argv[3])));
+        PrintRect(tuner->Handle());
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));

@@ -35,4 +35,11 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-cache" ]; then
   wine "$(to_windows_path build/win64/harness/tidewell_demo_cache.exe)"
   touch "$WINEPREFIX/.tidewell-demo-cache"
 fi
+
+# The Internet Tuner opens on real values: two interfaces, one with an MTU.
+if [ ! -f "$WINEPREFIX/.tidewell-demo-network" ]; then
+  /usr/lib/wine/wine64 regedit /s "$(to_windows_path scripts/demo/internet-settings.reg)"
+  wineserver -w
+  touch "$WINEPREFIX/.tidewell-demo-network"
+fi
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

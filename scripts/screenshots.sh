@@ -46,6 +46,9 @@ shot registry-scan crop registry-scan
 shot registry-mixed crop registry-mixed
 shot registry-backups crop registry-backups
 shot privacy-mixed crop privacy-mixed
+shot internet-wizard crop internet 2
+for tab in 0 1 2 3; do shot "internet-advanced-$tab" crop internet 3 "$tab"; done
+shot internet-backups crop internet 4
 shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
 shot history-mixed crop history-mixed

@@ -50,6 +50,11 @@ struct RegValue {
     friend bool operator==(const RegValue&, const RegValue&) = default;
 };
 
+// How a key is opened. Full asks to write as well, so a key the user may
+// only read cannot be opened that way: the Internet Tuner opens every key
+// so, reads included, and sees such a key as one without values.
+enum class KeyAccess { Read, Full };
+
 // The registry as the tools need it. Paths are below a root, separated by
 // backslashes, compared without regard to case. Every call opens its key,
 // acts and closes it again: nothing is cached.
@@ -67,6 +72,11 @@ public:
     // nullopt when the key cannot be opened or the value is missing.
     // The empty name is the key's default value.
     virtual std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name) const = 0;
+    // The same with the key opened for the given access.
+    virtual std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path,
+                                                                KeyAccess access) const = 0;
+    virtual std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name,
+                                              KeyAccess access) const = 0;
     // Creates the key when needed; false when the key cannot be created or
     // written.
     virtual bool WriteValue(RootKey root, std::string_view path, std::string_view name, const RegValue& value) = 0;

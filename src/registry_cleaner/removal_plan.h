@@ -20,6 +20,15 @@ public:
     std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path) const override;
     std::optional<std::vector<std::string>> ValueNames(RootKey root, std::string_view path) const override;
     std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name) const override;
+    // A plan cannot be written, so it opens for reading only.
+    std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path,
+                                                        KeyAccess access) const override {
+        return access == KeyAccess::Read ? SubKeyNames(root, path) : std::nullopt;
+    }
+    std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name,
+                                      KeyAccess access) const override {
+        return access == KeyAccess::Read ? ReadValue(root, path, name) : std::nullopt;
+    }
 
     // A plan only removes.
     bool CreateKey(RootKey, std::string_view) override { return false; }

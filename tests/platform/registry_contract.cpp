@@ -162,6 +162,20 @@ TEST_P(RegistryContract, MissingKeysAndValuesAreNulloptOrFalse) {
     EXPECT_EQ(reg.ValueNames(Env().RegistryRoot(), Key()), Names{});
 }
 
+// The Internet Tuner reads with full access; on a key the user may write,
+// that reads exactly what a plain read does, and a missing key is missing.
+TEST_P(RegistryContract, FullAccessReadsAWritableKeyLikeAPlainRead) {
+    Registry& reg = P().registry;
+    ASSERT_TRUE(reg.WriteValue(Env().RegistryRoot(), Key("Sub\\Deeper"), "MTU", RegValue::Dword(1500)));
+    for (const KeyAccess access : {KeyAccess::Read, KeyAccess::Full}) {
+        EXPECT_EQ(reg.ReadValue(Env().RegistryRoot(), Key("Sub\\Deeper"), "MTU", access), RegValue::Dword(1500));
+        EXPECT_EQ(reg.SubKeyNames(Env().RegistryRoot(), Key("Sub"), access), Names{"Deeper"});
+        EXPECT_FALSE(reg.ReadValue(Env().RegistryRoot(), Key("Sub"), "MTU", access).has_value());
+        EXPECT_FALSE(reg.ReadValue(Env().RegistryRoot(), Key("Missing"), "MTU", access).has_value());
+        EXPECT_FALSE(reg.SubKeyNames(Env().RegistryRoot(), Key("Missing"), access).has_value());
+    }
+}
+
 // Paths are relative to their root: Windows refuses one that starts with a
 // backslash (ERROR_BAD_PATHNAME) rather than ignoring it, so code that builds
 // such a path must fail on every machine, not only on the real one.

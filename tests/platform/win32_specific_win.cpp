@@ -7,6 +7,7 @@
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
 #include "platform/win32/win32_platform.h"
+#include "support/thrown_text.h"
 #include "under_wine_win.h"
 #include "win32_contract_env_win.h"
 
@@ -26,14 +27,7 @@ protected:
     Win32Platform machine_;
 };
 
-std::string ThrownText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
-}
+using test::ThrownText;
 
 TEST_F(Win32Specific, ErrorTextsAreTheSystemsOwnWithoutTheLineBreak) {
     wchar_t raw[512] = {};

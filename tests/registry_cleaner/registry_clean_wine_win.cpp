@@ -114,30 +114,7 @@ TEST_F(RegistryCleanUnderWine, FindsCleansAndRestoresEveryCategoryByteForByte) {
 // it starts; the child runs the test above as Windows 98 would see it.
 TEST(RegistryCleanUnderWine98, TheNineXFontKeyIsCleanedAndRestored) {
     Win32Platform p;
-    std::wstring self(MAX_PATH, L'\0');
-    self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-    const std::string name = win32::Narrow(self.substr(self.find_last_of(L'\\') + 1));
-    const std::string key = "Software\\Wine\\AppDefaults\\" + name;
-    const bool existed = p.registry.KeyExists(kCurrentUser, key);
-    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, key, "Version", RegValue::String("win98")));
-    // The child's report proves that it ran the test rather than nothing.
-    const std::string report = p.files.ExecutableFolder() + "registry_clean_win98.xml";
-    SetEnvironmentVariableA(kExpectedFamily, "Win9x");
-    const auto code = test::RunToEnd(self, L"--gtest_brief=1 --gtest_filter=RegistryCleanUnderWine.* --gtest_output=xml:" +
-                                         win32::Widen(report));
-    SetEnvironmentVariableA(kExpectedFamily, nullptr);
-    if (existed)
-        p.registry.DeleteValue(kCurrentUser, key, "Version");
-    else
-        p.registry.DeleteKeyTree(kCurrentUser, key);
-    ASSERT_TRUE(code.has_value());
-    EXPECT_EQ(*code, 0u);
-    const std::vector<std::string> lines = FileLines(p.files, report);
-    p.files.DeleteFile(report);
-    const auto suite = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.find("<testsuites tests=\"1\" failures=\"0\"") != std::string::npos;
-    });
-    EXPECT_NE(suite, lines.end()) << "the child ran no test, or failed";
+    EXPECT_TRUE(test::OneTestPassesAsWindows98(p, kExpectedFamily, L"RegistryCleanUnderWine.*"));
 }
 
 }  // namespace

@@ -99,6 +99,12 @@ std::optional<std::vector<std::string>> MemoryRegistry::SubKeyNames(RootKey root
     return names;
 }
 
+std::optional<std::vector<std::string>> MemoryRegistry::SubKeyNames(RootKey root, std::string_view path,
+                                                                     KeyAccess access) const {
+    if (access == KeyAccess::Full && Matches(readOnly_, root, path)) return std::nullopt;
+    return SubKeyNames(root, path);
+}
+
 std::optional<std::vector<std::string>> MemoryRegistry::ValueNames(RootKey root, std::string_view path) const {
     const Key* key = Find(root, path);
     if (!key) return std::nullopt;
@@ -113,6 +119,12 @@ std::optional<RegValue> MemoryRegistry::ReadValue(RootKey root, std::string_view
     const auto it = key->ValueAt(name);
     if (it == key->values.end()) return std::nullopt;
     return it->second;
+}
+
+std::optional<RegValue> MemoryRegistry::ReadValue(RootKey root, std::string_view path, std::string_view name,
+                                                   KeyAccess access) const {
+    if (access == KeyAccess::Full && Matches(readOnly_, root, path)) return std::nullopt;
+    return ReadValue(root, path, name);
 }
 
 bool MemoryRegistry::WriteValue(RootKey root, std::string_view path, std::string_view name, const RegValue& value) {

@@ -28,6 +28,10 @@ UniqueRegKey OpenKey(RootKey root, std::string_view path, REGSAM access) {
     return key;
 }
 
+REGSAM Rights(KeyAccess access, REGSAM forReading) {
+    return access == KeyAccess::Full ? KEY_READ | KEY_WRITE : forReading;
+}
+
 UniqueRegKey CreateOrOpenKey(RootKey root, std::string_view path, REGSAM access) {
     UniqueRegKey key;
     if (RegCreateKeyExW(RootHandle(root), Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access | kView,
@@ -68,7 +72,12 @@ bool Win32Registry::CreateKey(RootKey root, std::string_view path) {
 }
 
 std::optional<std::vector<std::string>> Win32Registry::SubKeyNames(RootKey root, std::string_view path) const {
-    const UniqueRegKey key = OpenKey(root, path, KEY_READ);
+    return SubKeyNames(root, path, KeyAccess::Read);
+}
+
+std::optional<std::vector<std::string>> Win32Registry::SubKeyNames(RootKey root, std::string_view path,
+                                                                    KeyAccess access) const {
+    const UniqueRegKey key = OpenKey(root, path, Rights(access, KEY_READ));
     if (!key) return std::nullopt;
     DWORD longest = 0;
     if (RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, &longest, nullptr, nullptr, nullptr,
@@ -93,7 +102,12 @@ std::optional<std::vector<std::string>> Win32Registry::ValueNames(RootKey root, 
 
 std::optional<RegValue> Win32Registry::ReadValue(RootKey root, std::string_view path,
                                                   std::string_view name) const {
-    const UniqueRegKey key = OpenKey(root, path, KEY_QUERY_VALUE);
+    return ReadValue(root, path, name, KeyAccess::Read);
+}
+
+std::optional<RegValue> Win32Registry::ReadValue(RootKey root, std::string_view path, std::string_view name,
+                                                  KeyAccess access) const {
+    const UniqueRegKey key = OpenKey(root, path, Rights(access, KEY_QUERY_VALUE));
     if (!key) return std::nullopt;
     const std::wstring wideName = Widen(name);
     RegValue value;

@@ -12,6 +12,10 @@ public:
     std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path) const override;
     std::optional<std::vector<std::string>> ValueNames(RootKey root, std::string_view path) const override;
     std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name) const override;
+    std::optional<std::vector<std::string>> SubKeyNames(RootKey root, std::string_view path,
+                                                        KeyAccess access) const override;
+    std::optional<RegValue> ReadValue(RootKey root, std::string_view path, std::string_view name,
+                                      KeyAccess access) const override;
     bool WriteValue(RootKey root, std::string_view path, std::string_view name, const RegValue& value) override;
     bool DeleteValue(RootKey root, std::string_view path, std::string_view name) override;
     bool DeleteKeyTree(RootKey root, std::string_view path) override;

@@ -50,10 +50,12 @@ ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context)
     tasks_ = std::make_unique<ui::TaskPane>(Handle(), TaskItems(frame_, ui::WindowDpi(Handle())));
     tasks_->onItemClick = [this](int index) {
         const int page = frame_.items.at(static_cast<std::size_t>(index)).page;
-        if (page == 0)
+        if (page == 0) {
             Close();
-        else
+        } else {
             ShowTaskPage(page);
+            if (Page(front_)) ui::FocusFirstControl(Page(front_)->Handle());
+        }
     };
     splitter_ = std::make_unique<ui::Splitter>(Handle(), kColumnMinimum, kColumnMaximum);
     splitter_->onMoved = [this](int width96) {
@@ -125,8 +127,11 @@ ui::Panel* ModuleWindow::Page(int page) {
 void ModuleWindow::BringToFront(int page) {
     ui::Panel* target = Page(page);
     if (!target) return;
+    const ui::Panel* before = Page(front_);
+    const bool focusOnPage = before && IsChild(before->Handle(), GetFocus());
     for (auto& [number, panel] : pages_) ShowWindow(panel->Handle(), number == page ? SW_SHOW : SW_HIDE);
     front_ = page;
+    if (focusOnPage && !IsChild(target->Handle(), GetFocus())) ui::FocusFirstControl(target->Handle());
 }
 
 void ModuleWindow::LayoutChildren() {
@@ -218,6 +223,13 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             return Default(message, wParam, lParam);
+        case WM_ACTIVATE:
+            if (focus_.OnActivate(Handle(), wParam)) return 0;
+            return Default(message, wParam, lParam);
+        case WM_SETFOCUS:
+            // Nothing remembered yet (the first showing): the front page's first control.
+            if (!focus_.Restore(Handle()) && Page(front_)) ui::FocusFirstControl(Page(front_)->Handle());
+            return 0;
         case WM_CLOSE:
             if (Busy())
                 HoldClose();

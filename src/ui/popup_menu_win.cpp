@@ -1,25 +1,52 @@
 #include "ui/popup_menu_win.h"
 
+#include <cstdint>
+
 #include "platform/win32/handles_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
 namespace {
 
-// A menu shows a bitmap, not an icon: draw the icon on a 32-bit bitmap with
-// alpha so it blends with the menu's own background.
-HBITMAP IconBitmap(HICON icon) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
+// The icon's pixels as 32-bit BGRA, top row first, and its width; empty
+// when it has no colour bitmap.
+std::vector<std::uint32_t> IconPixels(HICON icon, int& size) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return {};
+    const win32::UniqueGdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    if (!color || !GetObjectW(color.Get(), sizeof(bitmap), &bitmap)) return {};
+    size = bitmap.bmWidth;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
     const HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap);
-    DrawIconEx(dc, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const int rows = GetDIBits(screen, color.Get(), 0, size, pixels.data(), &format, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    if (rows != size) return {};
+    return pixels;
+}
+
+// A menu shows a bitmap, not an icon, and since Windows Vista it blends a
+// 32-bit DIB section by its alpha, taken as premultiplied. The icon's own
+// straight-alpha pixels are premultiplied here rather than drawn with
+// DrawIconEx, which leaves the alpha channel empty under Wine (and then
+// the menu shows a black square).
+HBITMAP IconBitmap(HICON icon) {
+    int size = 0;
+    std::vector<std::uint32_t> pixels = IconPixels(icon, size);
+    if (pixels.empty()) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return nullptr;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const std::uint32_t p = pixels[i], alpha = p >> 24;
+        auto channel = [&](int shift) { return (((p >> shift) & 0xFF) * alpha + 127) / 255 << shift; };
+        out[i] = alpha << 24 | channel(16) | channel(8) | channel(0);
+    }
     return bitmap;
 }
 
@@ -28,6 +55,10 @@ HBITMAP IconBitmap(HICON icon) {
 void PopupMenu::Show(HWND owner, POINT screen) const {
     const win32::UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
+    // Pictures stand in the check-mark column, as in the shell's own menus,
+    // so every caption starts at the same place after them.
+    MENUINFO style{sizeof(style), MIM_STYLE, MNS_CHECKORBMP};
+    SetMenuInfo(menu.Get(), &style);
     std::vector<win32::UniqueGdiObject<HBITMAP>> bitmaps;
     std::vector<std::wstring> captions;
     captions.reserve(items_.size());

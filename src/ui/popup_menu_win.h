@@ -10,7 +10,7 @@ namespace tw::ui {
 struct MenuItem {
     std::string caption;  // "&" marks the mnemonic
     std::function<void()> onClick;
-    HICON icon = nullptr;  // not owned; drawn at 16 x 16
+    HICON icon = nullptr;  // not owned; drawn at its own size (16 x 16 at 96 DPI)
     bool enabled = true;
 };
 

@@ -141,8 +141,13 @@ void ModuleWindow::LayoutChildren() {
     const int column = ui::Scale(columnWidth96_, dpi), bar = ui::Scale(kSplitterWidth, dpi);
     MoveWindow(tasks_->Handle(), 0, 0, column, client.bottom, TRUE);
     MoveWindow(splitter_->Handle(), column, 0, bar, client.bottom, TRUE);
-    for (auto& [number, panel] : pages_)
+    // A page whose size did not change gets no WM_SIZE, yet controls added
+    // after it was placed still stand where they were created, at their
+    // design position: every page is laid out for its real size here.
+    for (auto& [number, panel] : pages_) {
         MoveWindow(panel->Handle(), column + bar, 0, std::max(0L, client.right - column - bar), client.bottom, TRUE);
+        panel->Relayout();
+    }
 }
 
 bool ModuleWindow::PreviewKey(const MSG& msg) {
@@ -204,6 +209,10 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SIZE:
             LayoutChildren();
             return 0;
+        case WM_SHOWWINDOW:
+            // The tool's constructor has added its pages and controls by now.
+            if (wParam) LayoutChildren();
+            return Default(message, wParam, lParam);
         case WM_GETMINMAXINFO: {
             const int dpi = ui::WindowDpi(Handle());
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -80,6 +80,18 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return handled ? result : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+void CentreOver(HWND window, HWND owner) {
+    RECT ownerRect{}, self{};
+    if (owner)
+        GetWindowRect(owner, &ownerRect);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &ownerRect, 0);
+    GetWindowRect(window, &self);
+    const int w = self.right - self.left, h = self.bottom - self.top;
+    SetWindowPos(window, HWND_TOP, ownerRect.left + (ownerRect.right - ownerRect.left - w) / 2,
+                 ownerRect.top + (ownerRect.bottom - ownerRect.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 int WindowDpi(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(

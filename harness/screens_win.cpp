@@ -11,6 +11,7 @@
 #include "controls_demo_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
+#include "registry_cleaner/registry_window_win.h"
 #include "shell/about_win.h"
 #include "shell/artwork_win.h"
 #include "shell/launcher_win.h"
@@ -22,6 +23,7 @@
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
 //                    | registry-scan | registry-mixed | registry-backups
+//                    | registry-menu | backups-menu (the page with its context menu open)
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -102,14 +104,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"controls") {
         demo = tw::CreateControlsDemo();
         PrintRect(demo->Handle());
-    } else if (mode == L"registry-scan" || mode == L"registry-mixed") {
-        registryDemo = std::make_unique<tw::RegistryDemo>(context, mode == L"registry-mixed");
+    } else if (mode == L"registry-scan" || mode == L"registry-mixed" || mode == L"registry-menu") {
+        registryDemo = std::make_unique<tw::RegistryDemo>(context, mode != L"registry-scan");
         PrintRect(registryDemo->Handle());
-    } else if (mode == L"registry-backups") {
+        if (mode == L"registry-menu") registryDemo->PostContextMenu();
+    } else if (mode == L"registry-backups" || mode == L"backups-menu") {
         tw::AddDemoBackups(machine);
         launcher.OpenModule(tw::Tool::RegistryCleaner);
-        launcher.OpenModuleWindow()->BringToFront(3);
-        PrintRect(launcher.OpenModuleWindow()->Handle());
+        auto& window = static_cast<tw::TfrmRegistry&>(*launcher.OpenModuleWindow());
+        window.BringToFront(tw::TfrmRegistry::kBackupsPage);
+        PrintRect(window.Handle());
+        if (mode == L"backups-menu") {
+            auto& files = *window.BackupsControls().files;
+            files.Select({1, std::nullopt});
+            PostMessageW(files.Handle(), WM_CONTEXTMENU, 0, -1);
+        }
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));

@@ -57,7 +57,10 @@ void PopupMenu::Show(HWND owner, POINT screen) const {
     if (!menu) return;
     // Pictures stand in the check-mark column, as in the shell's own menus,
     // so every caption starts at the same place after them.
-    MENUINFO style{sizeof(style), MIM_STYLE, MNS_CHECKORBMP};
+    MENUINFO style{};
+    style.cbSize = sizeof(style);
+    style.fMask = MIM_STYLE;
+    style.dwStyle = MNS_CHECKORBMP;
     SetMenuInfo(menu.Get(), &style);
     std::vector<win32::UniqueGdiObject<HBITMAP>> bitmaps;
     std::vector<std::wstring> captions;

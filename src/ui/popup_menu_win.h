@@ -28,4 +28,9 @@ private:
     std::vector<MenuItem> items_;
 };
 
+// The owner's part of showing a menu's pictures: every window answers
+// WM_MEASUREITEM and WM_DRAWITEM of a shown menu's icons through this (true
+// when it was one).
+bool DrawMenuPicture(UINT message, LPARAM lParam);
+
 }  // namespace tw::ui

@@ -2,6 +2,8 @@
 
 #include "ui/window_win.h"
 
+#include "ui/popup_menu_win.h"
+
 #include <set>
 
 namespace tw::ui {
@@ -67,6 +69,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && DrawMenuPicture(message, lParam)) return TRUE;
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {

@@ -34,11 +34,7 @@ bool DrawMenuPicture(UINT message, LPARAM lParam) {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         const MenuItem* item = measure->CtlType == ODT_MENU ? ShownItem(measure->itemData) : nullptr;
         if (!item) return false;
-        // A quarter of the picture's width clear at its right keeps the
-        // caption off it where the menu itself leaves no gap (Wine).
-        const int size = IconSize(item->icon);
-        measure->itemWidth = static_cast<UINT>(size + size / 4);
-        measure->itemHeight = static_cast<UINT>(size);
+        measure->itemWidth = measure->itemHeight = static_cast<UINT>(IconSize(item->icon));
         return true;
     }
     if (message == WM_DRAWITEM) {

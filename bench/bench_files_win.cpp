@@ -59,7 +59,7 @@ int Run(const std::vector<std::string>& args) {
     if (args.size() == 2 && args[0] == "pass") {
         tw::Win32Random random;
         return Timed("pass", SizeOf(files, args[1]), [&] {
-            const auto file = files.Open(args[1], tw::OpenMode::ReadWrite, tw::Share::Exclusive);
+            const auto file = files.Open(args[1], tw::OpenMode::Overwrite, tw::Share::Exclusive);
             tw::PassWriter(random, pump).Overwrite(*file, tw::WipeAlgorithmNumber(1).passes.front());
             return std::string("overwritten");
         });

@@ -34,6 +34,10 @@ enum class OpenMode {
     Read,       // existing file, read only
     ReadWrite,  // existing file, read and write
     Create,     // new or truncated file, read and write
+    CreateNew,  // new file only, read and write: an existing file is never truncated
+    // Existing file, read and write, the named file itself: a symbolic link
+    // or junction is never followed, and opening one throws.
+    Overwrite,
 };
 enum class Share { Exclusive, Read, ReadWrite };
 
@@ -49,7 +53,10 @@ public:
 };
 
 // Paths are Windows paths ("C:\dir\file.txt"), UTF-8, compared without
-// regard to case.
+// regard to case. As on Windows, a symbolic link or junction is followed on
+// the way to an entry and when a file is opened (OpenMode::Overwrite aside),
+// while the calls that name an entry itself (Attributes, Find, MoveFile,
+// DeleteFile) act on the link.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -61,8 +68,14 @@ public:
     virtual bool CreateFolder(std::string_view path) = 0;
     virtual bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) = 0;
     virtual bool MoveFile(std::string_view from, std::string_view to) = 0;
+    // Renames a file over another of that name, which it replaces whole.
+    // Throws tw::Error with the OS's text when it cannot; both files are then
+    // as they were.
+    virtual void ReplaceFile(std::string_view from, std::string_view to) = 0;
+    // A symbolic link is deleted itself, never what it points at.
     virtual bool DeleteFile(std::string_view path) = 0;
     virtual bool RemoveFolder(std::string_view path) = 0;  // empty folders only
+    // The attributes of the named entry itself, so a link shows ReparsePoint.
     virtual std::optional<std::uint32_t> Attributes(std::string_view path) const = 0;
     virtual bool SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
     // Entries matching a pattern such as "C:\dir\*.reg" ("." and ".." left

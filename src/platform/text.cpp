@@ -7,11 +7,12 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one UTF-8 sequence at text[i], advancing i; malformed input gives
-// U+FFFD and skips one byte.
+// Decodes one WTF-8 sequence at text[i], advancing i. A surrogate's own
+// three-byte form gives that unit; malformed input (overlong forms, values
+// past U+10FFFF, cut sequences) gives U+FFFD and skips one byte.
 char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
     if (extra < 0 || i + extra >= text.size()) {
         ++i;
         return kReplacement;
@@ -22,8 +23,13 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
         if ((next & 0xC0) != 0x80) { ++i; return kReplacement; }
         cp = (cp << 6) | (next & 0x3F);
     }
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF) {
+        ++i;
+        return kReplacement;
+    }
     i += extra + 1;
-    return cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? kReplacement : cp;
+    return cp;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -42,16 +48,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
-}
-
-char16_t FoldUnit(char16_t c) {
-    if (c >= u'a' && c <= u'z') return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;           // Latin-1
-    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) return c - 32;        // Greek
-    if (c >= 0x430 && c <= 0x44F) return c - 32;                      // Cyrillic
-    if (c >= 0x450 && c <= 0x45F) return c - 80;
-    if (c >= 0x100 && c <= 0x17F && (c & 1) && c != 0x131) return c - 1;  // Latin Extended-A pairs
-    return c;
 }
 
 }  // namespace
@@ -80,8 +76,6 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
         }
         AppendUtf8(out, cp);
     }
@@ -90,9 +84,11 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 
 std::u16string FoldCase(std::u16string_view text) {
     std::u16string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), FoldUnit);
+    std::transform(out.begin(), out.end(), out.begin(), UpcaseUnit);
     return out;
 }
+
+std::string UpcaseName(std::string_view text) { return Utf16ToUtf8(FoldCase(Utf8ToUtf16(text))); }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() == b.size() &&

@@ -1,6 +1,7 @@
 #include "registry_cleaner/scan_reading.h"
 #include "registry_cleaner/scanners.h"
 #include "services/path_rules.h"
+#include "services/registry_export.h"
 
 // The categories below HKEY_CLASSES_ROOT.
 namespace tw {
@@ -30,13 +31,15 @@ void ScanFileTypes(const Platform& platform, std::vector<Finding>& lvFileType) {
     for (const std::string& extension : SubKeysOf(registry, kClassesRoot, "")) {
         if (!extension.starts_with('.')) continue;
         const auto programId = ReadScanText(registry, kClassesRoot, extension, "");
-        if (!programId || programId->empty()) continue;
-        const std::string key = JoinKey(*programId, "shell\\open\\command");
+        // A program identifier "\ProgId" names the key ProgId; one of backslashes only names none.
+        const auto programKey = programId ? NormalKeyPath(*programId) : std::nullopt;
+        if (!programKey) continue;
+        const std::string key = JoinKey(*programKey, "shell\\open\\command");
         const auto command = ReadScanText(registry, kClassesRoot, key, "");
         if (!command || command->empty() || ReferenceIsValid(platform, *command)) continue;
         Finding f = Found(*command, kClasses, key);
         f.firstKey = extension;
-        f.secondKey = *programId;
+        f.secondKey = *programKey;
         lvFileType.push_back(std::move(f));
     }
 }

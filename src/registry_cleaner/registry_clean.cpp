@@ -1,5 +1,8 @@
 #include "registry_cleaner/registry_clean.h"
 
+#include <algorithm>
+
+#include "registry_cleaner/finding_keys.h"
 #include "registry_cleaner/removal_plan.h"
 #include "registry_cleaner/scan_categories.h"
 #include "registry_cleaner/scanners.h"
@@ -96,12 +99,22 @@ void CategoryCleaner::Clean(std::size_t category, const Finding& f, bool firstOf
 
 }  // namespace
 
-std::string BackUpAndRemove(const Platform& platform, const FindingLists& lists, ui::CheckTree& checks,
-                            ExportBuffer& buffer, BackupStore& backups) {
+std::string EntriesLeftNotice(const std::vector<std::string>& entries) {
+    std::string text(kEntriesLeft);
+    for (std::string entry : entries) {
+        std::replace_if(entry.begin(), entry.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        text += "\n" + entry;
+    }
+    return text;
+}
+
+CleanOutcome BackUpAndRemove(const Platform& platform, const FindingLists& lists, ui::CheckTree& checks,
+                             ExportBuffer& buffer, BackupStore& backups) {
     // Chosen again now: the family decides the key the clean changes.
     const std::string_view fontKey = FontKeyFor(platform.system) == kFonts9xKey ? kFonts9xLine : kFontsNtLine;
     RemovalPlan plan(platform.registry);
     CategoryCleaner cleaner(buffer, plan, fontKey);
+    CleanOutcome outcome;
     buffer.Clear();
     buffer.AddHeader();
     for (std::size_t category = 0; category < kCategoryCount && category < checks.GroupCount(); ++category) {
@@ -110,13 +123,19 @@ std::string BackUpAndRemove(const Platform& platform, const FindingLists& lists,
         bool first = true;
         for (std::size_t i = 0; i < findings.size(); ++i) {
             if (!checks.Child(category, i)) continue;
-            cleaner.Clean(category, findings[i], first);
+            std::optional<Finding> finding = Normalised(findings[i], category);
+            if (!finding) continue;
+            if (!CanBeBackedUp(*finding, category, plan)) {
+                outcome.leftEntries.push_back(finding->Entry);
+                continue;
+            }
+            cleaner.Clean(category, *finding, first);
             first = false;
         }
     }
-    const std::string fileName = backups.Save(buffer);
+    outcome.backupFile = backups.Save(buffer);
     plan.Apply(platform.registry);
-    return fileName;
+    return outcome;
 }
 
 }  // namespace tw

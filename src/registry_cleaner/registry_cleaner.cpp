@@ -71,10 +71,11 @@ void RegistryCleaner::CleanAfterConfirmation() {
 void RegistryCleaner::CleanChecked() {
     if (tree_.Empty()) return;
     defaultChecked_ = true;
-    BackUpAndRemove(platform_, lists_, tree_.Checks(), buffer_, backups_);
+    const CleanOutcome outcome = BackUpAndRemove(platform_, lists_, tree_.Checks(), buffer_, backups_);
     if (hooks_.backupsChanged) hooks_.backupsChanged();
     Scan();
     prompter_.Notify(std::string(kCleanDone));
+    if (!outcome.leftEntries.empty()) prompter_.Notify(EntriesLeftNotice(outcome.leftEntries));
 }
 
 }  // namespace tw

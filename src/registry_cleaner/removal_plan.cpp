@@ -7,11 +7,19 @@
 namespace tw {
 namespace {
 
-// Key paths here are as the registry gives them and the scan builds them:
-// single backslashes, none at either end.
+// Key paths here are normalised: single backslashes, none at either end.
+// They are compared name by name, since a letter and its pair may differ in
+// length as UTF-8 (Ⱥ has two bytes, ⱥ three).
 bool IsAtOrBelow(std::string_view path, std::string_view key) {
-    if (path.size() < key.size() || !EqualsIgnoreCase(path.substr(0, key.size()), key)) return false;
-    return path.size() == key.size() || path[key.size()] == '\\';
+    for (std::size_t p = 0, k = 0;;) {
+        const std::size_t pathEnd = std::min(path.find('\\', p), path.size());
+        const std::size_t keyEnd = std::min(key.find('\\', k), key.size());
+        if (!EqualsIgnoreCase(path.substr(p, pathEnd - p), key.substr(k, keyEnd - k))) return false;
+        if (keyEnd == key.size()) return true;
+        if (pathEnd == path.size()) return false;
+        p = pathEnd + 1;
+        k = keyEnd + 1;
+    }
 }
 
 std::string ChildPath(std::string_view path, std::string_view child) {

@@ -45,9 +45,19 @@ void BackupStore::WriteFile(const std::string& path, const std::vector<std::uint
     }
 }
 
+std::string BackupStore::FreeName(std::string_view fileName) const {
+    constexpr std::string_view kExtension = ".reg";
+    const std::string_view stem = fileName.substr(0, fileName.size() - kExtension.size());
+    std::string name(fileName);
+    for (int number = 2; files_.Attributes(PathOf(name)).has_value(); ++number) {
+        name = std::string(stem) + " (" + std::to_string(number) + ")" + std::string(kExtension);
+    }
+    return name;
+}
+
 std::string BackupStore::Save(const ExportBuffer& buffer) {
     EnsureBackupFolders();
-    const std::string fileName = BackupFileName(system_);
+    const std::string fileName = FreeName(BackupFileName(system_));
     WriteFile(PathOf(fileName), buffer.FileBytes(system_));
     return fileName;
 }

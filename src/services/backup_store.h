@@ -33,8 +33,9 @@ public:
     // Full path of the tool's folder, without a trailing backslash.
     std::string Folder() const;
 
-    // Writes the buffer under a new name, replacing a file of that name, and
-    // returns the name. Throws tw::Error "Cannot create Backup Directory"
+    // Writes the buffer under a new name and returns the name. A backup is
+    // never replaced: when the name is taken (two saves in one second),
+    // " (2)", " (3)", ... go before ".reg". Throws tw::Error "Cannot create Backup Directory"
     // before writing anything when a folder cannot be made, or with the
     // OS's text when the file cannot be written; no partial file is left.
     std::string Save(const ExportBuffer& buffer);
@@ -58,6 +59,7 @@ public:
 
 private:
     std::string PathOf(std::string_view fileName) const;
+    std::string FreeName(std::string_view fileName) const;
     void EnsureBackupFolders();
     void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

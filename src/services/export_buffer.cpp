@@ -69,23 +69,31 @@ std::vector<std::string> ExportBuffer::Version5Lines() const {
     return result;
 }
 
-std::vector<std::uint8_t> ExportBuffer::FileBytes(const System& system) const {
+std::optional<std::vector<std::uint8_t>> ExportBuffer::Regedit4FileBytes(const System& system) const {
+    const auto lines = Regedit4Lines(system);
+    if (!lines) return std::nullopt;
     std::vector<std::uint8_t> bytes;
-    if (const auto lines = Regedit4Lines(system)) {
-        for (const std::string& line : *lines) {
-            const std::string ansi = ToAnsiText(line, system).value_or(std::string());
-            bytes.insert(bytes.end(), ansi.begin(), ansi.end());
-            bytes.push_back('\r');
-            bytes.push_back('\n');
-        }
-        return bytes;
+    for (const std::string& line : *lines) {
+        const std::string ansi = ToAnsiText(line, system).value_or(std::string());
+        bytes.insert(bytes.end(), ansi.begin(), ansi.end());
+        bytes.push_back('\r');
+        bytes.push_back('\n');
     }
-    bytes = {0xff, 0xfe};
+    return bytes;
+}
+
+std::vector<std::uint8_t> ExportBuffer::Version5FileBytes() const {
+    std::vector<std::uint8_t> bytes = {0xff, 0xfe};
     for (const std::string& line : Version5Lines()) {
         AppendUtf16Le(bytes, Utf8ToUtf16(line));
         AppendUtf16Le(bytes, u"\r\n");
     }
     return bytes;
+}
+
+std::vector<std::uint8_t> ExportBuffer::FileBytes(const System& system) const {
+    if (auto ansi = Regedit4FileBytes(system)) return std::move(*ansi);
+    return Version5FileBytes();
 }
 
 }  // namespace tw

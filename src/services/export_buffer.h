@@ -32,7 +32,10 @@ public:
     std::vector<std::string> Version5Lines() const;
     // The bytes of the file: REGEDIT4 in ANSI when it fits, otherwise UTF-16LE
     // with a byte-order mark. Every line ends with CR LF, the last included.
+    // The registry editor imports either form to the same bytes.
     std::vector<std::uint8_t> FileBytes(const System& system) const;
+    std::optional<std::vector<std::uint8_t>> Regedit4FileBytes(const System& system) const;
+    std::vector<std::uint8_t> Version5FileBytes() const;
 
 private:
     struct Header {};

@@ -20,30 +20,12 @@ std::string DwordForm(std::uint32_t number) {
     return text;
 }
 
-// The type goes in decimal. The registry editor reads this number as
-// hexadecimal, so the two agree only for types below 10.
 // The registry editor reads the type in hex(n) as hexadecimal; a decimal
 // number would restore REG_QWORD (11) as type 17. Below 10 both agree.
 std::string HexTypePrefix(std::uint32_t type) {
     char text[24];
     std::snprintf(text, sizeof text, "hex(%x):", static_cast<unsigned>(type));
     return text;
-}
-
-// The forms every file shares; nullopt for the string types whose bytes
-// differ between the two forms.
-std::optional<std::string> CommonDataForm(const RegValue& value) {
-    switch (value.type) {
-        case RegType::Sz: return QuotedExportText(value.Text());
-        case RegType::Binary: return "hex:" + HexBytes(value.data);
-        case RegType::Dword:
-            // Any other length would be cut or padded by the dword form.
-            if (value.data.size() == 4) return DwordForm(*value.AsDword());
-            return HexTypePrefix(value.type) + HexBytes(value.data);
-        case RegType::ExpandSz:
-        case RegType::MultiSz: return std::nullopt;
-        default: return HexTypePrefix(value.type) + HexBytes(value.data);
-    }
 }
 
 // Raw UTF-16LE data as code units, embedded zeros kept; nullopt for an odd
@@ -55,6 +37,33 @@ std::optional<std::u16string> CodeUnits(const std::vector<std::uint8_t>& data) {
         units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
     return units;
+}
+
+// The quoted form imports as its text and one terminating zero, and a line
+// break ends the line: it fits only data that is exactly that.
+bool HasTextForm(const RegValue& value) {
+    const std::optional<std::u16string> units = CodeUnits(value.data);
+    if (!units || units->empty() || units->back() != u'\0') return false;
+    return std::none_of(units->begin(), units->end() - 1,
+                        [](char16_t unit) { return unit == u'\0' || unit == u'\r' || unit == u'\n'; });
+}
+
+// The forms every file shares; nullopt for the string types, whose hex
+// bytes differ between the two files.
+std::optional<std::string> CommonDataForm(const RegValue& value) {
+    switch (value.type) {
+        case RegType::Sz:
+            if (HasTextForm(value)) return QuotedExportText(value.Text());
+            return std::nullopt;
+        case RegType::Binary: return "hex:" + HexBytes(value.data);
+        case RegType::Dword:
+            // Any other length would be cut or padded by the dword form.
+            if (value.data.size() == 4) return DwordForm(*value.AsDword());
+            return HexTypePrefix(value.type) + HexBytes(value.data);
+        case RegType::ExpandSz:
+        case RegType::MultiSz: return std::nullopt;
+        default: return HexTypePrefix(value.type) + HexBytes(value.data);
+    }
 }
 
 // Converts piece by piece so the zeros between the strings of a
@@ -85,16 +94,23 @@ std::string UpperHexCodes(std::string_view bytes) {
     return text;
 }
 
+// In a REGEDIT4 file the editor reads the hex bytes of a string type as
+// ANSI text and stores it as UTF-16, adding a terminating zero when the
+// bytes lack one. So only data of whole units that ends in a zero unit (or
+// no data at all) and whose every piece has an exact ANSI form fits; all
+// else goes to the version 5.00 file, which takes the bytes as they are.
+// (Wine's editor adds the zero unit there too, and fails on data of one
+// byte: such data is written for Windows' editor, and cannot be restored
+// under Wine.)
 std::optional<std::string> Regedit4StringTypeForm(const RegValue& value, const System& system) {
-    if (value.type == RegType::ExpandSz) {
-        const std::optional<std::string> ansi = system.ToAnsi(value.Utf16());
-        if (!ansi) return std::nullopt;
-        return HexTypePrefix(value.type) + UpperHexCodes(*ansi) + "00";
-    }
+    if (value.data.empty()) return HexTypePrefix(value.type);
     const std::optional<std::u16string> units = CodeUnits(value.data);
-    if (!units) return std::nullopt;
+    if (!units || units->back() != u'\0') return std::nullopt;
     const std::optional<std::string> ansi = AnsiBytesKeepingZeros(*units, system);
     if (!ansi) return std::nullopt;
+    if (value.type == RegType::ExpandSz) {
+        return HexTypePrefix(value.type) + UpperHexCodes(std::string_view(*ansi).substr(0, ansi->size() - 1)) + "00";
+    }
     const auto* first = reinterpret_cast<const std::uint8_t*>(ansi->data());
     return HexTypePrefix(value.type) + HexBytes({first, ansi->size()});
 }
@@ -143,5 +159,7 @@ std::string Version5ValueLine(std::string_view name, const RegValue& value) {
     if (!data) data = HexTypePrefix(value.type) + HexBytes(value.data);
     return ValuePrefix(name) + *data;
 }
+
+bool RegistryFileCanCarry(std::string_view name) { return name.find_first_of("\r\n") == std::string_view::npos; }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "services/registry_export.h"
 
+#include <algorithm>
 #include <array>
 
 #include "services/export_format.h"
@@ -46,6 +47,20 @@ RootKey RootKeyFromName(std::string_view name) {
     return kLocalMachine;
 }
 
+std::optional<std::string> NormalKeyPath(std::string_view path) {
+    std::string normal;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
+        if (end > start) {
+            if (!normal.empty()) normal += '\\';
+            normal += path.substr(start, end - start);
+        }
+        start = end + 1;
+    }
+    if (normal.empty()) return std::nullopt;
+    return normal;
+}
+
 std::string KeyLine(RootKey root, std::string_view keyPath) {
     std::string line(1, '[');
     line += RootKeyName(root);
@@ -63,12 +78,14 @@ std::string DeleteValueLine(std::string_view valueName) {
 
 void WriteValueLine(ExportBuffer& buffer, const Registry& registry, RootKey root, std::string_view keyPath,
                     std::string_view valueName) {
+    if (!RegistryFileCanCarry(valueName)) return;
     std::optional<RegValue> value = registry.ReadValue(root, keyPath, valueName);
     if (!value) return;
     buffer.AddValue(std::string(valueName), std::move(*value));
 }
 
 void WriteKeyTree(ExportBuffer& buffer, const Registry& registry, RootKey root, std::string_view keyPath) {
+    if (!RegistryFileCanCarry(keyPath)) return;
     const auto valueNames = registry.ValueNames(root, keyPath);
     const auto subKeyNames = registry.SubKeyNames(root, keyPath);
     if (!valueNames || !subKeyNames) return;

@@ -30,6 +30,14 @@ NamedStream CreateForWriting(FileSystem& files, std::string_view path) {
     }
 }
 
+NamedStream CreateNewForWriting(FileSystem& files, std::string_view path, std::string_view shownAs) {
+    try {
+        return {files.Open(path, OpenMode::CreateNew, Share::Exclusive), std::string(shownAs)};
+    } catch (const Error& e) {
+        Fail("Cannot create file", shownAs, e);
+    }
+}
+
 ChunkCopier::ChunkCopier(std::function<void()> pump) : pump_(std::move(pump)), buffer_(kChunkLength) {}
 
 std::size_t ChunkCopier::ReadChunk(NamedStream& source, std::size_t length) {

@@ -21,6 +21,9 @@ struct NamedStream {
 // and files other programs are reading all work.
 NamedStream OpenForReading(FileSystem& files, std::string_view path);
 NamedStream CreateForWriting(FileSystem& files, std::string_view path);
+// Creates the new file `path`, never truncating one that exists; the stream
+// and its failures go by `shownAs`, the name the user knows it by.
+NamedStream CreateNewForWriting(FileSystem& files, std::string_view path, std::string_view shownAs);
 
 // Copies stream to stream through one buffer of at most 61440 bytes; between
 // chunks `pump` lets the window's messages run.

@@ -1,7 +1,9 @@
 #include "splitter/file_joiner.h"
 
 #include "splitter/chunk_copy.h"
+#include "splitter/piece_check.h"
 #include "splitter/piece_names.h"
+#include "splitter/replacing_output.h"
 
 namespace tw {
 
@@ -13,14 +15,17 @@ std::string JoinPieces(FileSystem& files, const JoinRequest& request, const std:
     if (request.piece.empty()) return std::string(kNoFileToJoin);
     const PieceSet set = FindPieceSet(files, request.piece);
     if (set.count == 0) return std::string(kNotAPiece);
+    if (auto refusal = PieceSetRefusal(files, set)) return *std::move(refusal);
 
     const std::string destination = request.destination.empty() ? set.folder : request.destination;
-    NamedStream output = CreateForWriting(files, WithTrailingBackslash(destination) + set.joinedName);
     ChunkCopier copier(pump);
-    for (std::uint64_t index = 0; index < set.count; ++index) {
-        NamedStream piece = OpenForReading(files, set.PiecePath(index));
-        copier.CopyToEnd(piece, output);
-    }
+    WriteReplacing(files, WithTrailingBackslash(destination) + set.joinedName, [&](NamedStream& output) {
+        for (std::uint64_t index = 0; index < set.count; ++index) {
+            NamedStream piece = OpenForReading(files, set.PiecePath(index));
+            // As many bytes as were checked: a piece cut short meanwhile fails.
+            copier.Copy(piece, output, set.sizes[index]);
+        }
+    });
     return JoinDoneText(set.joinedName);
 }
 

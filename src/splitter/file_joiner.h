@@ -20,8 +20,10 @@ struct JoinRequest {
 };
 
 // Appends pieces 00000, 00001, ... up to the first missing index into the
-// joined file. Returns the notice to show, whether the join was done or
-// refused; failures throw tw::Error naming the file, as SplitFile does.
+// joined file, once PieceSetRefusal has found them consistent. The joined
+// file replaces one of its name only when it is complete. Returns the notice
+// to show, whether the join was done or refused; failures throw tw::Error
+// naming the file, as SplitFile does, and leave an existing output as it was.
 std::string JoinPieces(FileSystem& files, const JoinRequest& request, const std::function<void()>& pump);
 
 }  // namespace tw

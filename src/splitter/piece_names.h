@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -17,6 +19,10 @@ std::string FileNamePart(std::string_view path);
 // its last extension, so "C:\x\report.doc.00003" gives "report.doc".
 std::string JoinedName(std::string_view piecePath);
 
+// The piece index that a file name carries when it is exactly the name
+// PieceName gives `joinedName` for it, letter case aside.
+std::optional<std::uint64_t> PieceIndexOf(std::string_view name, std::string_view joinedName);
+
 // What the join page shows about the set a chosen piece belongs to. The set
 // runs from index 00000 up to the first index that is missing.
 struct PieceSet {
@@ -24,6 +30,7 @@ struct PieceSet {
     std::string joinedName;  // see JoinedName
     std::uint64_t count = 0;
     std::uint64_t totalSize = 0;
+    std::vector<std::uint64_t> sizes;  // of each piece, in index order
 
     std::string PiecePath(std::uint64_t index) const { return folder + PieceName(joinedName, index); }
 };

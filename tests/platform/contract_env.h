@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -35,6 +36,14 @@ public:
     // True when the user's locale is English (United States) in code page
     // 1252, so that locale texts can be checked exactly.
     virtual bool EnglishUsLocale() const = 0;
+
+    // A file holding "kept" and a folder holding inner.txt, each with a
+    // symbolic link (or junction) to it, all made fresh; nullopt where this
+    // machine cannot make links.
+    struct Links {
+        std::string file, fileLink, folder, folderLink;
+    };
+    virtual std::optional<Links> MakeLinks() = 0;
 
     virtual void SetVariable(const std::string& name, const std::string& value) = 0;
     // Adds a normal cache entry whose file holds these bytes (removed afterwards).

@@ -172,8 +172,18 @@ TEST_P(FileSystemContract, OpenModesKeepOrTruncateContent) {
         rw->Write(Bytes("OR"));
     }
     EXPECT_EQ(Get(files, Scratch("f.txt")), Bytes("ORiginal"));
+    {
+        auto overwrite = files.Open(Scratch("f.txt"), OpenMode::Overwrite, Share::Exclusive);
+        EXPECT_EQ(overwrite->Size(), 8u) << "overwrite keeps the content";
+        overwrite->Write(Bytes("xx"));
+    }
+    EXPECT_EQ(Get(files, Scratch("f.txt")), Bytes("xxiginal"));
+    EXPECT_THROW(files.Open(Scratch("f.txt"), OpenMode::CreateNew, Share::Exclusive), Error);
+    EXPECT_EQ(Get(files, Scratch("f.txt")), Bytes("xxiginal")) << "create-new never truncates";
     { auto created = files.Open(Scratch("f.txt"), OpenMode::Create, Share::Exclusive); }
     EXPECT_EQ(Get(files, Scratch("f.txt")), std::vector<std::uint8_t>{}) << "create truncates";
+    { auto fresh = files.Open(Scratch("new.txt"), OpenMode::CreateNew, Share::Exclusive); }
+    EXPECT_TRUE(files.FileExists(Scratch("new.txt")));
 }
 
 TEST_P(FileSystemContract, OpeningAMissingFileThrowsTheOsText) {
@@ -241,6 +251,57 @@ TEST_P(FileSystemContract, MoveRenamesFilesAndFolders) {
     EXPECT_TRUE(files.MoveFile(Scratch("dir"), Scratch("renamed")));
     EXPECT_TRUE(files.FileExists(Scratch("renamed\\moved ü.txt")));
     EXPECT_FALSE(files.FolderExists(Scratch("dir")));
+}
+
+// The join puts its output in place this way, so a failure leaves the old
+// file whole.
+TEST_P(FileSystemContract, ReplaceTakesTheNameWholeOrChangesNothing) {
+    FileSystem& files = P().files;
+    Put(files, Scratch("new.tmp"), Bytes("new content"));
+    Put(files, Scratch("out.bin"), Bytes("old"));
+    {
+        auto held = files.Open(Scratch("out.bin"), OpenMode::Read, Share::Read);
+        EXPECT_THROW(files.ReplaceFile(Scratch("new.tmp"), Scratch("out.bin")), Error) << "the old file is in use";
+    }
+    EXPECT_EQ(Get(files, Scratch("out.bin")), Bytes("old"));
+    EXPECT_EQ(Get(files, Scratch("new.tmp")), Bytes("new content"));
+    files.ReplaceFile(Scratch("new.tmp"), Scratch("OUT.bin"));
+    EXPECT_EQ(Get(files, Scratch("out.bin")), Bytes("new content"));
+    EXPECT_FALSE(files.FileExists(Scratch("new.tmp")));
+    Put(files, Scratch("second.tmp"), Bytes("2"));
+    files.ReplaceFile(Scratch("second.tmp"), Scratch("fresh.bin"));
+    EXPECT_EQ(Get(files, Scratch("fresh.bin")), Bytes("2")) << "no old file is needed";
+    EXPECT_THROW(files.ReplaceFile(Scratch("missing.tmp"), Scratch("out.bin")), Error);
+    EXPECT_EQ(Get(files, Scratch("out.bin")), Bytes("new content"));
+}
+
+// The Shredder overwrites only the file it was given (DESIGN.md 17): a link
+// is an entry of its own, and Overwrite never reaches through it. Wine shows
+// a host-side link to a FILE as a plain file and follows it even with
+// FILE_FLAG_OPEN_REPARSE_POINT (WINE.md), so that half is checked off Wine.
+TEST_P(FileSystemContract, LinksAreEntriesOfTheirOwnAndOverwriteNeverFollowsThem) {
+    const auto links = Env().MakeLinks();
+    if (!links) GTEST_SKIP() << "no links on this machine: run the binary through ctest, which makes them";
+    FileSystem& files = P().files;
+    constexpr std::uint32_t kFolderLink = FileAttr::Directory | FileAttr::ReparsePoint;
+    EXPECT_EQ(files.Attributes(links->folderLink).value_or(0) & kFolderLink, kFolderLink);
+    const auto listed = files.Find(FolderPart(links->folderLink) + "*");
+    const FoundFile* found = Named(listed, "folder-link");
+    ASSERT_NE(found, nullptr);
+    EXPECT_TRUE(found->IsReparsePoint() && found->IsFolder());
+    EXPECT_TRUE(files.FileExists(links->folderLink + "\\inner.txt")) << "a path leads through a junction";
+    EXPECT_EQ(SortedNames(files.Find(links->folderLink + "\\*")), std::vector<std::string>{"inner.txt"});
+    EXPECT_THROW(files.Open(links->folderLink, OpenMode::Overwrite, Share::Exclusive), Error);
+    EXPECT_EQ(Get(files, links->fileLink), Bytes("kept")) << "reading follows a link";
+    if (!Env().UnderWine()) {
+        EXPECT_TRUE(files.FileExists(links->fileLink));
+        EXPECT_TRUE(files.Attributes(links->fileLink).value_or(0) & FileAttr::ReparsePoint);
+        EXPECT_THROW(files.Open(links->fileLink, OpenMode::Overwrite, Share::Exclusive), Error);
+        EXPECT_TRUE(files.DeleteFile(links->fileLink)) << "the link itself";
+        EXPECT_FALSE(files.FileExists(links->fileLink));
+    }
+    EXPECT_EQ(Get(files, links->file), Bytes("kept"));
+    EXPECT_EQ(Get(files, links->folder + "\\inner.txt"), Bytes("inner"));
 }
 
 TEST_P(FileSystemContract, DeleteRemovesFilesOnly) {

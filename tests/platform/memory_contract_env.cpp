@@ -19,6 +19,16 @@ public:
     bool UnderWine() const override { return false; }
     bool EnglishUsLocale() const override { return true; }
 
+    std::optional<Links> MakeLinks() override {
+        const Links links{ScratchFolder() + "target.txt", ScratchFolder() + "file-link.txt",
+                          ScratchFolder() + "target-folder", ScratchFolder() + "folder-link"};
+        machine_.files.AddFile(links.file, "kept");
+        machine_.files.AddFile(links.folder + "\\inner.txt", "inner");
+        machine_.files.AddLink(links.fileLink, links.file);
+        machine_.files.AddLink(links.folderLink, links.folder);
+        return links;
+    }
+
     void SetVariable(const std::string& name, const std::string& value) override {
         machine_.system.SetEnvironment(name, value);
     }

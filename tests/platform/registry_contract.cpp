@@ -6,6 +6,7 @@
 #include "contract_env.h"
 #include "platform/reg_key.h"
 #include "platform/error.h"
+#include "platform/text.h"
 
 namespace tw::test {
 namespace {
@@ -119,6 +120,29 @@ TEST_P(RegistryContract, NamesCompareWithoutCaseAndKeepTheirCase) {
     EXPECT_TRUE(reg.DeleteValue(Env().RegistryRoot(), Key("mixedcase\\ärger ключ"), "VALUEÖL"));
     EXPECT_TRUE(reg.DeleteKeyTree(Env().RegistryRoot(), Key("MIXEDCASE")));
     EXPECT_FALSE(reg.KeyExists(Env().RegistryRoot(), Key("MixedCase")));
+}
+
+// Letters that are a case pair are one name; neighbours in the code chart
+// that are not (Ž U+017D and ż U+017C), and a title-case letter beside its
+// pair (ǅ beside Ǆ and ǆ), are two. A lone surrogate is a name.
+TEST_P(RegistryContract, CasePairsComeFromTheUnicodeDataAndLoneSurrogatesAreNames) {
+    Registry& reg = P().registry;
+    const std::string lone = Utf16ToUtf8(u"x\xD800y");
+    for (const std::string& name : {std::string("Ž"), std::string("ż"), std::string("Ł"), lone}) {
+        ASSERT_TRUE(reg.WriteValue(Env().RegistryRoot(), Key(), name, RegValue::String(name))) << name;
+    }
+    ASSERT_TRUE(reg.WriteValue(Env().RegistryRoot(), Key(), "ž", RegValue::String("ž")));
+    ASSERT_TRUE(reg.WriteValue(Env().RegistryRoot(), Key(), "ł", RegValue::String("ł")));
+    EXPECT_EQ(Sorted(*reg.ValueNames(Env().RegistryRoot(), Key())), Sorted({"Ž", "ż", "Ł", lone}));
+    EXPECT_EQ(reg.ReadValue(Env().RegistryRoot(), Key(), "Ž")->Text(), "ž");
+    EXPECT_EQ(reg.ReadValue(Env().RegistryRoot(), Key(), "ż")->Text(), "ż");
+    EXPECT_EQ(reg.ReadValue(Env().RegistryRoot(), Key(), lone)->Utf16(), u"x\xD800y");
+    ASSERT_TRUE(reg.CreateKey(Env().RegistryRoot(), Key(lone + "\\Ǆ")));
+    EXPECT_TRUE(reg.KeyExists(Env().RegistryRoot(), Key(lone + "\\ǆ")));
+    EXPECT_FALSE(reg.KeyExists(Env().RegistryRoot(), Key(lone + "\\ǅ")));
+    EXPECT_EQ(*reg.SubKeyNames(Env().RegistryRoot(), Key(lone)), Names{"Ǆ"});
+    EXPECT_TRUE(reg.DeleteKeyTree(Env().RegistryRoot(), Key(lone)));
+    EXPECT_FALSE(reg.KeyExists(Env().RegistryRoot(), Key(lone)));
 }
 
 TEST_P(RegistryContract, MissingKeysAndValuesAreNulloptOrFalse) {

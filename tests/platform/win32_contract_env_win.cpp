@@ -5,6 +5,7 @@
 
 #include "win32_contract_env_win.h"
 #include "under_wine_win.h"
+#include "support/host_links_win.h"
 #include "platform/win32/utf_win.h"
 #include "platform/win32/handles_win.h"
 #include "platform/win32/win32_platform.h"
@@ -49,6 +50,27 @@ public:
     std::string ScratchFolder() const override { return scratch_; }
     bool UnderWine() const override { return RunsUnderWine(); }
     bool EnglishUsLocale() const override { return GetUserDefaultLCID() == 0x0409 && GetACP() == 1252; }
+
+    // Real links in the scratch folder where the OS makes them; under Wine,
+    // whose CreateSymbolicLinkW makes nothing, the host-side fixture.
+    std::optional<Links> MakeLinks() override {
+        const auto in = [](const std::string& folder) {
+            return Links{folder + "target.txt", folder + "file-link.txt", folder + "target-folder",
+                         folder + "folder-link"};
+        };
+        const Links made = in(scratch_);
+        machine_.files.Open(made.file, OpenMode::Create, Share::Exclusive)->Write(Bytes("kept"));
+        machine_.files.CreateFolder(made.folder);
+        machine_.files.Open(made.folder + "\\inner.txt", OpenMode::Create, Share::Exclusive)->Write(Bytes("inner"));
+        constexpr DWORD kUnprivileged = 0x2;  // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+        CreateSymbolicLinkW(Widen(made.fileLink).c_str(), Widen(made.file).c_str(), kUnprivileged);
+        CreateSymbolicLinkW(Widen(made.folderLink).c_str(), Widen(made.folder).c_str(),
+                            SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged);
+        const auto attributes = machine_.files.Attributes(made.folderLink);
+        if (attributes && (*attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return made;
+        if (const auto host = HostLinksFolder()) return in(*host);
+        return std::nullopt;
+    }
 
     void SetVariable(const std::string& name, const std::string& value) override {
         SetEnvironmentVariableW(Widen(name).c_str(), Widen(value).c_str());

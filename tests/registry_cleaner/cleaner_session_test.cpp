@@ -2,6 +2,7 @@
 
 #include "orphan_fixture.h"
 #include "platform/memory/memory_platform.h"
+#include "registry_cleaner/registry_clean.h"
 #include "registry_cleaner/registry_cleaner.h"
 #include "registry_cleaner/scan_categories.h"
 #include "services/scripted_prompter.h"
@@ -91,6 +92,28 @@ TEST_F(CleanerSession, ACleanBacksUpScansAgainCheckedAndReportsSuccess) {
     EXPECT_TRUE(cleaner.DefaultChecked());
     EXPECT_EQ(GroupStates(), std::vector<CheckState>(kCategoryCount, CheckState::Checked));
     EXPECT_EQ(cleaner.LastBackup().LineCount(), 6u);
+}
+
+TEST_F(CleanerSession, EntriesABackupCannotRecordAreNamedAfterTheSuccessMessage) {
+    const std::string entry = test::orphan::kGone + "twshared\nbroken.dll";
+    machine.registry.WriteValue(kLocalMachine, test::orphan::kSharedDlls, entry, RegValue::Dword(1));
+    cleaner.Start();
+    cleaner.CleanChecked();
+    EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{{Kind::Notify, std::string(kCleanDone)},
+                                                                        {Kind::Notify, EntriesLeftNotice({entry})}}));
+    EXPECT_TRUE(machine.registry.ReadValue(kLocalMachine, test::orphan::kSharedDlls, entry));
+    EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, test::orphan::kSharedDlls, test::orphan::kGone + "twshared.dll"));
+}
+
+// The memory clock stands still: both cleans happen in the same second.
+TEST_F(CleanerSession, TwoCleansInTheSameSecondKeepTwoBackups) {
+    cleaner.Start();
+    cleaner.CleanChecked();
+    const std::string first = cleaner.Backups().List().at(0).fileName;
+    const std::string firstText = machine.files.Text(cleaner.Backups().Folder() + "\\" + first);
+    cleaner.CleanChecked();
+    ASSERT_EQ(BackupCount(), 2u);
+    EXPECT_EQ(machine.files.Text(cleaner.Backups().Folder() + "\\" + first), firstText);
 }
 
 TEST_F(CleanerSession, AnEmptyTreeCleansNothingAndAsksNothing) {

@@ -12,6 +12,7 @@
 #include "registry_cleaner/registry_scan.h"
 #include "registry_cleaner/scan_categories.h"
 #include "services/windows_family.h"
+#include "support/registry_editor_win.h"
 
 namespace tw {
 namespace {
@@ -19,40 +20,6 @@ namespace {
 // A child run under another Windows version says which family it expects.
 constexpr char kExpectedFamily[] = "TW_EXPECTED_WINDOWS_FAMILY";
 constexpr std::string_view kTestFolder = "C:\\TidewellTest";
-
-// Starts a program through the shell, waits for it and gives its exit code.
-std::optional<DWORD> RunToEnd(const std::wstring& program, const std::wstring& parameters) {
-    SHELLEXECUTEINFOW run{};
-    run.cbSize = sizeof run;
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    run.lpFile = program.c_str();
-    run.lpParameters = parameters.c_str();
-    run.nShow = SW_HIDE;
-    if (!ShellExecuteExW(&run) || !run.hProcess) return std::nullopt;
-    const bool ended = WaitForSingleObject(run.hProcess, 180000) == WAIT_OBJECT_0;
-    DWORD code = 0;
-    const bool known = ended && GetExitCodeProcess(run.hProcess, &code);
-    CloseHandle(run.hProcess);
-    return known ? std::optional<DWORD>(code) : std::nullopt;
-}
-
-// The 64-bit registry editor, which imports into the view the program works
-// on. On 64-bit Windows a 32-bit regedit hands over to it by itself; Wine's
-// does not, so an x86 test turns off the file-system redirection that would
-// give it the 32-bit one, for this start only.
-std::wstring RegistryEditor() {
-    wchar_t folder[MAX_PATH] = {};
-    GetWindowsDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder) + L"\\regedit.exe";
-}
-
-std::optional<DWORD> RunRegistryEditor(const std::wstring& parameters) {
-    PVOID redirection = nullptr;
-    const bool off = Wow64DisableWow64FsRedirection(&redirection) != FALSE;
-    const auto code = RunToEnd(RegistryEditor(), parameters);
-    if (off) Wow64RevertWow64FsRedirection(redirection);
-    return code;
-}
 
 std::vector<std::string> FileLines(FileSystem& files, const std::string& path) {
     auto stream = files.Open(path, OpenMode::Read, Share::Read);
@@ -130,13 +97,13 @@ TEST_F(RegistryCleanUnderWine, FindsCleansAndRestoresEveryCategoryByteForByte) {
     test::RegistrySnapshot cleaned = seeded;
     fixture.ApplyExpectedRemovals(cleaned, false);
     ExportBuffer buffer;
-    backupPath = store.Folder() + "\\" + BackUpAndRemove(platform, lists, tree.Checks(), buffer, store);
+    backupPath = store.Folder() + "\\" + BackUpAndRemove(platform, lists, tree.Checks(), buffer, store).backupFile;
     EXPECT_EQ(FileLines(p.files, backupPath), fixture.ExpectedBackup(false));
     test::RegistrySnapshot afterClean;
     fixture.AddAreas(afterClean, p.registry);
     EXPECT_EQ(test::SnapshotDifferences(cleaned, afterClean), "");
 
-    const auto imported = RunRegistryEditor(L"/s \"" + win32::Widen(backupPath) + L"\"");
+    const auto imported = test::ImportWithRegistryEditor(backupPath);
     ASSERT_TRUE(imported.has_value()) << "the registry editor did not run";
     test::RegistrySnapshot restored;
     fixture.AddAreas(restored, p.registry);
@@ -156,7 +123,7 @@ TEST(RegistryCleanUnderWine98, TheNineXFontKeyIsCleanedAndRestored) {
     // The child's report proves that it ran the test rather than nothing.
     const std::string report = p.files.ExecutableFolder() + "registry_clean_win98.xml";
     SetEnvironmentVariableA(kExpectedFamily, "Win9x");
-    const auto code = RunToEnd(self, L"--gtest_brief=1 --gtest_filter=RegistryCleanUnderWine.* --gtest_output=xml:" +
+    const auto code = test::RunToEnd(self, L"--gtest_brief=1 --gtest_filter=RegistryCleanUnderWine.* --gtest_output=xml:" +
                                          win32::Widen(report));
     SetEnvironmentVariableA(kExpectedFamily, nullptr);
     if (existed)

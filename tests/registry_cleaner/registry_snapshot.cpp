@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kSeparator = " | ";
 
-std::string KeyText(RootKey root, std::string_view path) { return RootKeyName(root) + "\\" + ToUpperAscii(path); }
+std::string KeyText(RootKey root, std::string_view path) { return RootKeyName(root) + "\\" + UpcaseName(path); }
 
 std::string ValueText(const std::string& key, std::string_view name, const RegValue& value) {
     return key + std::string(kSeparator) + std::string(name) + std::string(kSeparator) + std::to_string(value.type) +

@@ -63,13 +63,15 @@ TEST_F(Backups, SaveCreatesBothFoldersAndWritesTheFile) {
               "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\X]\r\n\"v\"=dword:0000001a\r\n\r\n");
 }
 
-TEST_F(Backups, SaveInTheSameSecondReplacesTheFile) {
-    store.Save(buffer);
+TEST_F(Backups, SavesInTheSameSecondNeverReplaceABackup) {
+    const std::string first = p.files.Text(kRegClean + "\\" + store.Save(buffer));
     buffer.Clear();
     buffer.AddHeader();
-    store.Save(buffer);
-    EXPECT_EQ(store.List().size(), 1u);
-    EXPECT_EQ(p.files.Text(kRegClean + "\\" + kToday + ".reg"), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(store.Save(buffer), kToday + " (2).reg");
+    EXPECT_EQ(store.Save(buffer), kToday + " (3).reg");
+    EXPECT_EQ(p.files.Text(kRegClean + "\\" + kToday + ".reg"), first);
+    EXPECT_EQ(p.files.Text(kRegClean + "\\" + kToday + " (3).reg"), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(store.List().size(), 3u);
 }
 
 TEST_F(Backups, NothingIsWrittenWhenAFolderCannotBeMade) {
@@ -117,11 +119,10 @@ TEST_F(Backups, RestoreOpensACopyInTheWindowsTempFolder) {
     store.Restore(name, 0);
     const std::string copy = "C:\\Windows\\Temp\\" + name;
     EXPECT_EQ(p.shell.Opened(), std::vector<std::string>{copy});
-    buffer.Clear();
-    buffer.AddHeader();
-    store.Save(buffer);
+    const std::string backup = p.files.Text(copy);
+    p.files.Open(copy, OpenMode::Create, Share::Exclusive)->Write(std::vector<std::uint8_t>{'x'});
     store.Restore(name, 0);
-    EXPECT_EQ(p.files.Text(copy), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(p.files.Text(copy), backup);
     EXPECT_EQ(p.shell.Opened().size(), 2u);
 }
 

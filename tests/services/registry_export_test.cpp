@@ -110,6 +110,56 @@ TEST_F(ValueLines, TextOutsideTheCodePageHasNoRegedit4Form) {
               Lines{"\"m\"=hex(7):61,00,00"});
 }
 
+// String data that quoted text would not give back exactly goes in a hex
+// form: in REGEDIT4 as ANSI bytes when the editor's reading of them gives
+// the same units, else only in the version 5.00 file, as raw bytes.
+TEST_F(ValueLines, StringDataIsQuotedOnlyWhenTheTextImportsBackExactly) {
+    const auto raw = [](std::uint32_t type, std::vector<std::uint8_t> bytes) { return RegValue{type, std::move(bytes)}; };
+    const struct {
+        const char* what;
+        RegValue value;
+        std::optional<std::string> regedit4;
+        std::string version5;
+    } cases[] = {
+        {"line breaks", RegValue::String("a\r\nb"), "hex(1):61,0d,0a,62,00", "hex(1):61,00,0d,00,0a,00,62,00,00,00"},
+        {"text after a NUL", raw(RegType::Sz, {'a', 0, 0, 0, 'b', 0, 0, 0}), "hex(1):61,00,62,00",
+         "hex(1):61,00,00,00,62,00,00,00"},
+        {"double NUL", raw(RegType::Sz, {'a', 0, 0, 0, 0, 0}), "hex(1):61,00,00", "hex(1):61,00,00,00,00,00"},
+        {"no terminator", raw(RegType::Sz, {'a', 0}), std::nullopt, "hex(1):61,00"},
+        {"odd length", raw(RegType::Sz, {'a', 0, 0, 0, 'b'}), std::nullopt, "hex(1):61,00,00,00,62"},
+        {"no bytes", raw(RegType::Sz, {}), "hex(1):", "hex(1):"},
+        {"lone surrogate", RegValue::String("x\xED\xA0\x80"), std::nullopt, "\"x\xED\xA0\x80\""},
+        {"control characters", RegValue::String("\x01\t\x1a"), "\"\x01\t\x1a\"", "\"\x01\t\x1a\""},
+        {"expand with a line break", RegValue::String("a\rb", RegType::ExpandSz), "hex(2):61,0D,62,00",
+         "hex(2):61,00,0d,00,62,00,00,00"},
+        {"expand after a NUL", raw(RegType::ExpandSz, {'a', 0, 0, 0, 0xe9, 0, 0, 0}), "hex(2):61,00,E9,00",
+         "hex(2):61,00,00,00,e9,00,00,00"},
+        {"expand without terminator", raw(RegType::ExpandSz, {'a', 0}), std::nullopt, "hex(2):61,00"},
+        {"expand without bytes", raw(RegType::ExpandSz, {}), "hex(2):", "hex(2):"},
+        {"multi without terminator", raw(RegType::MultiSz, {'a', 0}), std::nullopt, "hex(7):61,00"},
+    };
+    for (const auto& c : cases) {
+        const auto [ansi, unicode] = Export("v", c.value);
+        const std::optional<Lines> expected =
+            c.regedit4 ? std::optional<Lines>(Lines{"\"v\"=" + *c.regedit4}) : std::nullopt;
+        EXPECT_EQ(ansi, expected) << c.what;
+        EXPECT_EQ(unicode, Lines{"\"v\"=" + c.version5}) << c.what;
+    }
+}
+
+TEST_F(ValueLines, NamesWithALineBreakAreNeverWritten) {
+    for (const char* name : {"a\rb", "a\nb", "x\n[HKEY_CURRENT_USER\\Elsewhere]"}) {
+        EXPECT_EQ(Export(name, RegValue::Dword(1)).second, Lines{}) << name;
+    }
+}
+
+TEST(KeyPaths, EmptyNamesAreDroppedAndNothingLeftIsRefused) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"\\ProgId", "ProgId"}, {"A\\\\B\\", "A\\B"}, {"A\\B", "A\\B"}, {"\\\\", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [path, normal] : cases) EXPECT_EQ(NormalKeyPath(path), normal) << path;
+}
+
 TEST_F(ValueLines, LargeValuesAreWrittenWhole) {
     const std::vector<std::uint8_t> bytes(70000, 0x5a);
     const std::string line = Both("big", RegValue::Binary(bytes));
@@ -169,6 +219,15 @@ TEST_F(KeyTree, UnreadableKeysAreSkippedWithEverythingBelow) {
                                 "[HKEY_CURRENT_USER\\S\\T\\Open]", "\"v\"=dword:00000002", "",
                             }));
     EXPECT_EQ(Tree("S\\Missing"), Lines{});
+}
+
+TEST_F(KeyTree, KeysWhoseNameHoldsALineBreakAreLeftOutWithEverythingBelow) {
+    p.registry.WriteValue(kCurrentUser, "S\\T\\Bad\nName\\Inner", "v", RegValue::Dword(1));
+    p.registry.WriteValue(kCurrentUser, "S\\T\\Good", "v", RegValue::Dword(2));
+    EXPECT_EQ(Tree("S\\T"), (Lines{
+                                "[HKEY_CURRENT_USER\\S\\T]", "",
+                                "[HKEY_CURRENT_USER\\S\\T\\Good]", "\"v\"=dword:00000002", "",
+                            }));
 }
 
 std::string AsText(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }

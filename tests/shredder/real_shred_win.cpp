@@ -5,6 +5,8 @@
 #include "platform/win32/win32_platform.h"
 #include "shredder/file_shredder.h"
 #include "shredder/shred_list.h"
+#include "support/forwarding_file_system.h"
+#include "support/host_links_win.h"
 #include "support/scratch_folder_win.h"
 
 namespace tw {
@@ -18,6 +20,21 @@ protected:
         const std::vector<std::uint8_t> bytes(length, 0xA5);
         out->Write(bytes);
         return path;
+    }
+    std::string ErrorOf(FileSystem& files, const std::string& path, bool rename) {
+        try {
+            ShredFile(files, random, path, {WipeAlgorithmNumber(1), rename}, {});
+        } catch (const Error& e) {
+            return e.what();
+        }
+        ADD_FAILURE() << "no error";
+        return {};
+    }
+    std::string Text(const std::string& path) {
+        const auto in = platform.files.Open(path, OpenMode::Read, Share::Read);
+        std::string text(static_cast<std::size_t>(in->Size()), '\0');
+        text.resize(in->Read(std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size())));
+        return text;
     }
     std::vector<std::string> Left() const {
         std::vector<std::string> names;
@@ -58,6 +75,45 @@ TEST_F(RealShredTest, AFileHeldOpenByAnotherStopsTheRunWithTheSystemText) {
         EXPECT_STRNE(e.what(), "");
     }
     EXPECT_EQ(Left(), std::vector<std::string>{"held.txt"});
+}
+
+// Another program holds the file, without sharing its deletion, just while
+// the shredder deletes it.
+class HeldDuringDelete final : public test::ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    bool DeleteFile(std::string_view path) override {
+        const auto held = Inner().Open(path, OpenMode::Read, Share::ReadWrite);
+        return Inner().DeleteFile(path);
+    }
+};
+
+TEST_F(RealShredTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
+    HeldDuringDelete held(platform.files);
+    for (const bool rename : {true, false}) {
+        SCOPED_TRACE(rename);
+        const std::string path = AddFile("kept name.txt", 3000);
+        EXPECT_EQ(ErrorOf(held, path, rename), FormatText(kDeleteFailed, path));
+        EXPECT_EQ(Left(), std::vector<std::string>{"kept name.txt"});
+        EXPECT_EQ(Text(path), std::string(3000, '\0')) << "overwritten all the same";
+    }
+}
+
+// A link made on the host side, inside the prefix's drive T:. Only a link to
+// a folder can be shown under Wine: measured with Wine 8.0, a host link to a
+// file is a plain file to every Windows call (attributes 0x20, also through
+// FindFirstFileW and a handle opened with FILE_FLAG_OPEN_REPARSE_POINT, which
+// reaches the target), so the shredder cannot tell it from one there; the
+// memory platform shows that rule.
+TEST_F(RealShredTest, AFolderLinkIsRefusedAndItsFolderKept) {
+    const auto host = test::HostLinksFolder();
+    if (!host) GTEST_SKIP() << "no host links: run this binary through ctest, which makes them";
+    const std::string link = *host + "folder-link";
+    for (const bool rename : {true, false}) {
+        EXPECT_EQ(ErrorOf(platform.files, link, rename), FormatText(kLinkRefused, link));
+    }
+    EXPECT_TRUE(platform.files.FolderExists(link));
+    EXPECT_EQ(Text(*host + "target-folder\\inner.txt"), "inner");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/memory/memory_platform.h"
 #include "shredder/file_shredder.h"
 #include "shredder/shred_list.h"
+#include "support/forwarding_file_system.h"
 
 namespace tw {
 namespace {
@@ -75,6 +76,64 @@ TEST_F(ShredRunTest, AFileInUseStopsTheRunWithTheSystemText) {
     p.files.LockFile("C:\\d\\a.txt");
     EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\a.txt"); }),
               "The process cannot access the file because it is being used by another process.");
+}
+
+// Shredding a link would wipe what it points at, which nobody listed: the
+// link is refused, whatever it leads to keeps every byte, and the link stays.
+TEST_F(ShredRunTest, LinksAreRefusedAndWhatTheyPointAtIsKept) {
+    p.files.AddFile("C:\\elsewhere\\secret.txt", "keep me");
+    p.files.AddFile("C:\\elsewhere\\folder\\inner.txt", "inner");
+    p.files.AddLink("C:\\list\\link.txt", "C:\\elsewhere\\secret.txt");
+    p.files.AddLink("C:\\list\\junction", "C:\\elsewhere\\folder");
+    for (const std::string link : {"C:\\list\\link.txt", "C:\\list\\junction"}) {
+        for (const bool rename : {true, false}) {
+            SCOPED_TRACE(link + (rename ? " renamed" : ""));
+            list.Add(link);
+            EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(rename), {}); }), FormatText(kLinkRefused, link));
+            EXPECT_EQ(list.Paths(), std::vector<std::string>{link});
+            EXPECT_TRUE(p.files.Attributes(link).value_or(0) & FileAttr::ReparsePoint);
+            list.Remove(0);
+        }
+    }
+    EXPECT_EQ(p.files.Text("C:\\elsewhere\\secret.txt"), "keep me");
+    EXPECT_EQ(p.files.Text("C:\\elsewhere\\folder\\inner.txt"), "inner");
+    EXPECT_FALSE(p.files.FileExists("C:\\list\\$000000.tmp"));
+}
+
+// Refuses to rename "$000000.tmp" back, as when its name is taken meanwhile.
+class NoNameBack final : public test::ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    bool MoveFile(std::string_view from, std::string_view to) override {
+        return !from.ends_with(kShredTempName) && Inner().MoveFile(from, to);
+    }
+};
+
+// A file that is overwritten but not gone is no success: the run stops there
+// with the file named, and it keeps its own name, or says where it is.
+TEST_F(ShredRunTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
+    struct Case {
+        bool rename;
+        bool nameBackFails;
+        const char* named;
+    };
+    for (const Case c : {Case{true, false, "C:\\d\\a.txt"}, Case{false, false, "C:\\d\\a.txt"},
+                         Case{true, true, "C:\\d\\$000000.tmp"}}) {
+        SCOPED_TRACE(c.named);
+        MemoryPlatform machine;
+        machine.files.AddFile("C:\\d\\a.txt", "alpha");
+        machine.files.FailDelete(c.rename ? "C:\\d\\$000000.tmp" : "C:\\d\\a.txt");
+        NoNameBack refusing(machine.files);
+        FileSystem& files = c.nameBackFails ? static_cast<FileSystem&>(refusing) : machine.files;
+        list.Add("C:\\d\\a.txt");
+        const auto shred = [&](const std::string& path) {
+            ShredFile(files, random, path, {WipeAlgorithmNumber(1), c.rename}, {});
+        };
+        EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, shred, {}); }), FormatText(kDeleteFailed, c.named));
+        EXPECT_EQ(machine.files.Content(c.named), std::vector<std::uint8_t>(5, 0)) << "overwritten, and there";
+        EXPECT_EQ(list.Count(), 1u);
+        list.Remove(0);
+    }
 }
 
 TEST_F(ShredRunTest, NamesOutsideTheAnsiCodePageAreShredded) {

@@ -58,13 +58,18 @@ public:
         return Inner().Find(pattern);
     }
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
-        if (mode == OpenMode::Create) {
+        if (mode == OpenMode::Create || mode == OpenMode::CreateNew) {
             Written& w = written_[ToUpperAscii(path)] = {OriginOf(path), 0, std::nullopt};
             return std::make_unique<Sink>(w);
         }
         if (IsSource(path)) return std::make_unique<Source>(0, sourceSize_);
         if (const Written* w = Created(path)) return std::make_unique<Source>(w->origin, w->size);
         return Inner().Open(path, mode, share);
+    }
+    void ReplaceFile(std::string_view from, std::string_view to) override {
+        auto moved = written_.extract(ToUpperAscii(from));
+        if (moved.empty()) return Inner().ReplaceFile(from, to);
+        written_[ToUpperAscii(to)] = moved.mapped();
     }
 
 private:

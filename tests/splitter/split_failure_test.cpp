@@ -4,6 +4,7 @@
 #include "platform/memory/memory_platform.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
+#include "support/forwarding_file_system.h"
 
 namespace tw {
 namespace {
@@ -55,18 +56,87 @@ TEST_F(SplitFailureTest, AFullDiskStopsTheSplitNamingThePieceBeingWritten) {
               "Cannot write file \"C:\\in\\a.bin.00001\". There is not enough space on the disk.");
 }
 
-TEST_F(SplitFailureTest, APieceInUseStopsTheJoinAfterTheEarlierPieces) {
-    ASSERT_EQ(Split(), kSplitDone);
-    p.files.LockFile("C:\\in\\a.bin.00001");
-    EXPECT_EQ(ErrorOf([&] { return Join("C:\\out"); }),
-              std::string("Cannot open file \"C:\\in\\a.bin.00001\". ") + kInUse);
-    EXPECT_EQ(p.files.Content("C:\\out\\a.bin").size(), 1228800u);
+// A join writes beside its output and renames only a complete, consistent
+// result into place: whatever goes wrong, an earlier data.bin keeps every
+// byte and no temporary file is left. Checks before writing are refusals
+// naming the piece; failures while writing are errors naming the file.
+TEST_F(SplitFailureTest, ADamagedSetIsRefusedOrReportedAndTheExistingOutputKept) {
+    const auto piece = [](int index) { return "C:\\in\\a.bin.0000" + std::to_string(index); };
+    const std::string cannot = " The pieces cannot be joined.";
+    struct Case {
+        const char* damage;
+        std::function<void(MemoryFileSystem&)> apply;
+        std::string notice;  // a refusal, or else
+        std::string error;   // a failure while writing
+    };
+    const Case cases[] = {
+        {"locked third piece", [&](MemoryFileSystem& f) { f.LockFile(piece(2)); }, "",
+         "Cannot open file \"C:\\in\\a.bin.00002\". " + std::string(kInUse)},
+        {"missing middle piece", [&](MemoryFileSystem& f) { f.DeleteFile(piece(1)); },
+         "The piece \"C:\\in\\a.bin.00002\" follows the missing piece \"a.bin.00001\"." + cannot, ""},
+        {"stale piece past a gap", [&](MemoryFileSystem& f) { f.AddFile(piece(5), std::vector<std::uint8_t>(9)); },
+         "The piece \"C:\\in\\a.bin.00005\" follows the missing piece \"a.bin.00003\"." + cannot, ""},
+        {"stale piece right after",
+         [&](MemoryFileSystem& f) { f.AddFile(piece(3), std::vector<std::uint8_t>(1228800)); },
+         "The piece \"C:\\in\\a.bin.00002\" is 542400 bytes, but every piece before the last must be 1228800 "
+         "bytes, as \"a.bin.00000\" is." + cannot, ""},
+        {"truncated middle piece", [&](MemoryFileSystem& f) { f.AddFile(piece(1), std::vector<std::uint8_t>(1000)); },
+         "The piece \"C:\\in\\a.bin.00001\" is 1000 bytes, but every piece before the last must be 1228800 "
+         "bytes, as \"a.bin.00000\" is." + cannot, ""},
+        {"last piece too large",
+         [&](MemoryFileSystem& f) { f.AddFile(piece(2), std::vector<std::uint8_t>(1228801)); },
+         "The last piece \"C:\\in\\a.bin.00002\" is larger than the first, \"a.bin.00000\"." + cannot, ""},
+        {"full disk", [&](MemoryFileSystem& f) { f.SetFreeSpace(2000000); }, "",
+         "Cannot write file \"C:\\out\\a.bin\". There is not enough space on the disk."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        MemoryPlatform machine;
+        machine.files.AddFile("C:\\in\\a.bin", std::vector<std::uint8_t>(3000000, 0x5A));
+        ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\a.bin", "", 0, "1"}, {}), kSplitDone);
+        machine.files.AddFile("C:\\out\\a.bin", "the only copy of last year's data");
+        c.apply(machine.files);
+        std::string notice, error;
+        try {
+            notice = JoinPieces(machine.files, {"C:\\in\\a.bin.00000", "C:\\out"}, {});
+        } catch (const Error& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(notice, c.notice);
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(machine.files.Text("C:\\out\\a.bin"), "the only copy of last year's data");
+        EXPECT_EQ(machine.files.Find("C:\\out\\*").size(), 1u) << "no temporary file is left";
+    }
 }
 
 TEST_F(SplitFailureTest, AnOutputThatCannotBeCreatedStopsTheJoin) {
     ASSERT_EQ(Split(), kSplitDone);
     EXPECT_EQ(ErrorOf([&] { return Join("C:\\nowhere"); }),
               "Cannot create file \"C:\\nowhere\\a.bin\". The system cannot find the path specified.");
+}
+
+// Cuts a piece short just as the join opens it, after its size was checked.
+class CutShortOnOpen final : public test::ForwardingFileSystem {
+public:
+    CutShortOnOpen(MemoryFileSystem& files, std::string piece)
+        : ForwardingFileSystem(files), memory_(files), piece_(std::move(piece)) {}
+    std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
+        if (path == piece_) memory_.AddFile(piece_, std::vector<std::uint8_t>(10));
+        return Inner().Open(path, mode, share);
+    }
+
+private:
+    MemoryFileSystem& memory_;
+    std::string piece_;
+};
+
+TEST_F(SplitFailureTest, APieceCutShortDuringTheJoinFailsAndTheOutputIsKept) {
+    ASSERT_EQ(Split(), kSplitDone);
+    p.files.AddFile("C:\\out\\a.bin", "older");
+    CutShortOnOpen files(p.files, "C:\\in\\a.bin.00001");
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+              "Cannot read file \"C:\\in\\a.bin.00001\". The file ended before its expected size.");
+    EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "older");
 }
 
 }  // namespace

@@ -139,9 +139,9 @@ TEST_F(SplitJoinTest, CopiesInChunksOfAtMost61440BytesAndReadsSourcesAndPiecesOn
     EXPECT_GE(pumps, 2 * (3000000 / 61440));
     int reads = 0, creates = 0;
     for (const auto& o : files.opened) {
-        if (o.mode == OpenMode::Create) {
+        if (o.mode == OpenMode::Create || o.mode == OpenMode::CreateNew) {
             ++creates;
-            EXPECT_TRUE(o.path == "C:\\out\\a.bin" || o.path.starts_with("C:\\in\\a.bin.0000")) << o.path;
+            EXPECT_TRUE(o.path == "C:\\out\\a.bin.tmp" || o.path.starts_with("C:\\in\\a.bin.0000")) << o.path;
             continue;
         }
         ++reads;
@@ -166,8 +166,12 @@ TEST_F(SplitJoinTest, ExistingPiecesAndOutputAreOverwritten) {
     ASSERT_EQ(Split("C:\\in\\a.bin"), kSplitDone);
     EXPECT_EQ(SizeOf("C:\\in\\a.bin.00001"), 10u);
     p.files.AddFile("C:\\out\\a.bin", "older and longer content than nothing");
+    // The join writes through a temporary name, never one that is taken.
+    p.files.AddFile("C:\\out\\a.bin.tmp", "someone else's");
     ASSERT_EQ(Join("C:\\in\\a.bin.00000", "C:\\out"), "The file: a.bin is successfully joined");
     EXPECT_EQ(p.files.Content("C:\\out\\a.bin"), source);
+    EXPECT_EQ(p.files.Text("C:\\out\\a.bin.tmp"), "someone else's");
+    EXPECT_EQ(Names("C:\\out\\"), (std::vector<std::string>{"a.bin", "a.bin.tmp"}));
 }
 
 TEST_F(SplitJoinTest, NamesOutsideTheAnsiCodePageSplitAndJoin) {
@@ -180,11 +184,14 @@ TEST_F(SplitJoinTest, NamesOutsideTheAnsiCodePageSplitAndJoin) {
     EXPECT_EQ(p.files.Content("C:\\Ωμέγα\\отчёт 報告.doc"), source);
 }
 
-TEST_F(SplitJoinTest, JoinStopsAtTheFirstGapAndStillSucceeds) {
+// Joining up to the gap would give a file that only looks complete.
+TEST_F(SplitJoinTest, AChosenPiecePastAGapIsRefusedAndNothingIsWritten) {
     for (int i = 0; i < 4; ++i) p.files.AddFile(PieceName("C:\\in\\a.bin", i), Pattern(100, i));
     ASSERT_TRUE(p.files.DeleteFile("C:\\in\\a.bin.00001"));
-    EXPECT_EQ(Join("C:\\in\\a.bin.00003"), "The file: a.bin is successfully joined");
-    EXPECT_EQ(p.files.Content("C:\\in\\a.bin"), Pattern(100, 0));
+    EXPECT_EQ(Join("C:\\in\\a.bin.00003"),
+              "The piece \"C:\\in\\a.bin.00002\" follows the missing piece \"a.bin.00001\". The pieces cannot be "
+              "joined.");
+    EXPECT_EQ(Names("C:\\in\\"), (std::vector<std::string>{"a.bin.00000", "a.bin.00002", "a.bin.00003"}));
 }
 
 TEST_F(SplitJoinTest, AFileThatIsNotAPieceIsRefusedUnlessItsBaseNameHasPieces) {

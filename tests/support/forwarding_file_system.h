@@ -16,6 +16,7 @@ public:
         return inner_.CopyFile(from, to, failIfExists);
     }
     bool MoveFile(std::string_view from, std::string_view to) override { return inner_.MoveFile(from, to); }
+    void ReplaceFile(std::string_view from, std::string_view to) override { inner_.ReplaceFile(from, to); }
     bool DeleteFile(std::string_view path) override { return inner_.DeleteFile(path); }
     bool RemoveFolder(std::string_view path) override { return inner_.RemoveFolder(path); }
     std::optional<std::uint32_t> Attributes(std::string_view path) const override { return inner_.Attributes(path); }

@@ -15,6 +15,10 @@ constexpr const char* kPathNotFound = "The system cannot find the path specified
 constexpr const char* kAccessDenied = "Access is denied.";
 constexpr const char* kSharingViolation = "The process cannot access the file because it is being used by another process.";
 constexpr const char* kDiskFull = "There is not enough space on the disk.";
+constexpr const char* kFileExists = "The file exists.";
+constexpr const char* kStoppedOnLink = "The create operation stopped after reaching a symbolic link.";
+// Links lead to links at most this deep, as a loop of links must end somewhere.
+constexpr int kMaxLinkDepth = 8;
 
 struct ParsedPath {
     std::string drive;  // upper-case letter
@@ -40,20 +44,20 @@ ParsedPath Parse(std::string_view path) {
 // ignored; "*.*" matches names without a dot too.
 bool MaskMatches(std::string_view mask, std::string_view name) {
     if (mask == "*.*") return true;
-    const std::string m = ToLowerAscii(mask), n = ToLowerAscii(name);
-    std::size_t mi = 0, ni = 0, star = std::string::npos, mark = 0;
+    const std::u16string m = FoldCase(Utf8ToUtf16(mask)), n = FoldCase(Utf8ToUtf16(name));
+    std::size_t mi = 0, ni = 0, star = std::u16string::npos, mark = 0;
     while (ni < n.size()) {
-        if (mi < m.size() && (m[mi] == '?' || m[mi] == n[ni])) {
+        if (mi < m.size() && (m[mi] == u'?' || m[mi] == n[ni])) {
             ++mi, ++ni;
-        } else if (mi < m.size() && m[mi] == '*') {
+        } else if (mi < m.size() && m[mi] == u'*') {
             star = mi++, mark = ni;
-        } else if (star != std::string::npos) {
+        } else if (star != std::u16string::npos) {
             mi = star + 1, ni = ++mark;
         } else {
             return false;
         }
     }
-    while (mi < m.size() && m[mi] == '*') ++mi;
+    while (mi < m.size() && m[mi] == u'*') ++mi;
     return mi == m.size();
 }
 
@@ -67,7 +71,17 @@ struct MemoryFileSystem::Node {
     struct OpenHandle { bool write; Share share; };
     std::vector<const void*> handleOwners;
     std::vector<OpenHandle> handles;
+    std::string linkTarget;  // a symbolic link or junction when not empty
 
+    static std::shared_ptr<Node> Make(std::string name, std::uint32_t attributes,
+                                      std::vector<std::uint8_t> content = {}) {
+        auto node = std::make_shared<Node>();
+        node->name = std::move(name);
+        node->attributes = attributes;
+        node->content = std::move(content);
+        return node;
+    }
+    bool IsLink() const { return !linkTarget.empty(); }
     bool IsFolder() const { return (attributes & FileAttr::Directory) != 0; }
     std::shared_ptr<Node> Child(std::string_view childName) const {
         for (const auto& c : children)
@@ -140,11 +154,31 @@ MemoryFileSystem::Node* MemoryFileSystem::Lookup(std::string_view path) const {
     if (it == drives_.end()) return nullptr;
     Node* node = it->second.get();
     for (const auto& part : p.parts) {
-        if (!node->IsFolder()) return nullptr;
+        node = Through(node);
+        if (!node || !node->IsFolder()) return nullptr;
         node = node->Child(part).get();
         if (!node) return nullptr;
     }
     return node;
+}
+
+MemoryFileSystem::Node* MemoryFileSystem::Through(Node* node) const {
+    for (int depth = 0; node && node->IsLink(); ++depth)
+        node = depth < kMaxLinkDepth ? Lookup(node->linkTarget) : nullptr;
+    return node;
+}
+
+std::shared_ptr<MemoryFileSystem::Node> MemoryFileSystem::Follow(std::shared_ptr<Node> node) const {
+    for (int depth = 0; node && node->IsLink(); ++depth) {
+        std::string leaf;
+        Node* parent = depth < kMaxLinkDepth ? ParentOf(node->linkTarget, &leaf) : nullptr;
+        node = parent ? parent->Child(leaf) : nullptr;
+    }
+    return node;
+}
+
+bool MemoryFileSystem::Locked(std::string_view path) const {
+    return std::any_of(locked_.begin(), locked_.end(), [&](const std::string& l) { return EqualsIgnoreCase(l, path); });
 }
 
 MemoryFileSystem::Node* MemoryFileSystem::ParentOf(std::string_view path, std::string* leaf) const {
@@ -153,7 +187,7 @@ MemoryFileSystem::Node* MemoryFileSystem::ParentOf(std::string_view path, std::s
     *leaf = p.parts.back();
     std::string parent = p.drive + ":\\";
     for (std::size_t i = 0; i + 1 < p.parts.size(); ++i) parent += p.parts[i] + "\\";
-    Node* node = Lookup(parent);
+    Node* node = Through(Lookup(parent));
     return node && node->IsFolder() ? node : nullptr;
 }
 
@@ -161,12 +195,16 @@ MemoryFileSystem::Node& MemoryFileSystem::EnsureFolder(std::string_view path) {
     const auto p = Parse(path);
     if (!p.valid) throw Error(kPathNotFound);
     auto& root = drives_[p.drive];
-    if (!root) root = std::make_unique<Node>(Node{p.drive + ":", FileAttr::Directory, {}, {}, {}, {}});
+    if (!root) {
+        root = std::make_unique<Node>();
+        root->name = p.drive + ":";
+        root->attributes = FileAttr::Directory;
+    }
     Node* node = root.get();
     for (const auto& part : p.parts) {
         auto next = node->Child(part);
         if (!next) {
-            next = std::make_shared<Node>(Node{part, FileAttr::Directory, {}, {}, {}, {}});
+            next = Node::Make(part, FileAttr::Directory);
             node->children.push_back(next);
         }
         node = next.get();
@@ -190,12 +228,14 @@ bool MemoryFileSystem::CreateFolder(std::string_view path) {
     const bool refused = std::any_of(failCreate_.begin(), failCreate_.end(),
                                      [&](const std::string& f) { return EqualsIgnoreCase(f, path); });
     if (!parent || refused || parent->Child(leaf)) return false;
-    parent->children.push_back(std::make_shared<Node>(Node{leaf, FileAttr::Directory, {}, {}, {}, {}}));
+    parent->children.push_back(Node::Make(leaf, FileAttr::Directory));
     return true;
 }
 
 bool MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
-    const Node* source = Lookup(from);
+    std::string fromLeaf;
+    const Node* fromParent = ParentOf(from, &fromLeaf);
+    const auto source = fromParent ? Follow(fromParent->Child(fromLeaf)) : nullptr;
     if (!source || source->IsFolder() || source->Conflicts(false, Share::ReadWrite)) return false;
     std::string leaf;
     Node* parent = ParentOf(to, &leaf);
@@ -210,7 +250,7 @@ bool MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool
     }
     if (source->content.size() > freeSpace_) return false;
     freeSpace_ -= source->content.size();
-    parent->children.push_back(std::make_shared<Node>(Node{leaf, source->attributes, source->content, {}, {}, {}}));
+    parent->children.push_back(Node::Make(leaf, source->attributes, source->content));
     return true;
 }
 
@@ -220,7 +260,7 @@ bool MemoryFileSystem::MoveFile(std::string_view from, std::string_view to) {
     Node* toParent = ParentOf(to, &toLeaf);
     if (!fromParent || !toParent) return false;
     auto node = fromParent->Child(fromLeaf);
-    if (!node || !node->handles.empty()) return false;
+    if (!node || !node->handles.empty() || Locked(from)) return false;
     auto existing = toParent->Child(toLeaf);
     if (existing && existing != node) return false;
     std::erase(fromParent->children, node);
@@ -229,13 +269,33 @@ bool MemoryFileSystem::MoveFile(std::string_view from, std::string_view to) {
     return true;
 }
 
+void MemoryFileSystem::ReplaceFile(std::string_view from, std::string_view to) {
+    std::string fromLeaf, toLeaf;
+    Node* fromParent = ParentOf(from, &fromLeaf);
+    Node* toParent = ParentOf(to, &toLeaf);
+    if (!fromParent || !toParent) throw Error(kPathNotFound);
+    const auto node = fromParent->Child(fromLeaf);
+    if (!node) throw Error(kFileNotFound);
+    if (node->IsFolder()) throw Error(kAccessDenied);
+    if (!node->handles.empty() || Locked(from)) throw Error(kSharingViolation);
+    if (const auto existing = toParent->Child(toLeaf); existing && existing != node) {
+        if (existing->IsFolder() || (existing->attributes & FileAttr::ReadOnly)) throw Error(kAccessDenied);
+        if (!existing->handles.empty() || Locked(to)) throw Error(kSharingViolation);
+        if (freeSpace_ != UINT64_MAX) freeSpace_ += existing->content.size();
+        std::erase(toParent->children, existing);
+    }
+    std::erase(fromParent->children, node);
+    node->name = toLeaf;
+    toParent->children.push_back(node);
+}
+
 bool MemoryFileSystem::DeleteFile(std::string_view path) {
     std::string leaf;
     Node* parent = ParentOf(path, &leaf);
     auto node = parent ? parent->Child(leaf) : nullptr;
     if (!node || node->IsFolder() || (node->attributes & FileAttr::ReadOnly) || !node->handles.empty()) return false;
-    if (std::any_of(locked_.begin(), locked_.end(), [&](const std::string& l) { return EqualsIgnoreCase(l, path); }))
-        return false;
+    const auto listed = [&](const std::string& l) { return EqualsIgnoreCase(l, path); };
+    if (Locked(path) || std::any_of(failDelete_.begin(), failDelete_.end(), listed)) return false;
     freeSpace_ = freeSpace_ == UINT64_MAX ? freeSpace_ : freeSpace_ + node->content.size();
     std::erase(parent->children, node);
     return true;
@@ -266,7 +326,7 @@ bool MemoryFileSystem::SetAttributes(std::string_view path, std::uint32_t attrib
 std::vector<FoundFile> MemoryFileSystem::Find(std::string_view pattern) const {
     const auto slash = pattern.rfind('\\');
     if (slash == std::string_view::npos) return {};
-    const Node* folder = Lookup(pattern.substr(0, slash + 1));
+    const Node* folder = Through(Lookup(pattern.substr(0, slash + 1)));
     std::vector<FoundFile> found;
     if (!folder || !folder->IsFolder()) return found;
     const auto mask = pattern.substr(slash + 1);
@@ -281,11 +341,16 @@ std::unique_ptr<Stream> MemoryFileSystem::Open(std::string_view path, OpenMode m
     Node* parent = ParentOf(path, &leaf);
     if (!parent) throw Error(kPathNotFound);
     auto node = parent->Child(leaf);
-    if (std::any_of(locked_.begin(), locked_.end(), [&](const std::string& l) { return EqualsIgnoreCase(l, path); }))
-        throw Error(kSharingViolation);
+    if (Locked(path)) throw Error(kSharingViolation);
+    if (node && mode == OpenMode::CreateNew) throw Error(kFileExists);
+    if (node && node->IsLink()) {
+        if (mode == OpenMode::Overwrite) throw Error(node->IsFolder() ? kAccessDenied : kStoppedOnLink);
+        node = Follow(node);
+        if (!node) throw Error(kFileNotFound);
+    }
     if (!node) {
-        if (mode != OpenMode::Create) throw Error(kFileNotFound);
-        node = std::make_shared<Node>(Node{leaf, FileAttr::Archive, {}, {}, {}, {}});
+        if (mode != OpenMode::Create && mode != OpenMode::CreateNew) throw Error(kFileNotFound);
+        node = Node::Make(leaf, FileAttr::Archive);
         parent->children.push_back(node);
     } else {
         if (node->IsFolder() || (write && (node->attributes & FileAttr::ReadOnly))) throw Error(kAccessDenied);
@@ -323,7 +388,7 @@ void MemoryFileSystem::AddFile(std::string_view path, std::vector<std::uint8_t> 
     Node& folder = EnsureFolder(path.substr(0, slash));
     const auto leaf = std::string(path.substr(slash + 1));
     std::erase_if(folder.children, [&](const auto& c) { return EqualsIgnoreCase(c->name, leaf); });
-    folder.children.push_back(std::make_shared<Node>(Node{leaf, attributes & ~FileAttr::Directory, std::move(bytes), {}, {}, {}}));
+    folder.children.push_back(Node::Make(leaf, attributes & ~FileAttr::Directory, std::move(bytes)));
 }
 
 void MemoryFileSystem::AddFile(std::string_view path, std::string_view text) {
@@ -332,6 +397,17 @@ void MemoryFileSystem::AddFile(std::string_view path, std::string_view text) {
 
 void MemoryFileSystem::AddFolder(std::string_view path, std::uint32_t attributes) {
     EnsureFolder(path).attributes = attributes | FileAttr::Directory;
+}
+
+void MemoryFileSystem::AddLink(std::string_view path, std::string_view target) {
+    const Node* to = Lookup(target);
+    if (!to) throw Error(kFileNotFound);
+    const auto slash = path.rfind('\\');
+    Node& folder = EnsureFolder(path.substr(0, slash));
+    auto link = Node::Make(std::string(path.substr(slash + 1)),
+                           FileAttr::ReparsePoint | (to->IsFolder() ? FileAttr::Directory : FileAttr::Archive));
+    link->linkTarget = std::string(target);
+    folder.children.push_back(std::move(link));
 }
 
 void MemoryFileSystem::SetDriveType(char letter, DriveType type) {
@@ -355,6 +431,7 @@ std::string MemoryFileSystem::Text(std::string_view path) const {
 
 void MemoryFileSystem::FailCreateFolder(std::string_view path) { failCreate_.insert(std::string(path)); }
 void MemoryFileSystem::LockFile(std::string_view path) { locked_.insert(std::string(path)); }
+void MemoryFileSystem::FailDelete(std::string_view path) { failDelete_.insert(std::string(path)); }
 void MemoryFileSystem::SetFreeSpace(std::uint64_t bytes) { freeSpace_ = bytes; }
 
 }  // namespace tw

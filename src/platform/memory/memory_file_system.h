@@ -23,6 +23,7 @@ public:
     bool CreateFolder(std::string_view path) override;
     bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) override;
     bool MoveFile(std::string_view from, std::string_view to) override;
+    void ReplaceFile(std::string_view from, std::string_view to) override;
     bool DeleteFile(std::string_view path) override;
     bool RemoveFolder(std::string_view path) override;
     std::optional<std::uint32_t> Attributes(std::string_view path) const override;
@@ -39,6 +40,9 @@ public:
     void AddFile(std::string_view path, std::vector<std::uint8_t> bytes, std::uint32_t attributes = FileAttr::Archive);
     void AddFile(std::string_view path, std::string_view text);
     void AddFolder(std::string_view path, std::uint32_t attributes = FileAttr::Directory);
+    // A symbolic link to an existing file, or a junction to an existing
+    // folder, that lives at `path`.
+    void AddLink(std::string_view path, std::string_view target);
     void SetDriveType(char letter, DriveType type);
     void SetWindowsFolder(std::string path);  // empty: WindowsFolder() throws
     void SetExecutableFolder(std::string path);
@@ -47,7 +51,8 @@ public:
 
     // Faults.
     void FailCreateFolder(std::string_view path);  // this folder cannot be made
-    void LockFile(std::string_view path);          // open and delete fail: in use
+    void LockFile(std::string_view path);          // open, rename and delete fail: in use
+    void FailDelete(std::string_view path);        // only the delete fails, as for a moment's hold
     void SetFreeSpace(std::uint64_t bytes);        // writes past it fail: disk full
     // Every Flush() of any stream is counted, for tests of write-through.
     std::size_t FlushCount() const { return flushCount_; }
@@ -57,12 +62,16 @@ private:
     class MemoryStream;
     Node* Lookup(std::string_view path) const;
     Node* ParentOf(std::string_view path, std::string* leaf) const;
+    Node* Through(Node* node) const;  // a link's target, or the node itself
+    std::shared_ptr<Node> Follow(std::shared_ptr<Node> node) const;
+    bool Locked(std::string_view path) const;
     Node& EnsureFolder(std::string_view path);
 
     std::map<std::string, std::unique_ptr<Node>> drives_;  // key: upper-case letter
     std::map<char, DriveType> driveTypes_;
     std::set<std::string> failCreate_;
     std::set<std::string> locked_;
+    std::set<std::string> failDelete_;
     std::string windowsFolder_ = "C:\\Windows";
     std::string executableFolder_ = "C:\\Program Files\\Tidewell\\";
     std::uint64_t freeSpace_ = UINT64_MAX;

@@ -29,7 +29,7 @@ std::string MemoryShell::SpecialFolderPath(int csidl) const {
 
 std::optional<ShortcutInfo> MemoryShell::ReadShortcut(std::string_view linkPath) const {
     if (!files_.FileExists(linkPath)) return std::nullopt;
-    const auto it = shortcuts_.find(ToUpperAscii(linkPath));
+    const auto it = shortcuts_.find(UpcaseName(linkPath));
     if (it == shortcuts_.end() || !it->second.hasItemIdList) return std::nullopt;
     return it->second;
 }
@@ -42,7 +42,7 @@ bool MemoryShell::CreateShortcut(std::string_view linkPath, const NewShortcut& s
     } catch (const std::exception&) {
         return false;
     }
-    shortcuts_[ToUpperAscii(linkPath)] = ToInfo(shortcut);
+    shortcuts_[UpcaseName(linkPath)] = ToInfo(shortcut);
     return true;
 }
 

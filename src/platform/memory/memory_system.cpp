@@ -39,14 +39,14 @@ void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
 }  // namespace
 
 std::optional<std::string> MemorySystem::Environment(std::string_view name) const {
-    const auto it = environment_.find(ToUpperAscii(name));
+    const auto it = environment_.find(UpcaseName(name));
     if (it == environment_.end()) return std::nullopt;
     return it->second;
 }
 
-void MemorySystem::SetEnvironment(std::string name, std::string value) { environment_[ToUpperAscii(name)] = std::move(value); }
+void MemorySystem::SetEnvironment(std::string name, std::string value) { environment_[UpcaseName(name)] = std::move(value); }
 
-void MemorySystem::ClearEnvironment(std::string_view name) { environment_.erase(ToUpperAscii(name)); }
+void MemorySystem::ClearEnvironment(std::string_view name) { environment_.erase(UpcaseName(name)); }
 
 // The memory machine's clock is UTC: the local time is the file time itself.
 LocalTime MemorySystem::ToLocalTime(std::uint64_t fileTimeUtc) const {

@@ -61,6 +61,21 @@ private:
 
 DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(Widen(path).c_str()); }
 
+DWORD DispositionFor(OpenMode mode) {
+    // A new file is made with CREATE_NEW first: truncating a file that does
+    // not exist yet costs a slow close on some file systems (Wine on ext4).
+    return mode == OpenMode::Create || mode == OpenMode::CreateNew ? CREATE_NEW : OPEN_EXISTING;
+}
+
+// Opened with FILE_FLAG_OPEN_REPARSE_POINT, a link is the handle's own file,
+// so what it points at is never reached.
+void RefuseLink(const win32::UniqueFile& file) {
+    constexpr DWORD kStoppedOnSymlink = 681;  // ERROR_STOPPED_ON_SYMLINK, missing from MinGW's headers
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file.Get(), &information)) ThrowLastError();
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) win32::ThrowError(kStoppedOnSymlink);
+}
+
 }  // namespace
 
 bool Win32FileSystem::FileExists(std::string_view path) const {
@@ -83,6 +98,10 @@ bool Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool 
 
 bool Win32FileSystem::MoveFile(std::string_view from, std::string_view to) {
     return MoveFileW(Widen(from).c_str(), Widen(to).c_str()) != 0;
+}
+
+void Win32FileSystem::ReplaceFile(std::string_view from, std::string_view to) {
+    if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowLastError();
 }
 
 bool Win32FileSystem::DeleteFile(std::string_view path) { return DeleteFileW(Widen(path).c_str()) != 0; }
@@ -124,16 +143,15 @@ std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mo
     DWORD shareMode = 0;
     if (share == Share::Read) shareMode = FILE_SHARE_READ;
     if (share == Share::ReadWrite) shareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (mode == OpenMode::Overwrite ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     const std::wstring wide = Widen(path);
     auto open = [&](DWORD disposition) {
-        return win32::UniqueFile(
-            CreateFileW(wide.c_str(), access, shareMode, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return win32::UniqueFile(CreateFileW(wide.c_str(), access, shareMode, nullptr, disposition, flags, nullptr));
     };
-    // A new file is made with CREATE_NEW: truncating a file that does not
-    // exist yet costs a slow close on some file systems (Wine on ext4).
-    win32::UniqueFile file = open(mode == OpenMode::Create ? CREATE_NEW : OPEN_EXISTING);
+    win32::UniqueFile file = open(DispositionFor(mode));
     if (!file && mode == OpenMode::Create && GetLastError() == ERROR_FILE_EXISTS) file = open(CREATE_ALWAYS);
     if (!file) ThrowLastError();
+    if (mode == OpenMode::Overwrite) RefuseLink(file);
     return std::make_unique<Win32Stream>(std::move(file));
 }
 

@@ -12,6 +12,7 @@ public:
     bool CreateFolder(std::string_view path) override;
     bool CopyFile(std::string_view from, std::string_view to, bool failIfExists) override;
     bool MoveFile(std::string_view from, std::string_view to) override;
+    void ReplaceFile(std::string_view from, std::string_view to) override;
     bool DeleteFile(std::string_view path) override;
     bool RemoveFolder(std::string_view path) override;
     std::optional<std::uint32_t> Attributes(std::string_view path) const override;

@@ -1,30 +1,22 @@
 #include "platform/win32/utf_win.h"
 
-#include <climits>
 #include <cstdio>
 
 #include "platform/error.h"
+#include "platform/text.h"
 
 namespace tw::win32 {
 
+// The portable converters, not the system's: MultiByteToWideChar and
+// WideCharToMultiByte turn a lone surrogate into U+FFFD, and a name read
+// that way could never be opened, backed up or deleted again.
 std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    if (utf8.size() > INT_MAX) throw Error("Text too long");
-    const int inLength = static_cast<int>(utf8.size());
-    const int count = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(count), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, wide.data(), count);
-    return wide;
+    const std::u16string units = Utf8ToUtf16(utf8);
+    return {units.begin(), units.end()};
 }
 
 std::string Narrow(std::wstring_view utf16) {
-    if (utf16.empty()) return {};
-    if (utf16.size() > INT_MAX) throw Error("Text too long");
-    const int inCount = static_cast<int>(utf16.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), inCount, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), inCount, narrow.data(), length, nullptr, nullptr);
-    return narrow;
+    return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
 
 std::string ErrorText(DWORD code) {

@@ -6,8 +6,8 @@
 
 namespace tw::win32 {
 
-// UTF-8 <-> UTF-16 at the W API boundary. Invalid UTF-8 becomes U+FFFD (the
-// system converter's own replacement), never an exception.
+// WTF-8 <-> UTF-16 at the W API boundary (see platform/text.h): lossless for
+// any sequence of units. Invalid UTF-8 becomes U+FFFD, never an exception.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 

@@ -1,0 +1,42 @@
+#include "splitter/replacing_output.h"
+
+#include "platform/error.h"
+
+namespace tw {
+namespace {
+
+constexpr int kTemporaryNames = 100;
+
+// "data.bin" is written as "data.bin.tmp", or as "data.bin.2.tmp" and so on
+// when that name is taken: someone else's file is never touched.
+std::string FreeTemporaryName(const FileSystem& files, const std::string& path) {
+    std::string name = path + ".tmp";
+    for (int n = 2; n <= kTemporaryNames && files.Attributes(name); ++n) name = path + "." + std::to_string(n) + ".tmp";
+    return name;
+}
+
+void PutInPlace(FileSystem& files, const std::string& temporary, const std::string& path) {
+    try {
+        files.ReplaceFile(temporary, path);
+    } catch (const Error& e) {
+        throw Error("Cannot replace file \"" + path + "\". " + e.what());
+    }
+}
+
+}  // namespace
+
+void WriteReplacing(FileSystem& files, const std::string& path, const std::function<void(NamedStream&)>& write) {
+    const std::string temporary = FreeTemporaryName(files, path);
+    NamedStream output = CreateNewForWriting(files, temporary, path);
+    try {
+        write(output);
+        output.stream.reset();
+        PutInPlace(files, temporary, path);
+    } catch (...) {
+        output.stream.reset();  // a file still open cannot be deleted
+        files.DeleteFile(temporary);
+        throw;
+    }
+}
+
+}  // namespace tw

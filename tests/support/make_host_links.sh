@@ -1,0 +1,11 @@
+#!/bin/sh
+# Makes the host-side links a Windows test binary finds beside itself (see
+# host_links_win.h), fresh for every run, since Wine cannot make them.
+#   make_host_links.sh FOLDER
+set -eu
+rm -rf "$1"
+mkdir -p "$1/target-folder"
+printf kept > "$1/target.txt"
+printf inner > "$1/target-folder/inner.txt"
+ln -s target.txt "$1/file-link.txt"
+ln -s target-folder "$1/folder-link"

@@ -115,7 +115,7 @@ TEST_F(ShredderWindowTest, AFailureInTheMiddleKeepsTheRowsAboveItAndReachesTheEr
     window->AddDroppedFiles({"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"});
     prompter.Answer(true);
     Press(*window->ListControls().shred);
-    EXPECT_EQ(errors, std::vector<std::string>{"Access is denied."});
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot shred file \"C:\\d\\b.txt\". Access is denied."});
     EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
     EXPECT_EQ(window->ListControls().files->VisibleCount(), 2u);
     EXPECT_FALSE(machine.files.FileExists("C:\\d\\c.txt"));

@@ -45,6 +45,10 @@ RegistryDemo::~RegistryDemo() = default;
 
 HWND RegistryDemo::Handle() const { return window_->Handle(); }
 
+void RegistryDemo::PostContextMenu() const {
+    PostMessageW(window_->ScanControls().tree->Handle(), WM_CONTEXTMENU, 0, -1);
+}
+
 void AddDemoBackups(MemoryPlatform& machine, std::string_view toolFolder) {
     const std::string folder = machine.files.ExecutableFolder() + std::string(toolFolder) + "\\";
     for (const char* name : {"14-November-2026 - 09.12.44 AM.reg", "02-December-2026 - 06.40.03 PM.reg",

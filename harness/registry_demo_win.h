@@ -24,6 +24,9 @@ public:
     RegistryDemo(const RegistryDemo&) = delete;
     RegistryDemo& operator=(const RegistryDemo&) = delete;
     HWND Handle() const;
+    // Opens the scan list's context menu below its selected row, as the
+    // menu key does (it shows once messages run).
+    void PostContextMenu() const;
 
 private:
     struct Machine;

@@ -15,6 +15,7 @@
 #include "internet_tuner/internet_window_win.h"
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
+#include "registry_cleaner/registry_window_win.h"
 #include "shell/about_win.h"
 #include "shell/artwork_win.h"
 #include "shell/launcher_win.h"
@@ -26,6 +27,7 @@
 // screen rectangle, so a script can take a picture of it:
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
 //                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed | internet PAGE [TAB]
+//                    | registry-menu | backups-menu (the page with its context menu open)
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -130,17 +132,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"controls") {
         demo = tw::CreateControlsDemo();
         PrintRect(demo->Handle());
-    } else if (mode == L"registry-scan" || mode == L"registry-mixed") {
-        registryDemo = std::make_unique<tw::RegistryDemo>(context, mode == L"registry-mixed");
+    } else if (mode == L"registry-scan" || mode == L"registry-mixed" || mode == L"registry-menu") {
+        registryDemo = std::make_unique<tw::RegistryDemo>(context, mode != L"registry-scan");
         PrintRect(registryDemo->Handle());
+        if (mode == L"registry-menu") registryDemo->PostContextMenu();
+    } else if (mode == L"registry-backups" || mode == L"backups-menu") {
+        tw::AddDemoBackups(machine);
+        launcher.OpenModule(tw::Tool::RegistryCleaner);
+        auto& window = static_cast<tw::TfrmRegistry&>(*launcher.OpenModuleWindow());
+        window.BringToFront(tw::TfrmRegistry::kBackupsPage);
+        PrintRect(window.Handle());
+        if (mode == L"backups-menu") {
+            auto& files = *window.BackupsControls().files;
+            files.Select({1, std::nullopt});
+            PostMessageW(files.Handle(), WM_CONTEXTMENU, 0, -1);
+        }
     } else if (mode == L"privacy-mixed") {
         demo = PrivacyAfterRun(agreeingContext);
         PrintRect(demo->Handle());
-    } else if (mode == L"registry-backups") {
-        tw::AddDemoBackups(machine);
-        launcher.OpenModule(tw::Tool::RegistryCleaner);
-        launcher.OpenModuleWindow()->BringToFront(3);
-        PrintRect(launcher.OpenModuleWindow()->Handle());
     } else if (mode == L"history-mixed") {
         // The demo cache listed, its files opened, two of them unticked.
         for (const tw::NewCacheEntry& entry : tw::DemoCacheEntries()) machine.urlCache.Add(tw::AsListed(entry));

@@ -2,16 +2,21 @@
 # Runs the windows of the program under Wine on a virtual X display and saves
 # PNGs of each into build/screenshots/: the launcher on the root window (its
 # shape visible), every tool's intro page, the row view and controls demos,
-# the About box.
+# the About box. TW_DPI=144 takes them at that DPI instead (the prefix's
+# LogPixels, in a demo prefix of its own) into build/screenshots/144/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dpi="${TW_DPI:-96}"
 out=build/screenshots
+demo_root="$PWD/build/wine-demo"
+if [ "$dpi" != 96 ]; then out="$out/$dpi"; demo_root="$PWD/build/wine-demo-$dpi"; fi
 mkdir -p "$out"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$(nproc)" --target tidewell_screens Tidewell help_file >/dev/null
 
-export TW_WINE_ROOT="$PWD/build/wine-demo"
+export TW_WINE_ROOT="$demo_root"
 source scripts/screen-display.sh
+/usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 harness=$(to_windows_path build/win64/harness/tidewell_screens.exe)
 wineserver -p 2>/dev/null || true
 
@@ -49,6 +54,8 @@ shot privacy-mixed crop privacy-mixed
 shot internet-wizard crop internet 2
 for tab in 0 1 2 3; do shot "internet-advanced-$tab" crop internet 3 "$tab"; done
 shot internet-backups crop internet 4
+shot registry-menu crop registry-menu
+shot backups-menu crop backups-menu
 shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
 shot history-mixed crop history-mixed

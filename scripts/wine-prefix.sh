@@ -34,6 +34,16 @@ if [ ! -f "$WINEPREFIX/.tidewell-ready" ]; then
   touch "$WINEPREFIX/.tidewell-ready"
 fi
 
+# A new prefix's Fonts folder is empty: Wine reads its own fonts from its
+# data folder, but the registry lists them as installed, so a scan would call
+# them orphaned, and the caption buttons need Marlett. Copy Debian's
+# fonts-wine in (also into prefixes made before this step).
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/* "$fonts/"
+fi
+
 current=$(cat "$WINEPREFIX/.tidewell-mode" 2>/dev/null || true)
 if [ "$current" != "$mode" ]; then
   wineserver -k 2>/dev/null || true

@@ -35,9 +35,9 @@ int Seed(int count) {
         const std::string n = std::to_string(i);
         tw::NewCacheEntry entry;
         switch (i % 3) {
-            case 0: entry = {"Visited: bench@http://bench.tidewell.test/page/" + n, T::Normal | T::UrlHistory}; break;
-            case 1: entry = {"Cookie:bench@bench.tidewell.test/" + n + "/", T::Normal | T::Cookie}; break;
-            default: entry = {"http://bench.tidewell.test/file/" + n + ".png", T::Normal}; break;
+            case 0: entry = {"Visited: bench@http://bench.tidewell.test/page/" + n, T::Normal | T::UrlHistory, {}}; break;
+            case 1: entry = {"Cookie:bench@bench.tidewell.test/" + n + "/", T::Normal | T::Cookie, {}}; break;
+            default: entry = {"http://bench.tidewell.test/file/" + n + ".png", T::Normal, {}}; break;
         }
         entry.hits = static_cast<std::uint32_t>(i % 50);
         if (!tw::WriteCacheEntry(entry)) ++refused;

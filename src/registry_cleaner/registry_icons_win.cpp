@@ -3,6 +3,7 @@
 #include "registry_cleaner/registry_glyphs_win.h"
 #include "registry_cleaner/scan_categories.h"
 #include "shell/artwork_draw_win.h"
+#include "ui/window_win.h"
 
 using namespace Gdiplus;
 
@@ -25,9 +26,11 @@ void CategoryBadge(Graphics& g, RectF box, std::size_t category) {
 
 }  // namespace
 
-RegistryIcons::RegistryIcons() : categories_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kCategoryCount, 0)) {
+RegistryIcons::RegistryIcons(int dpi) {
+    const int size = ui::Scale(32, dpi);
+    categories_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kCategoryCount, 0));
     for (std::size_t category = 0; category < kCategoryCount; ++category) {
-        const auto icon = art::RenderIcon(32, [category](Graphics& g, RectF box) { CategoryBadge(g, box, category); });
+        const auto icon = art::RenderIcon(size, [category](Graphics& g, RectF box) { CategoryBadge(g, box, category); });
         ImageList_AddIcon(categories_.Get(), icon.Get());
     }
 }

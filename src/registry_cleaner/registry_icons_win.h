@@ -5,12 +5,13 @@
 
 namespace tw {
 
-// The scan categories' pictures: one 32 x 32 icon per category (image i is
-// category i), the registry tool's badge with the category's glyph on it.
-// The window owns them for its lifetime.
+// The scan categories' pictures: one icon per category (image i is
+// category i), 32 x 32 at 96 DPI and drawn at the window's DPI, the
+// registry tool's badge with the category's glyph on it. The window owns
+// them for its lifetime.
 class RegistryIcons {
 public:
-    RegistryIcons();
+    explicit RegistryIcons(int dpi);
     HIMAGELIST Categories() const { return categories_.Get(); }
 
 private:

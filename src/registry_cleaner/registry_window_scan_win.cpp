@@ -20,15 +20,16 @@ void TfrmRegistry::BuildScanPage() {
     auto buttons = ui::BuildPageButtons(page, "&Clean", false);
     c.help = std::move(buttons.help);
     c.clean = std::move(buttons.action);
+    const int iconSize = ui::Scale(16, ui::WindowDpi(Handle()));
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
-        {"Select All", [this] { cleaner_.SelectAll(true); }, MenuIconOf(MenuIcon::SelectAll)},
-        {"Unselect All", [this] { cleaner_.SelectAll(false); }, MenuIconOf(MenuIcon::UnselectAll)},
+        {"Select All", [this] { cleaner_.SelectAll(true); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},
+        {"Unselect All", [this] { cleaner_.SelectAll(false); }, MenuIconOf(MenuIcon::UnselectAll, iconSize)},
         {"Clean Checked",
          [this] {
              const BusyScope click(*this, {});
              cleaner_.CleanChecked();
          },
-         MenuIconOf(MenuIcon::CleanChecked)},
+         MenuIconOf(MenuIcon::CleanChecked, iconSize)},
     });
 
     c.start->onClick = [this] { cleaner_.Start(); };

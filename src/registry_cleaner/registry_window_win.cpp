@@ -3,15 +3,15 @@
 namespace tw {
 
 TfrmRegistry::TfrmRegistry(ShellContext& context)
-    : ModuleWindow(Tool::RegistryCleaner, context), cleaner_(context.platform, context.prompter, Hooks()) {
+    : ModuleWindow(Tool::RegistryCleaner, context),
+      icons_(ui::WindowDpi(Handle())),
+      cleaner_(context.platform, context.prompter, Hooks()) {
     BuildScanPage();
     backups_ = std::make_unique<BackupsPage>(
         *this, kBackupsPage, cleaner_.Backups(),
         "Backup files are automatically created when you cleanup the registry. You can use these backups to "
         "restore cleaned entries.",
         "registry4");
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 CleanerHooks TfrmRegistry::Hooks() {

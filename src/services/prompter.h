@@ -8,7 +8,8 @@ namespace tw {
 class Prompter {
 public:
     virtual ~Prompter() = default;
-    // A warning titled "Warning" with OK and Cancel; true on OK.
+    // A warning titled "Warning" with OK and Cancel, Cancel the default
+    // button; true on OK.
     virtual bool Confirm(const std::string& text) = 0;
     // A plain notice under the application title.
     virtual void Notify(const std::string& text) = 0;

@@ -25,9 +25,10 @@ TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
     name_ = std::make_unique<ui::Label>(p.At(136, 58, 433, 82), kProductName);
     SendMessageW(name_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont(dpi)), FALSE);
     version_ = std::make_unique<ui::Label>(p.At(136, 84, 433, 104), "(version 1.0)");
-    webCaption_ = std::make_unique<ui::Label>(p.At(136, 122, 196, 142), "Web:");
+    // Captions centred in their height, as the links beside them draw.
+    webCaption_ = std::make_unique<ui::Label>(p.At(136, 122, 196, 142), "Web:", SS_CENTERIMAGE);
     web_ = std::make_unique<ui::LinkLabel>(p.At(200, 122, 433, 142), kWebAddress);
-    supportCaption_ = std::make_unique<ui::Label>(p.At(136, 146, 196, 166), "Support:");
+    supportCaption_ = std::make_unique<ui::Label>(p.At(136, 146, 196, 166), "Support:", SS_CENTERIMAGE);
     support_ = std::make_unique<ui::LinkLabel>(p.At(200, 146, 433, 166), kSupportAddress);
     notice_ = std::make_unique<ui::Label>(
         p.At(20, 190, 433, 310),

@@ -6,8 +6,11 @@ namespace tw {
 
 BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std::string_view description,
                          std::string_view helpTopic)
-    : window_(window), store_(store), icons_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0)) {
-    ImageList_AddIcon(icons_.Get(), MenuIconOf(MenuIcon::BackupFile));
+    : window_(window), store_(store) {
+    // One image per slot, at the size the row view shows it.
+    const int size = ui::Scale(16, ui::WindowDpi(window.Handle()));
+    icons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
+    ImageList_AddIcon(icons_.Get(), MenuIconOf(MenuIcon::BackupFile, size));
     ui::Panel& panel = window.AddPage(page, "Backups", description, 90);
     auto& c = controls_;
     c.files = std::make_unique<ui::RowView>(panel.At(16, 96, 574, 490, ui::kAnchorFill), rows_);
@@ -17,9 +20,9 @@ BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std
     c.help = std::move(buttons.help);
     c.restore = std::move(buttons.action);
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
-        {"Re&store", [this] { Restore(); }, MenuIconOf(MenuIcon::Restore)},
-        {"&Remove", [this] { Remove(); }, MenuIconOf(MenuIcon::Remove)},
-        {"R&emove All", [this] { RemoveAll(); }, MenuIconOf(MenuIcon::RemoveAll)},
+        {"Re&store", [this] { Restore(); }, MenuIconOf(MenuIcon::Restore, size)},
+        {"&Remove", [this] { Remove(); }, MenuIconOf(MenuIcon::Remove, size)},
+        {"R&emove All", [this] { RemoveAll(); }, MenuIconOf(MenuIcon::RemoveAll, size)},
     });
 
     c.help->onClick = [this, topic = std::string(helpTopic)] { window_.ShowHelp(topic); };

@@ -1,3 +1,5 @@
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -114,6 +116,96 @@ HBITMAP ToHbitmap(Bitmap& bitmap) {
     return handle;
 }
 
+// Wine's GDI+ draws pens and ellipses without anti-aliasing, which shows
+// on round outlines: a layer is drawn four times as large and each 4 x 4
+// block averaged (weighted by its alpha), which smooths it on any system.
+class Supersampled {
+public:
+    static constexpr int kFactor = 4;
+
+    Supersampled(UINT width, UINT height, REAL scale, const std::function<void(Graphics&)>& draw)
+        : small_(static_cast<INT>(width), static_cast<INT>(height), PixelFormat32bppARGB) {
+        Bitmap large(static_cast<INT>(width * kFactor), static_cast<INT>(height * kFactor), PixelFormat32bppARGB);
+        {
+            Graphics g(&large);
+            g.Clear(Color(0, 0, 0, 0));
+            g.SetSmoothingMode(SmoothingModeAntiAlias);
+            g.ScaleTransform(scale * kFactor, scale * kFactor);
+            draw(g);
+        }
+        Average(large, width, height);
+    }
+    void DrawOn(Graphics& target) {
+        target.DrawImage(&small_, 0, 0, static_cast<INT>(small_.GetWidth()), static_cast<INT>(small_.GetHeight()));
+    }
+
+private:
+    void Average(Bitmap& large, UINT width, UINT height) {
+        const Rect all(0, 0, static_cast<INT>(width * kFactor), static_cast<INT>(height * kFactor));
+        const Rect out(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+        BitmapData from{}, to{};
+        if (large.LockBits(&all, ImageLockModeRead, PixelFormat32bppARGB, &from) != Ok) return;
+        if (small_.LockBits(&out, ImageLockModeWrite, PixelFormat32bppARGB, &to) != Ok) {
+            large.UnlockBits(&from);
+            return;
+        }
+        for (UINT y = 0; y < height; ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(static_cast<BYTE*>(to.Scan0) + y * to.Stride);
+            for (UINT x = 0; x < width; ++x) row[x] = BlockAverage(from, x * kFactor, y * kFactor);
+        }
+        small_.UnlockBits(&to);
+        large.UnlockBits(&from);
+    }
+    static std::uint32_t BlockAverage(const BitmapData& from, UINT left, UINT top) {
+        std::uint32_t alpha = 0, channel[3] = {};
+        for (UINT y = top; y < top + kFactor; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const BYTE*>(from.Scan0) + y * from.Stride);
+            for (UINT x = left; x < left + kFactor; ++x) {
+                const std::uint32_t p = row[x], a = p >> 24;
+                alpha += a;
+                for (int c = 0; c < 3; ++c) channel[c] += ((p >> (16 - 8 * c)) & 0xFF) * a;
+            }
+        }
+        if (alpha == 0) return 0;
+        std::uint32_t result = (alpha / (kFactor * kFactor)) << 24;
+        for (int c = 0; c < 3; ++c) result |= (channel[c] / alpha) << (16 - 8 * c);
+        return result;
+    }
+
+    Bitmap small_;
+};
+
+// A round button's ring and glyph, in design units.
+void DrawGlyphButton(Graphics& g, LauncherGlyph glyph, ButtonFace state, const RectF& circle) {
+    const BYTE alpha = state == ButtonFace::Pressed ? 90 : state == ButtonFace::Hot ? 55 : 0;
+    if (alpha) {
+        SolidBrush fill(glyph == LauncherGlyph::Close && state != ButtonFace::Normal ? Color(200, 220, 60, 60)
+                                                                                     : Color(alpha, 255, 255, 255));
+        g.FillEllipse(&fill, circle);
+    }
+    Pen ring(Color(110, 255, 255, 255), 1.2f);
+    g.DrawEllipse(&ring, circle);
+    Pen pen(Color(255, 255, 255, 255), 2.0f);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(LineCapRound);
+    const float c = circle.X + circle.Width / 2, m = circle.Y + circle.Height / 2, r = circle.Width * 0.2f;
+    switch (glyph) {
+        case LauncherGlyph::About: {
+            SolidBrush dot(Color(255, 255, 255, 255));
+            g.FillEllipse(&dot, RectF(c - 1.5f, m - r - 2.5f, 3, 3));
+            g.DrawLine(&pen, PointF(c, m - 1), PointF(c, m + r + 1));
+            break;
+        }
+        case LauncherGlyph::Minimize:
+            g.DrawLine(&pen, PointF(c - r, m + 1), PointF(c + r, m + 1));
+            break;
+        case LauncherGlyph::Close:
+            g.DrawLine(&pen, PointF(c - r, m - r), PointF(c + r, m + r));
+            g.DrawLine(&pen, PointF(c - r, m + r), PointF(c + r, m - r));
+            break;
+    }
+}
+
 }  // namespace
 
 SIZE LauncherArtSize(int dpi) { return {MulDiv(kLauncherArtWidth, dpi, 96), MulDiv(kLauncherArtHeight, dpi, 96)}; }
@@ -156,36 +248,12 @@ HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state, int dpi) {
 
 HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace state, int dpi) {
     auto face = NewFace(bounds, dpi);
-    Graphics& g = *face.graphics;
     const float w = face.width;
-    const RectF circle(3, 3, w - 7, w - 7);
-    const BYTE alpha = state == ButtonFace::Pressed ? 90 : state == ButtonFace::Hot ? 55 : 0;
-    if (alpha) {
-        SolidBrush fill(glyph == LauncherGlyph::Close && state != ButtonFace::Normal ? Color(200, 220, 60, 60)
-                                                                                     : Color(alpha, 255, 255, 255));
-        g.FillEllipse(&fill, circle);
-    }
-    Pen ring(Color(110, 255, 255, 255), 1.2f);
-    g.DrawEllipse(&ring, circle);
-    Pen pen(Color(255, 255, 255, 255), 2.0f);
-    pen.SetStartCap(LineCapRound);
-    pen.SetEndCap(LineCapRound);
-    const float c = circle.X + circle.Width / 2, m = circle.Y + circle.Height / 2, r = circle.Width * 0.2f;
-    switch (glyph) {
-        case LauncherGlyph::About: {
-            SolidBrush dot(Color(255, 255, 255, 255));
-            g.FillEllipse(&dot, RectF(c - 1.5f, m - r - 2.5f, 3, 3));
-            g.DrawLine(&pen, PointF(c, m - 1), PointF(c, m + r + 1));
-            break;
-        }
-        case LauncherGlyph::Minimize:
-            g.DrawLine(&pen, PointF(c - r, m + 1), PointF(c + r, m + 1));
-            break;
-        case LauncherGlyph::Close:
-            g.DrawLine(&pen, PointF(c - r, m - r), PointF(c + r, m + r));
-            g.DrawLine(&pen, PointF(c - r, m + r), PointF(c + r, m - r));
-            break;
-    }
+    Supersampled layer(face.bitmap->GetWidth(), face.bitmap->GetHeight(), ScaleOf(dpi), [&](Graphics& g) {
+        DrawGlyphButton(g, glyph, state, RectF(3, 3, w - 7, w - 7));
+    });
+    face.graphics->ResetTransform();
+    layer.DrawOn(*face.graphics);
     return ToHbitmap(*face.bitmap);
 }
 

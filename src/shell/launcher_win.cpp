@@ -109,8 +109,9 @@ void TfrmMain::Show() {
 void TfrmMain::OpenModule(Tool tool) {
     if (module_) return;  // one tool window at a time
     module_ = factory_(tool, context_);
-    module_->onClosed = [this] {
+    module_->onClosed = [this, tool] {
         Show();
+        SetFocus(ToolButton(tool).Handle());
         PostMessageW(Handle(), kReleaseModule, 0, 0);
     };
     ShowWindow(module_->Handle(), SW_SHOW);
@@ -154,6 +155,9 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ScreenToClient(Handle(), &p);
             return IsDragPoint(p) ? HTCAPTION : hit;
         }
+        case WM_ACTIVATE:
+            if (focus_.OnActivate(Handle(), wParam)) return 0;
+            return Default(message, wParam, lParam);
         case kReleaseModule:
             ReleaseModule();
             return 0;

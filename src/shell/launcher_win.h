@@ -7,6 +7,7 @@
 
 #include "shell/module_window_win.h"
 #include "shell/shell_context.h"
+#include "ui/focus_memory_win.h"
 #include "ui/picture_button_win.h"
 #include "ui/window_win.h"
 
@@ -23,7 +24,9 @@ public:
 
     void Show();
     // What each tool button does: create the tool's window, show it, bring
-    // Panel2 forward only for the exact stored "0", hide the launcher.
+    // Panel2 forward only for the exact stored "0", hide the launcher. When
+    // the tool window closes, the launcher comes back with the focus on
+    // that tool's button.
     void OpenModule(Tool tool);
     ModuleWindow* OpenModuleWindow() const { return module_.get(); }
     ui::PictureButton& ToolButton(Tool tool) { return *toolButtons_[static_cast<std::size_t>(tool)]; }
@@ -48,6 +51,7 @@ private:
     std::array<std::unique_ptr<ui::PictureButton>, kToolCount> toolButtons_;
     std::unique_ptr<ui::PictureButton> about_, minimize_, close_;
     std::unique_ptr<ModuleWindow> module_;
+    ui::FocusMemory focus_;
     // The launcher is drawn for the screen's DPI at creation; its layout is
     // in 96-DPI units.
     int dpi_;

@@ -50,10 +50,12 @@ ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context)
     tasks_ = std::make_unique<ui::TaskPane>(Handle(), TaskItems(frame_, ui::WindowDpi(Handle())));
     tasks_->onItemClick = [this](int index) {
         const int page = frame_.items.at(static_cast<std::size_t>(index)).page;
-        if (page == 0)
+        if (page == 0) {
             Close();
-        else
+        } else {
             ShowTaskPage(page);
+            if (Page(front_)) ui::FocusFirstControl(Page(front_)->Handle());
+        }
     };
     splitter_ = std::make_unique<ui::Splitter>(Handle(), kColumnMinimum, kColumnMaximum);
     splitter_->onMoved = [this](int width96) {
@@ -125,8 +127,11 @@ ui::Panel* ModuleWindow::Page(int page) {
 void ModuleWindow::BringToFront(int page) {
     ui::Panel* target = Page(page);
     if (!target) return;
+    const ui::Panel* before = Page(front_);
+    const bool focusOnPage = before && IsChild(before->Handle(), GetFocus());
     for (auto& [number, panel] : pages_) ShowWindow(panel->Handle(), number == page ? SW_SHOW : SW_HIDE);
     front_ = page;
+    if (focusOnPage && !IsChild(target->Handle(), GetFocus())) ui::FocusFirstControl(target->Handle());
 }
 
 void ModuleWindow::LayoutChildren() {
@@ -136,8 +141,13 @@ void ModuleWindow::LayoutChildren() {
     const int column = ui::Scale(columnWidth96_, dpi), bar = ui::Scale(kSplitterWidth, dpi);
     MoveWindow(tasks_->Handle(), 0, 0, column, client.bottom, TRUE);
     MoveWindow(splitter_->Handle(), column, 0, bar, client.bottom, TRUE);
-    for (auto& [number, panel] : pages_)
+    // A page whose size did not change gets no WM_SIZE, yet controls added
+    // after it was placed still stand where they were created, at their
+    // design position: every page is laid out for its real size here.
+    for (auto& [number, panel] : pages_) {
         MoveWindow(panel->Handle(), column + bar, 0, std::max(0L, client.right - column - bar), client.bottom, TRUE);
+        panel->Relayout();
+    }
 }
 
 bool ModuleWindow::PreviewKey(const MSG& msg) {
@@ -199,6 +209,10 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SIZE:
             LayoutChildren();
             return 0;
+        case WM_SHOWWINDOW:
+            // The tool's constructor has added its pages and controls by now.
+            if (wParam) LayoutChildren();
+            return Default(message, wParam, lParam);
         case WM_GETMINMAXINFO: {
             const int dpi = ui::WindowDpi(Handle());
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
@@ -218,6 +232,13 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             return Default(message, wParam, lParam);
+        case WM_ACTIVATE:
+            if (focus_.OnActivate(Handle(), wParam)) return 0;
+            return Default(message, wParam, lParam);
+        case WM_SETFOCUS:
+            // Nothing remembered yet (the first showing): the front page's first control.
+            if (!focus_.Restore(Handle()) && Page(front_)) ui::FocusFirstControl(Page(front_)->Handle());
+            return 0;
         case WM_CLOSE:
             if (Busy())
                 HoldClose();

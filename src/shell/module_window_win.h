@@ -9,6 +9,7 @@
 #include "shell/shell_context.h"
 #include "shell/tool_catalog.h"
 #include "ui/controls_win.h"
+#include "ui/focus_memory_win.h"
 #include "ui/panel_win.h"
 #include "ui/picture_win.h"
 #include "ui/splitter_win.h"
@@ -30,7 +31,8 @@ public:
     ~ModuleWindow() override;
 
     Tool GetTool() const { return frame_.tool; }
-    // Pages are numbered as their panels: 1 is the intro page.
+    // Pages are numbered as their panels: 1 is the intro page. A focus on
+    // the page that goes moves to the new page's first control.
     void BringToFront(int page);
     int FrontPage() const { return front_; }
     ui::Panel* Page(int page);
@@ -94,6 +96,7 @@ private:
     int columnWidth96_ = 185;
     std::map<int, ui::Button*> defaultButtons_;
     int front_ = 0;
+    ui::FocusMemory focus_;
     bool closing_ = false;
     ui::WindowProgress progress_;
     int runs_ = 0;

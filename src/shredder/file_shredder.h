@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace tw {
 // gone before the first pass.
 inline constexpr std::string_view kShredTempName = "$000000.tmp";
 inline constexpr std::string_view kRenameFailed = "File: %s cannot be found.";
+inline constexpr std::string_view kCannotShred = "Cannot shred file \"%s\". ";
+inline constexpr std::string_view kTempNameTaken = "It cannot take the name \"%s\".";
 inline constexpr std::string_view kLinkRefused =
     "File: %s is a link to another file or folder. Shredding it would destroy what it points to, so it was left "
     "alone.";
@@ -20,13 +23,17 @@ inline constexpr std::string_view kDeleteFailed = "File: %s has been overwritten
 struct ShredOptions {
     const WipeAlgorithm& algorithm;
     bool rename = true;
+    // Told the bytes of each write as it is done, so a progress bar can
+    // move within one large file.
+    std::function<void(std::uint64_t)> written = {};
 };
 
 // Overwrites one file with every pass of the algorithm, each pass opening
 // the file afresh, and deletes it. A symbolic link or junction is refused
-// untouched (kLinkRefused), never followed. A file that cannot be renamed
-// throws "File: %s cannot be found."; one that cannot be opened or written
-// throws the platform's text, and one that cannot be deleted throws
+// untouched (kLinkRefused), never followed. A file that is gone throws
+// "File: %s cannot be found."; one that cannot be renamed, opened or
+// written throws kCannotShred with the system's reason (or kTempNameTaken),
+// and one that cannot be deleted throws
 // kDeleteFailed; a renamed file then gets its own name back, which the
 // delete message names (or "$000000.tmp" when even that fails).
 void ShredFile(FileSystem& files, RandomSource& random, std::string_view path, const ShredOptions& options,

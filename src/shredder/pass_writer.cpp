@@ -5,7 +5,8 @@
 
 namespace tw {
 
-PassWriter::PassWriter(RandomSource& random, std::function<void()> pump) : random_(random), pump_(std::move(pump)) {}
+PassWriter::PassWriter(RandomSource& random, std::function<void()> pump, std::function<void(std::uint64_t)> written)
+    : random_(random), pump_(std::move(pump)), written_(std::move(written)) {}
 
 void PassWriter::Prepare(const WipePass& pass, std::uint64_t fileSize) {
     // Only as long as the file needs, so small files cost little memory.
@@ -30,6 +31,7 @@ void PassWriter::Overwrite(Stream& file, const WipePass& pass) {
         const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(size - done, run_.size()));
         file.Write(std::span<const std::uint8_t>(run_.data(), length));
         done += length;
+        if (written_) written_(length);
         if (pump_) pump_();
     }
     file.Flush();

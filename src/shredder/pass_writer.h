@@ -18,7 +18,8 @@ public:
     static constexpr std::size_t kBlockLength = 1024;
     static constexpr std::size_t kBlocksPerWrite = 1024;
 
-    PassWriter(RandomSource& random, std::function<void()> pump);
+    // `written` (optional) is told the length of each write.
+    PassWriter(RandomSource& random, std::function<void()> pump, std::function<void(std::uint64_t)> written = {});
     // From offset 0 to the stream's current size, then flushed to the disk,
     // so no pass is left in a cache when the next begins.
     void Overwrite(Stream& file, const WipePass& pass);
@@ -28,6 +29,7 @@ private:
 
     RandomSource& random_;
     std::function<void()> pump_;
+    std::function<void(std::uint64_t)> written_;
     std::vector<std::uint8_t> run_;  // the block, repeated
 };
 

@@ -35,4 +35,11 @@ void ShredBottomUp(ShredList& list, const std::function<void(const std::string&)
     }
 }
 
+std::uint64_t PassBytes(const FileSystem& files, const std::vector<std::string>& paths, const WipeAlgorithm& algorithm) {
+    std::uint64_t total = 0;
+    for (const auto& path : paths)
+        for (const auto& found : files.Find(path)) total += found.size;
+    return total * algorithm.passes.size();
+}
+
 }  // namespace tw

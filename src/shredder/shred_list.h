@@ -1,10 +1,12 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
+#include "shredder/wipe_algorithms.h"
 
 namespace tw {
 
@@ -32,6 +34,10 @@ public:
 private:
     std::vector<std::string> paths_;
 };
+
+// The bytes every pass of the algorithm writes over the listed files
+// together (a file that cannot be found counts none).
+std::uint64_t PassBytes(const FileSystem& files, const std::vector<std::string>& paths, const WipeAlgorithm& algorithm);
 
 // Shreds the listed files from the last row to the first, removing each row
 // once its file is done. What `shredOne` throws stops the run: that row and

@@ -1,9 +1,33 @@
+#include <algorithm>
+
 #include "shell/busy_scope_win.h"
 #include "shredder/file_shredder.h"
 #include "shredder/shredder_window_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
+namespace {
+
+// A bar over a byte count too large for its int range: it counts thousandths.
+class BytesProgress {
+public:
+    BytesProgress(ui::ProgressBar& bar, std::uint64_t total) : bar_(bar), total_(std::max<std::uint64_t>(total, 1)) {
+        bar_.SetRange(kSteps);
+        bar_.SetPosition(0);
+    }
+    void Add(std::uint64_t length) {
+        done_ = std::min(total_, done_ + length);
+        bar_.SetPosition(static_cast<int>(done_ * kSteps / total_));
+    }
+
+private:
+    static constexpr int kSteps = 1000;
+    ui::ProgressBar& bar_;
+    std::uint64_t total_;
+    std::uint64_t done_ = 0;
+};
+
+}  // namespace
 
 void TfrmShredder::BuildListPage() {
     ui::Panel& page = AddPage(kListPage, "File Shredder",
@@ -58,23 +82,21 @@ void TfrmShredder::ShredClick() {
 
 void TfrmShredder::ShredListedFiles() {
     const ShredderOptions chosen = ChosenOptions();
-    const ShredOptions options{WipeAlgorithmNumber(chosen.algorithm), chosen.rename};
-    list_.progress->SetPosition(0);
+    const WipeAlgorithm& algorithm = WipeAlgorithmNumber(chosen.algorithm);
+    // The bar moves with the bytes written, so one large file under many
+    // passes does not stand at 0 for minutes.
+    BytesProgress bar(*list_.progress, PassBytes(Context().platform.files, files_.Paths(), algorithm));
+    const ShredOptions options{algorithm, chosen.rename, [&bar](std::uint64_t length) { bar.Add(length); }};
     // The run's buttons are disabled and its progress bar shown until it
     // ends, by an error too.
     const BusyScope run(*this, {list_.browse.get(), list_.shred.get()}, list_.progress.get());
     const auto pump = Progress().Pump();
-    list_.progress->SetRange(static_cast<int>(files_.Count()));
-    int done = 0;
     // Each row leaves the view as its file goes, so a run that stops on an
     // error shows exactly the rows still to do.
     ShredBottomUp(
         files_,
         [&](const std::string& path) { ShredFile(Context().platform.files, Context().random, path, options, pump); },
-        [&] {
-            FilesChanged();
-            list_.progress->SetPosition(++done);
-        });
+        [&] { FilesChanged(); });
 }
 
 }  // namespace tw

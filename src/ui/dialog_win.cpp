@@ -24,21 +24,9 @@ void Dialog::CreateBox(const wchar_t* className, std::string_view title, int cli
     Create(className, style, exStyle, Wide(title), 0, 0, frame.right - frame.left, frame.bottom - frame.top, nullptr);
 }
 
-void Dialog::CentreOverOwner() {
-    RECT ownerRect{}, self{};
-    if (owner_)
-        GetWindowRect(owner_, &ownerRect);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &ownerRect, 0);
-    GetWindowRect(Handle(), &self);
-    const int w = self.right - self.left, h = self.bottom - self.top;
-    SetWindowPos(Handle(), HWND_TOP, ownerRect.left + (ownerRect.right - ownerRect.left - w) / 2,
-                 ownerRect.top + (ownerRect.bottom - ownerRect.top - h) / 2, 0, 0, SWP_NOSIZE);
-}
-
 void Dialog::ShowModal(HWND owner) {
     owner_ = owner;
-    CentreOverOwner();
+    CentreOver(Handle(), owner);
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(Handle(), SW_SHOW);

@@ -36,8 +36,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void CentreOverOwner();
-
     HWND owner_ = nullptr;
     Button* default_ = nullptr;
 };

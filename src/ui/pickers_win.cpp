@@ -5,8 +5,20 @@
 
 #include "platform/win32/handles_win.h"
 #include "ui/wide_win.h"
+#include "ui/window_win.h"
 
 namespace tw::ui {
+
+namespace {
+
+// The folder browser opens at the screen's corner unless placed: over its
+// owner, as the file dialogs open.
+int CALLBACK PlaceBrowser(HWND browser, UINT message, LPARAM, LPARAM owner) {
+    if (message == BFFM_INITIALIZED) CentreOver(browser, reinterpret_cast<HWND>(owner));
+    return 0;
+}
+
+}  // namespace
 
 HWND DialogPickers::Owner() const { return GetActiveWindow() ? GetActiveWindow() : owner_; }
 
@@ -56,6 +68,8 @@ std::optional<std::string> DialogPickers::BrowseFolder(const std::string& title)
     info.hwndOwner = Owner();
     info.lpszTitle = caption.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    info.lpfn = &PlaceBrowser;
+    info.lParam = reinterpret_cast<LPARAM>(info.hwndOwner);
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::optional<std::string> result;
     if (const win32::UniqueIdList list(SHBrowseForFolderW(&info)); list) {

@@ -10,7 +10,7 @@ namespace tw::ui {
 struct MenuItem {
     std::string caption;  // "&" marks the mnemonic
     std::function<void()> onClick;
-    HICON icon = nullptr;  // not owned; drawn at 16 x 16
+    HICON icon = nullptr;  // not owned; drawn at its own size (16 x 16 at 96 DPI)
     bool enabled = true;
 };
 
@@ -27,5 +27,10 @@ public:
 private:
     std::vector<MenuItem> items_;
 };
+
+// The owner's part of showing a menu's pictures: every window answers
+// WM_MEASUREITEM and WM_DRAWITEM of a shown menu's icons through this (true
+// when it was one).
+bool DrawMenuPicture(UINT message, LPARAM lParam);
 
 }  // namespace tw::ui

@@ -16,7 +16,9 @@ int MessageBoxPrompter::Show(const std::string& text, const std::string& title, 
 }
 
 bool MessageBoxPrompter::Confirm(const std::string& text) {
-    return Show(text, "Warning", MB_OKCANCEL | MB_ICONWARNING) == IDOK;
+    // Every such question leads to deleting, overwriting or stopping: a stray
+    // Enter must not answer it, so Cancel has the focus.
+    return Show(text, "Warning", MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
 void MessageBoxPrompter::Notify(const std::string& text) { Show(text, kApplicationTitle, MB_OK); }

@@ -17,11 +17,13 @@ namespace {
 constexpr int kBox = 16;
 constexpr int kGap = 4;
 
-// An image of a list, centred in the row's height; none for -1.
-void DrawImage(HDC dc, HIMAGELIST list, int image, int x, const RECT& row, int size) {
-    if (image < 0) return;
-    ImageList_DrawEx(list, image, dc, x, row.top + (row.bottom - row.top - size) / 2, size, size, CLR_NONE, CLR_NONE,
-                     ILD_TRANSPARENT);
+// An image of a list at the list's own size, centred in the row's height;
+// none for -1. Drawn any larger, it would show parts of its neighbours.
+void DrawImage(HDC dc, HIMAGELIST list, int image, int x, const RECT& row) {
+    int width = 0, height = 0;
+    if (image < 0 || !ImageList_GetIconSize(list, &width, &height)) return;
+    ImageList_DrawEx(list, image, dc, x, row.top + (row.bottom - row.top - height) / 2, width, height, CLR_NONE,
+                     CLR_NONE, ILD_TRANSPARENT);
 }
 
 }  // namespace
@@ -136,7 +138,7 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
     const HIMAGELIST list = group ? large_ : small_;
     const int imageSize = Scale(group ? 32 : 16, dpi);
     if (list) {
-        DrawImage(dc, list, model_.ImageIndex(line.ref), x, row, imageSize);
+        DrawImage(dc, list, model_.ImageIndex(line.ref), x, row);
         x += imageSize + Scale(kGap, dpi);
     }
 
@@ -147,7 +149,7 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
         const int width = ColumnWidth(c);
         RECT cell{c == 0 ? x : columnLeft + Scale(kGap, dpi), row.top, columnLeft + width - Scale(2, dpi), row.bottom};
         if (const int image = c > 0 && small_ ? model_.CellImageIndex(line.ref, c) : -1; image >= 0) {
-            DrawImage(dc, small_, image, cell.left, row, Scale(16, dpi));
+            DrawImage(dc, small_, image, cell.left, row);
             cell.left += Scale(16 + kGap, dpi);
         }
         const std::wstring text = Wide(model_.CellText(line.ref, c));

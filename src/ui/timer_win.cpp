@@ -24,7 +24,16 @@ void Timer::Stop() {
 LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // A tick already queued when the timer was stopped is not delivered.
     if (message == WM_TIMER && wParam == kTimerId) {
-        if (running_ && onTick) onTick();
+        if (!running_ || !onTick) return 0;
+        try {
+            onTick();
+        } catch (...) {
+            // The error box's own loop would go on ticking and stack one box
+            // on another: a failed tick stops its timer, then goes to the
+            // error handler as any other.
+            Stop();
+            throw;
+        }
         return 0;
     }
     return Default(message, wParam, lParam);

@@ -16,6 +16,7 @@ class Timer : public Window {
 public:
     Timer(HWND owner, std::chrono::milliseconds interval);
 
+    // A tick that throws stops the timer; the error reaches the error handler.
     std::function<void()> onTick;
     // Starting a started timer begins its interval anew.
     void Start();

@@ -2,6 +2,8 @@
 
 #include "ui/window_win.h"
 
+#include "ui/popup_menu_win.h"
+
 #include <set>
 
 namespace tw::ui {
@@ -67,6 +69,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && DrawMenuPicture(message, lParam)) return TRUE;
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {
@@ -78,6 +81,18 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         self->hwnd_ = nullptr;
     }
     return handled ? result : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void CentreOver(HWND window, HWND owner) {
+    RECT ownerRect{}, self{};
+    if (owner)
+        GetWindowRect(owner, &ownerRect);
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &ownerRect, 0);
+    GetWindowRect(window, &self);
+    const int w = self.right - self.left, h = self.bottom - self.top;
+    SetWindowPos(window, HWND_TOP, ownerRect.left + (ownerRect.right - ownerRect.left - w) / 2,
+                 ownerRect.top + (ownerRect.bottom - ownerRect.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int WindowDpi(HWND hwnd) {

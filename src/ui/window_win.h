@@ -63,6 +63,10 @@ inline void TrackMouseLeave(HWND hwnd, bool& tracking) {
     tracking = TrackMouseEvent(&track) != FALSE;
 }
 
+// Places a top-level window centred over its owner, or over the work area
+// when there is none.
+void CentreOver(HWND window, HWND owner);
+
 // The dots-per-inch of a window (96 on a plain screen), for scaling the
 // 96-DPI layout units.
 int WindowDpi(HWND hwnd);

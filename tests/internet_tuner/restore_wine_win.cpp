@@ -42,7 +42,7 @@ protected:
         Seed();
     }
     void TearDown() override {
-        for (const std::string& adapter : kAdapters) p.registry.DeleteKeyTree(kLocalMachine, test::Below(adapters, adapter));
+        for (const char* adapter : kAdapters) p.registry.DeleteKeyTree(kLocalMachine, test::Below(adapters, adapter));
         for (NetParameter parameter = NetParameter::Mtu; parameter <= NetParameter::DuplicateAcks;
              parameter = static_cast<NetParameter>(static_cast<int>(parameter) + 1)) {
             const ParameterPlace& place = PlaceOf(family, parameter);

@@ -47,7 +47,8 @@ TEST_F(ShredRunTest, AFailureOnTheMiddleRowKeepsItAndTheRowsAboveAndOnlyTheLastF
     p.files.AddFile("C:\\d\\b.txt", std::vector<std::uint8_t>{'b'}, FileAttr::ReadOnly);
     p.files.AddFile("C:\\d\\c.txt", "gamma");
     for (const char* f : {"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"}) list.Add(f);
-    EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(true), {}); }), "Access is denied.");
+    EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(true), {}); }),
+              "Cannot shred file \"C:\\d\\b.txt\". Access is denied.");
     EXPECT_EQ(list.Paths(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
     EXPECT_EQ(p.files.Text("C:\\d\\a.txt"), "alpha");
     // The read-only file keeps its name and content, and no temporary name is left behind.
@@ -58,14 +59,18 @@ TEST_F(ShredRunTest, AFailureOnTheMiddleRowKeepsItAndTheRowsAboveAndOnlyTheLastF
 
 TEST_F(ShredRunTest, AReadOnlyFileWithoutRenamingStopsWithTheSystemText) {
     p.files.AddFile("C:\\d\\r.txt", std::vector<std::uint8_t>{'r'}, FileAttr::ReadOnly);
-    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\r.txt"); }), "Access is denied.");
+    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\r.txt"); }),
+              "Cannot shred file \"C:\\d\\r.txt\". Access is denied.");
     EXPECT_EQ(p.files.Text("C:\\d\\r.txt"), "r");
 }
 
-TEST_F(ShredRunTest, AFileThatCannotBeRenamedIsReportedAsNotFoundAndLeftAlone) {
+// Only a file that is really gone "cannot be found"; one whose rename fails
+// otherwise is named with the reason.
+TEST_F(ShredRunTest, AFileThatCannotBeRenamedIsNamedWithTheReasonAndLeftAlone) {
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.AddFile("C:\\d\\$000000.tmp", "someone else's");
-    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\a.txt"); }), "File: C:\\d\\a.txt cannot be found.");
+    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\a.txt"); }),
+              "Cannot shred file \"C:\\d\\a.txt\". It cannot take the name \"$000000.tmp\".");
     EXPECT_EQ(p.files.Text("C:\\d\\a.txt"), "alpha");
     EXPECT_EQ(p.files.Text("C:\\d\\$000000.tmp"), "someone else's");
     EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\gone.txt"); }), "File: C:\\d\\gone.txt cannot be found.");
@@ -75,7 +80,8 @@ TEST_F(ShredRunTest, AFileInUseStopsTheRunWithTheSystemText) {
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.LockFile("C:\\d\\a.txt");
     EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\a.txt"); }),
-              "The process cannot access the file because it is being used by another process.");
+              "Cannot shred file \"C:\\d\\a.txt\". The process cannot access the file because it is being used by "
+              "another process.");
 }
 
 // Shredding a link would wipe what it points at, which nobody listed: the

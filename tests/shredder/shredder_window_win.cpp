@@ -1,7 +1,9 @@
 #include "shredder/shredder_window_win.h"
 
+#include "support/box_keys_win.h"
 #include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
+#include "ui/prompter_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
@@ -87,6 +89,25 @@ TEST_F(ShredderWindowTest, ShredFilesAsksFirstThenShredsEveryRowAndSaysSo) {
     EXPECT_FALSE(window->ListControls().progress->Visible());
 }
 
+// Two stray Enters, one on the list and one on the real warning box, must
+// not shred: the box opens with Cancel as its default.
+TEST_F(ShredderWindowTest, EnterTwiceLeavesTheFilesBecauseTheWarningDefaultsToCancel) {
+    ui::MessageBoxPrompter boxes;
+    ShellContext real{machine.Bundle(), settings, boxes, pickers, random, {}};
+    window = std::make_unique<TfrmShredder>(real);
+    boxes.SetOwner(window->Handle());
+    ShowWindow(window->Handle(), SW_SHOW);
+    window->BringToFront(TfrmShredder::kListPage);
+    window->AddDroppedFiles({"C:\\d\\a.txt"});
+    SetFocus(window->ListControls().files->Handle());
+    const BoxKeys enter(VK_RETURN);
+    Key(window->ListControls().files->Handle(), VK_RETURN);
+    EXPECT_EQ(enter.Answered(), 1) << "one box: the warning, no success notice";
+    EXPECT_TRUE(machine.files.FileExists("C:\\d\\a.txt"));
+    EXPECT_EQ(Rows(), std::vector<std::string>{"C:\\d\\a.txt"});
+    window.reset();  // before the context it holds
+}
+
 TEST_F(ShredderWindowTest, AFailureInTheMiddleKeepsTheRowsAboveItAndReachesTheErrorHandler) {
     std::vector<std::string> errors;
     ui::SetErrorHandler([&](const std::string& text) { errors.push_back(text); });
@@ -94,7 +115,7 @@ TEST_F(ShredderWindowTest, AFailureInTheMiddleKeepsTheRowsAboveItAndReachesTheEr
     window->AddDroppedFiles({"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"});
     prompter.Answer(true);
     Press(*window->ListControls().shred);
-    EXPECT_EQ(errors, std::vector<std::string>{"Access is denied."});
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot shred file \"C:\\d\\b.txt\". Access is denied."});
     EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
     EXPECT_EQ(window->ListControls().files->VisibleCount(), 2u);
     EXPECT_FALSE(machine.files.FileExists("C:\\d\\c.txt"));

@@ -1,48 +1,43 @@
+#include <chrono>
 #include <stdexcept>
 
 #include "shell/launcher_win.h"
 #include "support/ui_session_win.h"
+#include "support/work_tool_win.h"
 
 namespace tw {
 namespace {
 
-constexpr int kWorkPage = 2;
+constexpr int kWorkPage = WorkTool::kWorkPage;
 
-// A tool window whose page action and whose close both fail, as a locked
-// file or a registry without rights would make them.
-class FailingTool final : public ModuleWindow {
-public:
-    explicit FailingTool(ShellContext& context) : ModuleWindow(Tool::DriveCleaner, context) {
-        ui::Panel& page = AddPage(kWorkPage, "Work");
-        field = std::make_unique<ui::Edit>(page.At(16, 46, 300, 68), "");
-        action = std::make_unique<ui::Button>(page.At(488, 500, 574, 526), "&Go", true);
-        action->onClick = [] { throw std::runtime_error("Cannot open file \"C:\\x\""); };
-        SetDefaultButton(kWorkPage, *action);
-    }
-    std::unique_ptr<ui::Edit> field;
-    std::unique_ptr<ui::Button> action;
-    bool failOnClose = false;
-
-protected:
-    // Not even a std::exception: the close must survive anything.
-    void SaveSettings() override {
-        if (failOnClose) throw 42;
-    }
-};
-
+// A tool window whose actions fail, as a locked file or a registry without
+// rights would make them.
 class ErrorPathTest : public UiTest {
 protected:
     ErrorPathTest() {
         ui::SetErrorHandler([this](const std::string& text) { errors.push_back(text); });
         launcher.Show();
         launcher.ToolButton(Tool::DriveCleaner).Click();
-        tool = static_cast<FailingTool*>(launcher.OpenModuleWindow());
+        tool = static_cast<WorkTool*>(launcher.OpenModuleWindow());
         tool->BringToFront(kWorkPage);
+        tool->action->onClick = [] { throw std::runtime_error("Cannot open file \"C:\\x\""); };
+        tool->onMenuItem = [] { throw std::runtime_error("Cannot remove the entry"); };
+        tool->ticker.onTick = [] { throw std::runtime_error("Cannot read the status"); };
+    }
+
+    // The window and the launcher as the user left them: the tool open on
+    // its page, usable, the launcher hidden.
+    void ExpectToolStillOpen() {
+        EXPECT_EQ(launcher.OpenModuleWindow(), tool);
+        EXPECT_TRUE(IsWindowVisible(tool->Handle()));
+        EXPECT_FALSE(IsWindowVisible(launcher.Handle()));
+        EXPECT_EQ(VisiblePages(*tool), std::vector<int>{kWorkPage});
+        EXPECT_TRUE(tool->action->Enabled());
     }
 
     std::vector<std::string> errors;
-    TfrmMain launcher{context, [](Tool, ShellContext& c) { return std::make_unique<FailingTool>(c); }, [] {}};
-    FailingTool* tool = nullptr;
+    TfrmMain launcher{context, [](Tool, ShellContext& c) { return std::make_unique<WorkTool>(c); }, [] {}};
+    WorkTool* tool = nullptr;
 };
 
 TEST_F(ErrorPathTest, EnterOnADefaultButtonThatThrowsShowsTheErrorAndKeepsTheWindow) {
@@ -50,11 +45,29 @@ TEST_F(ErrorPathTest, EnterOnADefaultButtonThatThrowsShowsTheErrorAndKeepsTheWin
     MSG enter{tool->field->Handle(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     ui::ProcessMessage(enter);  // the message loop's path; nothing may escape it
     EXPECT_EQ(errors, std::vector<std::string>{"Cannot open file \"C:\\x\""});
-    EXPECT_EQ(launcher.OpenModuleWindow(), tool);
-    EXPECT_TRUE(IsWindowVisible(tool->Handle()));
-    EXPECT_FALSE(IsWindowVisible(launcher.Handle()));
-    EXPECT_EQ(VisiblePages(*tool), std::vector<int>{kWorkPage});
-    EXPECT_TRUE(tool->action->Enabled());
+    ExpectToolStillOpen();
+}
+
+TEST_F(ErrorPathTest, AMenuCommandThatThrowsShowsTheErrorAndKeepsTheWindow) {
+    // The keys wait in the queue; the menu's own loop reads them once shown.
+    PostMessageW(tool->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(tool->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(tool->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tool->Handle()), MAKELPARAM(100, 100));
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot remove the entry"});
+    ExpectToolStillOpen();
+}
+
+TEST_F(ErrorPathTest, ATimerTickThatThrowsShowsTheErrorOnceAndKeepsTheWindow) {
+    tool->ticker.Start();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(400);
+    while (std::chrono::steady_clock::now() < deadline) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        Settle();
+    }
+    // One box, not one per interval stacked in the box's own loop.
+    EXPECT_EQ(errors, std::vector<std::string>{"Cannot read the status"});
+    EXPECT_FALSE(tool->ticker.Running());
+    ExpectToolStillOpen();
 }
 
 TEST_F(ErrorPathTest, ACloseWhoseHandlerThrowsStillBringsTheLauncherBack) {

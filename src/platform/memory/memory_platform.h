@@ -21,6 +21,7 @@ public:
     bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
     bool EmptyRecycleBin(OwnerWindow owner) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
+    std::string DisplayName(std::string_view path) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }
@@ -30,7 +31,8 @@ public:
 private:
     MemoryFileSystem& files_;
     std::map<int, std::string> folders_;
-    std::map<std::string, ShortcutInfo> shortcuts_;  // key: upper-case path
+    std::map<std::string, ShortcutInfo> shortcuts_;  // key: the file's content
+    int saved_ = 0;
     std::vector<std::string> opened_;
     std::vector<std::string> recycled_;
     int emptied_ = 0;

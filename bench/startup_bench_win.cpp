@@ -5,7 +5,7 @@
 // prints "enumerate <ms>", "bare <ms>" and their ratio. The entries go into
 // the disabled homes of the current user, so nothing would start, and are
 // removed again.
-#include <windows.h>
+#include "platform/win32/windows_win.h"
 
 #include <chrono>
 #include <cstdio>
@@ -55,7 +55,8 @@ int main() {
     tw::EnumerateStartupEntries(store, images, rows);
     const auto enumerated = Clock::now();
     std::size_t found = 0;
-    for (const auto& name : *p.registry.ValueNames(tw::kCurrentUser, kRunOff))
+    const auto names = p.registry.ValueNames(tw::kCurrentUser, kRunOff).value_or(std::vector<std::string>{});
+    for (const auto& name : names)
         found += p.registry.ReadValue(tw::kCurrentUser, kRunOff, name).has_value();
     for (const auto& file : p.files.Find(folder + "*.lnk"))
         found += p.shell.ReadShortcut(folder + file.name).has_value();

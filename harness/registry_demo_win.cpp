@@ -7,16 +7,11 @@
 #include "registry_cleaner/scan_categories.h"
 
 namespace tw {
-namespace {
-
-// The repository's demo file, seen from the harness in build/<preset>/harness.
-std::wstring DemoFile() {
+std::wstring DemoFile(std::wstring_view name) {
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\registry-leftovers.reg";
+    return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\" + std::wstring(name);
 }
-
-}  // namespace
 
 struct RegistryDemo::Machine {
     MemoryRegistry registry;
@@ -29,7 +24,7 @@ struct RegistryDemo::Machine {
 
 RegistryDemo::RegistryDemo(ShellContext& shared, bool mixed) : machine_(std::make_unique<Machine>()) {
     Machine& m = *machine_;
-    ImportRegFile(m.registry, DemoFile());
+    ImportRegFile(m.registry, DemoFile(L"registry-leftovers.reg"));
     const Platform platform{m.registry, m.files, m.shell, m.urlCache, m.clipboard, m.system};
     context_ = std::make_unique<ShellContext>(
         ShellContext{platform, shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});

@@ -39,4 +39,11 @@ void AddDemoBackups(MemoryPlatform& machine);
 // registry; false when the file cannot be read.
 bool ImportRegFile(Registry& registry, const std::wstring& path);
 
+// A file of scripts/demo, seen from the harness in build/<preset>/harness.
+std::wstring DemoFile(std::wstring_view name);
+
+// The startup entries of that file and a few shortcuts, for the Startup
+// Manager's list.
+void AddDemoStartupEntries(MemoryPlatform& machine, const std::wstring& regFile);
+
 }  // namespace tw

@@ -49,5 +49,7 @@ shot shredder-files crop tool 6 2
 shot shredder-options crop tool 6 3
 shot splitter-split crop tool 7 2
 shot splitter-join crop tool 7 4
-shot startup-list crop tool 2 2
+shot startup-list crop startup
+shot startup-add crop startup-add
+shot startup-edit crop startup-edit
 wineserver -k 2>/dev/null || true

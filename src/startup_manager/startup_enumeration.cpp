@@ -1,6 +1,7 @@
 #include "startup_manager/startup_enumeration.h"
 
 #include <map>
+#include <set>
 
 #include "platform/error.h"
 #include "platform/text.h"
@@ -31,10 +32,17 @@ private:
     std::map<std::string, int> files_, targets_;
 };
 
-bool ApprovedOff(const StartupStore& store, const StartupLocation& location, std::string_view valueName) {
-    if (location.approvedKey.empty()) return false;
-    const auto mark = store.registry.ReadValue(location.ApprovedRoot(), location.approvedKey, valueName);
-    return mark && IsApprovedOff(*mark);
+// The names Task Manager marked off in one home, read once per source
+// rather than once per entry.
+std::set<std::string> ApprovedOffNames(const StartupStore& store, const StartupLocation& location) {
+    std::set<std::string> off;
+    if (location.approvedKey.empty()) return off;
+    const RootKey root = location.ApprovedRoot();
+    for (const auto& name : store.registry.ValueNames(root, location.approvedKey).value_or(std::vector<std::string>{})) {
+        const auto mark = store.registry.ReadValue(root, location.approvedKey, name);
+        if (mark && IsApprovedOff(*mark)) off.insert(UpcaseName(name));
+    }
+    return off;
 }
 
 void ListKey(const StartupStore& store, const StartupLocation& location, bool enabled, IconCache& icons,
@@ -42,6 +50,7 @@ void ListKey(const StartupStore& store, const StartupLocation& location, bool en
     const std::string_view key = enabled ? location.enabledKey : location.disabledKey;
     const auto names = store.registry.ValueNames(location.root, key);
     if (!names) return;
+    const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
     for (const auto& name : *names) {
         const auto value = store.registry.ReadValue(location.root, key, name);
         if (value && !value->IsStringType()) throw Error(FormatText("Invalid data type for '%s'", name));
@@ -49,7 +58,7 @@ void ListKey(const StartupStore& store, const StartupLocation& location, bool en
         entry.name = name;
         entry.command = value ? value->Text() : std::string();
         entry.location = location.text;
-        entry.enabled = enabled && !ApprovedOff(store, location, name);
+        entry.enabled = enabled && !off.contains(UpcaseName(name));
         entry.imageIndex = icons.ForFile(ExtractStartupPath(entry.command));
         rows.push_back(std::move(entry));
     }
@@ -66,6 +75,7 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
     const std::string root = store.shell.SpecialFolderPath(location.csidl);
     if (root.empty()) return;
     const std::string home = enabled ? EnabledFolder(root) : DisabledFolder(root);
+    const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
     for (const auto& found : store.files.Find(home + "*.lnk")) {
         if (found.IsFolder()) continue;
         const std::string link = home + found.name;
@@ -77,7 +87,7 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
         entry.location = location.text;
         if (entry.name.empty()) entry.name = WithoutLnk(found.name);
         entry.fileName = found.name;
-        entry.enabled = enabled && !ApprovedOff(store, location, found.name);
+        entry.enabled = enabled && !off.contains(UpcaseName(found.name));
         entry.imageIndex = icons.ForTarget(link, shortcut->targetPath);
         rows.push_back(std::move(entry));
     }

@@ -12,7 +12,7 @@ namespace tw {
 namespace {
 
 constexpr int kWidth = 420;
-constexpr int kAddHeight = 330;
+constexpr int kAddHeight = 345;
 constexpr int kEditHeight = 250;
 
 }  // namespace
@@ -58,8 +58,8 @@ TfrmAddStartup::TfrmAddStartup(TfrmStartup& owner)
     for (const auto& home : StartupLocations(owner.Store().windows64)) location_->Add(home.text);
     location_->Select(0);
     locationHint_ = std::make_unique<ui::Label>(
-        p.At(20, 250, 400, 268), "This is the place where information about the startup item will be stored.");
-    AddButtons("&Add", 290);
+        p.At(20, 250, 400, 284), "This is the place where information about the startup item will be stored.");
+    AddButtons("&Add", 305);
 }
 
 void TfrmAddStartup::Confirm() {

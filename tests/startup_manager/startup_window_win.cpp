@@ -107,9 +107,13 @@ TEST_F(StartupWindowTest, DeleteAsksAndRemovesFromTheHomeTheBoxNames) {
     EXPECT_FALSE(machine.registry.ReadValue(kCurrentUser, kRunOff, "Old"));
 }
 
-TEST_F(StartupWindowTest, EditNeedsASelection) {
+TEST_F(StartupWindowTest, EditNeedsASelectionFromTheButtonAndTheMenu) {
+    const ScriptedPrompter::Shown notice{Kind::Notify, "One startup item must be selected to edit."};
     Press(*window->ListControls().edit);
-    EXPECT_EQ(prompter.History().back(), (ScriptedPrompter::Shown{Kind::Notify, "One startup item must be selected to edit."}));
+    EXPECT_EQ(prompter.History().back(), notice);
+    ASSERT_TRUE(window->ListControls().menu->Choose("&Edit"));
+    EXPECT_EQ(prompter.History().size(), 2u);
+    EXPECT_EQ(prompter.History().back(), notice);
 }
 
 TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
@@ -120,6 +124,7 @@ TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
         Press(d.ActionButton());
         EXPECT_EQ(prompter.History().back().text, "Please fill all the fields to add an startup entry");
         EXPECT_TRUE(d.IsShowing());
+        d.ProgramBox().SetText("C:\\old.exe /with arguments");
         pickers.Files({"C:\\Tools\\new.exe"});
         Press(d.BrowseButton());
         EXPECT_EQ(d.ProgramBox().Text(), "C:\\Tools\\new.exe");

@@ -27,6 +27,7 @@ protected:
             for (const auto name : {kName, std::string_view("TIDEWELL test entry")})
                 p.registry.DeleteValue(kCurrentUser, key, name);
         for (const auto key : {kRun32, kRun32Off}) p.registry.DeleteValue(kLocalMachine, key, kName);
+        p.registry.DeleteValue(kCurrentUser, kApprovedRun, kName);
         for (const bool enabled : {true, false}) p.files.DeleteFile(ShortcutPath(Folder(), enabled, "Tidewell Tool.lnk"));
     }
     std::string Folder() const { return p.shell.SpecialFolderPath(Csidl::Startup); }
@@ -106,6 +107,22 @@ TEST_F(StartupUnderWine, ACaseOnlyRenameKeepsTheEntry) {
     const auto link = p.shell.ReadShortcut(ShortcutPath(Folder(), true, "Tidewell Tool.lnk"));
     ASSERT_TRUE(link);
     EXPECT_EQ(link->arguments, "/A readme.txt");
+}
+
+TEST_F(StartupUnderWine, ATaskManagerOffEntryIsListedUntickedAndTickingMarksItOn) {
+    const RegValue command = RegValue::String("C:\\probe.exe");
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRun, kName, command));
+    std::vector<std::uint8_t> mark{0x03, 0, 0, 0, 0x4a, 0x1f, 0x8e, 0x2c, 0xb2, 0x3e, 0xda, 0x01};
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kApprovedRun, kName, RegValue::Binary(mark)));
+    auto rows = Ours();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(rows[0].enabled);
+    EXPECT_EQ(EnableStartupEntry(store, rows[0]), MoveResult::Moved);
+    mark.assign(12, 0);
+    mark[0] = 0x02;
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName), RegValue::Binary(mark));
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kName), command);
+    EXPECT_TRUE(Ours().at(0).enabled);
 }
 
 TEST_F(StartupUnderWine, The32BitViewIsListedMovedAndRemovedInThatViewOnly) {

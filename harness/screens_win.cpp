@@ -19,6 +19,7 @@
 #include "shell/about_win.h"
 #include "shell/artwork_win.h"
 #include "shell/launcher_win.h"
+#include "startup_manager/startup_window_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/pickers_win.h"
 #include "ui/prompter_win.h"
@@ -172,6 +173,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         tuner->BringToFront(_wtoi(argv[2]));
         if (argc > 3) tuner->Advanced().tabs->Select(static_cast<std::size_t>(_wtoi(argv[3])));
         PrintRect(tuner->Handle());
+    } else if (mode == L"startup" || mode == L"startup-add" || mode == L"startup-edit") {
+        tw::AddDemoStartupEntries(machine, tw::DemoFile(L"startup-entries.reg"));
+        launcher.OpenModule(tw::Tool::StartupManager);
+        auto& window = static_cast<tw::TfrmStartup&>(*launcher.OpenModuleWindow());
+        window.BringToFront(tw::TfrmStartup::kListPage);
+        if (mode == L"startup") {
+            PrintRect(window.Handle());
+        } else {
+            tw::ui::Dialog::SetShowHook([](tw::ui::Dialog& shown) { PrintRect(shown.Handle()); });
+            window.ListControls().list->Select({1, std::nullopt});
+            if (mode == L"startup-add")
+                window.AddEntry();
+            else
+                window.EditSelected();
+            return 0;
+        }
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));

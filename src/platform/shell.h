@@ -67,6 +67,9 @@ public:
     virtual void NotifyFolderChanged(std::string_view folderPath) = 0;
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
+    // The name the shell shows for a file (a shortcut without ".lnk");
+    // empty when the shell cannot tell.
+    virtual std::string DisplayName(std::string_view path) const = 0;
 };
 
 }  // namespace tw

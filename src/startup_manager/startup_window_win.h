@@ -1,11 +1,66 @@
 #pragma once
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "shell/module_window_win.h"
+#include "startup_manager/startup_entry.h"
+#include "startup_manager/startup_icons_win.h"
+#include "ui/popup_menu_win.h"
+#include "ui/row_view_win.h"
 
 namespace tw {
 
+// Row i shows entry i; its box is the entry's current state.
+class StartupRows final : public ui::RowModel {
+public:
+    std::size_t RowCount() const override { return entries.size(); }
+    std::string CellText(ui::RowRef ref, int column) const override;
+    int ImageIndex(ui::RowRef ref) const override { return std::max(entries[ref.row].imageIndex, 0); }
+    bool HasCheckBoxes() const override { return true; }
+    ui::CheckState Check(ui::RowRef ref) override {
+        return ticked[ref.row] ? ui::CheckState::Checked : ui::CheckState::Unchecked;
+    }
+    void ToggleCheck(ui::RowRef ref) override { onToggle(ref.row); }
+
+    std::vector<StartupEntry> entries;
+    std::vector<bool> ticked;
+    std::function<void(std::size_t)> onToggle;
+};
+
+// The Startup Manager window: the list of entries (page 2).
 class TfrmStartup : public ModuleWindow {
 public:
-    explicit TfrmStartup(ShellContext& context) : ModuleWindow(Tool::StartupManager, context) {}
+    struct ListPage {
+        std::unique_ptr<ui::Button> help, edit, add, remove;
+        std::unique_ptr<ui::RowView> list;
+        std::unique_ptr<ui::PopupMenu> menu;
+    };
+    static constexpr int kListPage = 2;
+
+    explicit TfrmStartup(ShellContext& context);
+
+    // What clicks and keys reach, for tests.
+    ListPage& ListControls() { return page_; }
+    const std::vector<StartupEntry>& Entries() const { return rows_.entries; }
+    bool Ticked(std::size_t row) const { return rows_.ticked.at(row); }
+    void ToggleRow(std::size_t row);
+    void EditSelected();
+    void AddEntry();
+    void RemoveSelected();
+    // Lists the homes again; the selection goes.
+    void Rebuild();
+    StartupStore Store();
+
+private:
+    void BuildListPage();
+
+    StartupRows rows_;
+    StartupImageList images_;
+    ListPage page_;
 };
 
 }  // namespace tw

@@ -97,6 +97,24 @@ TEST_P(ShellContract, CreateShortcutOverwrites) {
     EXPECT_EQ(info->arguments, "");
 }
 
+// The Startup Manager lists a shortcut under this name and finds its file by
+// adding ".lnk" again; a copied shortcut must read as the original.
+TEST_P(ShellContract, AShortcutShowsItsNameWithoutLnkAndACopyReadsTheSame) {
+    Platform p = P();
+    const std::string target = Scratch("t.exe");
+    Put(p.files, target, "MZ");
+    NewShortcut link;
+    link.targetPath = target;
+    link.arguments = "/copy";
+    ASSERT_TRUE(p.shell.CreateShortcut(Scratch("My Tool.lnk"), link));
+    EXPECT_EQ(p.shell.DisplayName(Scratch("My Tool.lnk")), "My Tool");
+    EXPECT_EQ(p.shell.DisplayName(Scratch("missing.lnk")), "");
+    ASSERT_TRUE(p.files.CopyFile(Scratch("My Tool.lnk"), Scratch("copy.lnk"), false));
+    const auto copy = p.shell.ReadShortcut(Scratch("copy.lnk"));
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(copy->arguments, "/copy");
+}
+
 TEST_P(ShellContract, ReadShortcutFailsForWhatIsNoShortcut) {
     Platform p = P();
     EXPECT_FALSE(p.shell.ReadShortcut(Scratch("missing.lnk")).has_value());

@@ -22,6 +22,7 @@ public:
     bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) override;
     void NotifyFolderChanged(std::string_view folderPath) override { notified_.emplace_back(folderPath); }
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
+    std::string DisplayName(std::string_view path) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }
@@ -33,7 +34,8 @@ public:
 private:
     MemoryFileSystem& files_;
     std::map<int, std::string> folders_;
-    std::map<std::string, ShortcutInfo> shortcuts_;  // key: upper-case path
+    std::map<std::string, ShortcutInfo> shortcuts_;  // key: the file's content
+    int saved_ = 0;
     std::vector<std::string> opened_;
     std::vector<std::string> recycled_;
     std::vector<ShellFeedback> emptied_;

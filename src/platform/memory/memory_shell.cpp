@@ -29,20 +29,23 @@ std::string MemoryShell::SpecialFolderPath(int csidl) const {
 
 std::optional<ShortcutInfo> MemoryShell::ReadShortcut(std::string_view linkPath) const {
     if (!files_.FileExists(linkPath)) return std::nullopt;
-    const auto it = shortcuts_.find(UpcaseName(linkPath));
+    const auto it = shortcuts_.find(files_.Text(linkPath));
     if (it == shortcuts_.end() || !it->second.hasItemIdList) return std::nullopt;
     return it->second;
 }
 
 bool MemoryShell::CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) {
+    std::string marker;
     try {
-        const std::string marker = "shortcut to " + shortcut.targetPath;
+        // The content names its record, so a copied file reads as the same
+        // shortcut, as a real .lnk does.
+        marker = "shortcut #" + std::to_string(++saved_) + " to " + shortcut.targetPath;
         auto stream = files_.Open(linkPath, OpenMode::Create, Share::Exclusive);
         stream->Write({reinterpret_cast<const std::uint8_t*>(marker.data()), marker.size()});
     } catch (const std::exception&) {
         return false;
     }
-    shortcuts_[UpcaseName(linkPath)] = ToInfo(shortcut);
+    shortcuts_[marker] = ToInfo(shortcut);
     return true;
 }
 
@@ -65,6 +68,15 @@ bool MemoryShell::EmptyRecycleBin(OwnerWindow, ShellFeedback feedback) {
 bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {
     opened_.emplace_back(fileOrUrl);
     return true;
+}
+
+// As Explorer with known extensions hidden for links: the file's own name
+// without ".lnk"; other files keep their name.
+std::string MemoryShell::DisplayName(std::string_view path) const {
+    if (!files_.FileExists(path) && !files_.FolderExists(path)) return {};
+    std::string_view name = path.substr(path.find_last_of('\\') + 1);
+    if (name.size() > 4 && UpcaseName(name.substr(name.size() - 4)) == ".LNK") name.remove_suffix(4);
+    return std::string(name);
 }
 
 void MemoryShell::SetSpecialFolder(int csidl, std::string path) { folders_[csidl] = std::move(path); }

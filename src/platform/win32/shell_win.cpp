@@ -159,4 +159,10 @@ bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+std::string Win32Shell::DisplayName(std::string_view path) const {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return {};
+    return win32::Narrow(info.szDisplayName);
+}
+
 }  // namespace tw

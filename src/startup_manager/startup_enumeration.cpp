@@ -1,0 +1,122 @@
+#include "startup_manager/startup_enumeration.h"
+
+#include <map>
+#include <set>
+
+#include "platform/error.h"
+#include "platform/text.h"
+#include "services/path_rules.h"
+#include "startup_manager/startup_locations.h"
+
+namespace tw {
+namespace {
+
+// Asks the shell for each program's icon once: two entries of one program
+// share their image.
+class IconCache {
+public:
+    explicit IconCache(StartupIcons& icons) : icons_(icons) {}
+    int ForFile(const std::string& path) {
+        auto [it, added] = files_.try_emplace(UpcaseName(path), -1);
+        if (added) it->second = icons_.ForFile(path);
+        return it->second;
+    }
+    int ForTarget(const std::string& link, const std::string& target) {
+        auto [it, added] = targets_.try_emplace(UpcaseName(target), -1);
+        if (added) it->second = icons_.ForShortcutTarget(link);
+        return it->second;
+    }
+
+private:
+    StartupIcons& icons_;
+    std::map<std::string, int> files_, targets_;
+};
+
+// The names Task Manager marked off in one home, read once per source
+// rather than once per entry.
+std::set<std::string> ApprovedOffNames(const StartupStore& store, const StartupLocation& location) {
+    std::set<std::string> off;
+    if (location.approvedKey.empty()) return off;
+    const RootKey root = location.ApprovedRoot();
+    for (const auto& name : store.registry.ValueNames(root, location.approvedKey).value_or(std::vector<std::string>{})) {
+        const auto mark = store.registry.ReadValue(root, location.approvedKey, name);
+        if (mark && IsApprovedOff(*mark)) off.insert(UpcaseName(name));
+    }
+    return off;
+}
+
+void ListKey(const StartupStore& store, const StartupLocation& location, bool enabled, IconCache& icons,
+             std::vector<StartupEntry>& rows) {
+    const std::string_view key = enabled ? location.enabledKey : location.disabledKey;
+    const auto names = store.registry.ValueNames(location.root, key);
+    if (!names) return;
+    const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
+    for (const auto& name : *names) {
+        const auto value = store.registry.ReadValue(location.root, key, name);
+        if (value && !value->IsStringType()) throw Error(FormatText("Invalid data type for '%s'", name));
+        StartupEntry entry;
+        entry.name = name;
+        entry.command = value ? value->Text() : std::string();
+        entry.location = location.text;
+        entry.enabled = enabled && !off.contains(UpcaseName(name));
+        entry.imageIndex = icons.ForFile(ExtractStartupPath(entry.command));
+        rows.push_back(std::move(entry));
+    }
+}
+
+std::string WithoutLnk(std::string_view fileName) {
+    if (fileName.size() >= 4 && UpcaseName(fileName.substr(fileName.size() - 4)) == ".LNK")
+        fileName.remove_suffix(4);
+    return std::string(fileName);
+}
+
+void ListFolder(const StartupStore& store, const StartupLocation& location, bool enabled, IconCache& icons,
+                std::vector<StartupEntry>& rows) {
+    const std::string root = store.shell.SpecialFolderPath(location.csidl);
+    if (root.empty()) return;
+    const std::string home = enabled ? EnabledFolder(root) : DisabledFolder(root);
+    const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
+    for (const auto& found : store.files.Find(home + "*.lnk")) {
+        if (found.IsFolder()) continue;
+        const std::string link = home + found.name;
+        const auto shortcut = store.shell.ReadShortcut(link);
+        if (!shortcut) continue;
+        StartupEntry entry;
+        entry.name = store.shell.DisplayName(link);
+        entry.command = shortcut->targetPath;
+        entry.location = location.text;
+        if (entry.name.empty()) entry.name = WithoutLnk(found.name);
+        entry.fileName = found.name;
+        entry.enabled = enabled && !off.contains(UpcaseName(found.name));
+        entry.imageIndex = icons.ForTarget(link, shortcut->targetPath);
+        rows.push_back(std::move(entry));
+    }
+}
+
+}  // namespace
+
+bool IsApprovedOff(const RegValue& mark) { return !mark.data.empty() && (mark.data[0] & 1) != 0; }
+
+void EnumerateStartupEntries(const StartupStore& store, StartupIcons& icons, std::vector<StartupEntry>& rows) {
+    rows.clear();
+    IconCache cache(icons);
+    const auto at = [](std::string_view text) { return *FindStartupLocation(text); };
+    const auto keys = [&](std::string_view run, std::string_view services) {
+        ListKey(store, at(run), true, cache, rows);
+        ListKey(store, at(services), true, cache, rows);
+        ListKey(store, at(run), false, cache, rows);
+        ListKey(store, at(services), false, cache, rows);
+    };
+    keys(kAllUsersRun, kAllUsersRunServices);
+    if (store.windows64) {
+        ListKey(store, at(kAllUsersRun32), true, cache, rows);
+        ListKey(store, at(kAllUsersRun32), false, cache, rows);
+    }
+    keys(kCurrentUserRun, kCurrentUserRunServices);
+    ListFolder(store, at(kAllUsersFolder), true, cache, rows);
+    ListFolder(store, at(kCurrentUserFolder), true, cache, rows);
+    ListFolder(store, at(kAllUsersFolder), false, cache, rows);
+    ListFolder(store, at(kCurrentUserFolder), false, cache, rows);
+}
+
+}  // namespace tw

@@ -1,0 +1,27 @@
+#pragma once
+#include <string_view>
+#include <vector>
+
+#include "startup_manager/startup_entry.h"
+
+namespace tw {
+
+// Adds icons to the window's icon list and gives their index, -1 when none
+// could be added. Each program or target is asked for once per enumeration.
+class StartupIcons {
+public:
+    virtual ~StartupIcons() = default;
+    virtual int ForFile(std::string_view path) = 0;
+    virtual int ForShortcutTarget(std::string_view linkPath) = 0;
+};
+
+// Clears `rows` and lists every source in its fixed order. A value that is
+// not a string throws tw::Error("Invalid data type for '<name>'"); the rows
+// found before it stay in `rows`.
+void EnumerateStartupEntries(const StartupStore& store, StartupIcons& icons, std::vector<StartupEntry>& rows);
+
+// True when Task Manager's mark for this value says "do not start": bit 0
+// of its first byte.
+bool IsApprovedOff(const RegValue& mark);
+
+}  // namespace tw

@@ -1,0 +1,62 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/memory/memory_platform.h"
+#include "startup_manager/startup_enumeration.h"
+#include "startup_manager/startup_locations.h"
+
+namespace tw {
+
+inline constexpr std::string_view kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::string_view kRunOff = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run-";
+inline constexpr std::string_view kServices = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices";
+inline constexpr std::string_view kRun32 = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::string_view kRun32Off = "SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run-";
+inline constexpr std::string_view kApprovedRun =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
+inline constexpr std::string_view kApprovedFolder =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+
+// Hands out icon indexes in order and records what was asked.
+class CountingIcons final : public StartupIcons {
+public:
+    int ForFile(std::string_view path) override {
+        asked.emplace_back(path);
+        return static_cast<int>(asked.size());
+    }
+    int ForShortcutTarget(std::string_view link) override {
+        asked.emplace_back(link);
+        return static_cast<int>(asked.size());
+    }
+    std::vector<std::string> asked;
+};
+
+// The in-memory machine with its two startup folders.
+struct StartupMachine {
+    MemoryPlatform p;
+    StartupStore store{p.registry, p.files, p.shell, true};
+    CountingIcons icons;
+
+    std::string Folder(int csidl) const { return p.shell.SpecialFolderPath(csidl); }
+    std::string UserFolder() const { return Folder(Csidl::Startup); }
+    std::string CommonFolder() const { return Folder(Csidl::CommonStartup); }
+    void Value(RootKey root, std::string_view key, std::string_view name, std::string_view data,
+               std::uint32_t type = RegType::Sz) {
+        p.registry.WriteValue(root, key, name, RegValue::String(data, type));
+    }
+    void Link(const std::string& path, std::string target, std::string arguments = {}, std::string comment = {}) {
+        NewShortcut link;
+        link.targetPath = std::move(target);
+        link.arguments = std::move(arguments);
+        link.description = std::move(comment);
+        p.shell.CreateShortcut(path, link);
+    }
+    std::vector<StartupEntry> List() {
+        std::vector<StartupEntry> rows;
+        EnumerateStartupEntries(store, icons, rows);
+        return rows;
+    }
+};
+
+}  // namespace tw

@@ -1,0 +1,161 @@
+#include "startup_manager/startup_window_win.h"
+
+#include "startup_fixture.h"
+#include "startup_manager/startup_dialogs_win.h"
+#include "support/ui_session_win.h"
+#include "ui/wide_win.h"
+
+namespace tw {
+namespace {
+
+using Kind = ScriptedPrompter::Kind;
+
+class StartupWindowTest : public UiTest {
+protected:
+    StartupWindowTest() {
+        machine.registry.WriteValue(kCurrentUser, kRun, "App", RegValue::String("%windir%\\app.exe", RegType::ExpandSz));
+        machine.registry.WriteValue(kCurrentUser, kRunOff, "Old", RegValue::String("C:\\old.exe"));
+        window = std::make_unique<TfrmStartup>(context);
+        ShowWindow(window->Handle(), SW_SHOW);
+        window->BringToFront(TfrmStartup::kListPage);
+    }
+    ~StartupWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
+    static void Press(const ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
+    static void Key(HWND target, WPARAM key) {
+        MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};
+        ui::ProcessMessage(msg);
+    }
+    ui::RowView& List() { return *window->ListControls().list; }
+    void ClickBox(std::size_t row) {
+        const RECT box = List().CheckBoxRect(row);
+        const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        SendMessageW(List().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(List().Handle(), WM_LBUTTONUP, 0, at);
+    }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& e : window->Entries()) names.push_back(e.name);
+        return names;
+    }
+    // Runs `act` on the dialog the next press opens; a box left open fails.
+    template <typename D>
+    void OnDialog(std::function<void(D&)> act) {
+        ui::Dialog::SetShowHook([act](ui::Dialog& shown) {
+            auto* dialog = dynamic_cast<D*>(&shown);
+            ASSERT_NE(dialog, nullptr);
+            act(*dialog);
+            EXPECT_FALSE(dialog->IsShowing()) << "the box closed";
+            if (dialog->IsShowing()) dialog->Dismiss();
+        });
+    }
+
+    std::unique_ptr<TfrmStartup> window;
+};
+
+TEST_F(StartupWindowTest, ListsTheEntriesWithTheirBoxesAndColumns) {
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"}));
+    EXPECT_TRUE(window->Ticked(0));
+    EXPECT_FALSE(window->Ticked(1));
+    EXPECT_EQ(List().ColumnWidth(0), ui::Scale(150, ui::WindowDpi(List().Handle())));
+    EXPECT_EQ(window->Entries()[0].command, "%windir%\\app.exe");
+    Press(*window->ListControls().help);
+    ASSERT_EQ(helpShown.size(), 1u);
+    EXPECT_EQ(helpShown[0].second, "startup2");
+}
+
+TEST_F(StartupWindowTest, MouseAndSpaceMoveTheEntryAndTheBoxFollows) {
+    ClickBox(0);
+    EXPECT_FALSE(window->Ticked(0));
+    EXPECT_EQ(machine.registry.ReadValue(kCurrentUser, kRunOff, "App"),
+              RegValue::String("%windir%\\app.exe", RegType::ExpandSz));
+    List().Select({1, std::nullopt});
+    Key(List().Handle(), VK_SPACE);
+    EXPECT_TRUE(window->Ticked(1));
+    EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRun, "Old"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"})) << "a toggle does not list again";
+}
+
+TEST_F(StartupWindowTest, AFailedToggleReportsAndKeepsTheBox) {
+    std::vector<std::string> reported;
+    ui::SetErrorHandler([&](const std::string& text) { reported.push_back(text); });
+    machine.registry.MakeReadOnly(kCurrentUser, kRunOff);
+    ClickBox(0);
+    EXPECT_EQ(reported, std::vector<std::string>{"Failed to set data for 'App'"});
+    EXPECT_TRUE(window->Ticked(0));
+    const std::string link = machine.shell.SpecialFolderPath(Csidl::Startup) + "\\Tool.lnk";
+    NewShortcut tool;
+    tool.targetPath = "C:\\tool.exe";
+    machine.shell.CreateShortcut(link, tool);
+    window->Rebuild();
+    ASSERT_EQ(Names().back(), "Tool");
+    context.platform.files.DeleteFile(link);  // the interface: windows.h renames the call
+    ClickBox(2);
+    EXPECT_TRUE(window->Ticked(2)) << "nothing on disk moved";
+    EXPECT_EQ(prompter.History().back().kind, Kind::Notify);
+}
+
+TEST_F(StartupWindowTest, DeleteAsksAndRemovesFromTheHomeTheBoxNames) {
+    Key(List().Handle(), VK_DELETE);
+    EXPECT_TRUE(prompter.History().empty()) << "no selection, no question";
+    List().Select({1, std::nullopt});
+    prompter.Answer(false).Answer(true);
+    Key(List().Handle(), VK_DELETE);
+    EXPECT_EQ(Names().size(), 2u);
+    Press(*window->ListControls().remove);
+    EXPECT_EQ(prompter.History().back(), (ScriptedPrompter::Shown{Kind::Confirm, "Do you want to remove this startup item?"}));
+    EXPECT_EQ(Names(), std::vector<std::string>{"App"});
+    EXPECT_FALSE(machine.registry.ReadValue(kCurrentUser, kRunOff, "Old"));
+}
+
+TEST_F(StartupWindowTest, EditNeedsASelectionFromTheButtonAndTheMenu) {
+    const ScriptedPrompter::Shown notice{Kind::Notify, "One startup item must be selected to edit."};
+    Press(*window->ListControls().edit);
+    EXPECT_EQ(prompter.History().back(), notice);
+    ASSERT_TRUE(window->ListControls().menu->Choose("&Edit"));
+    EXPECT_EQ(prompter.History().size(), 2u);
+    EXPECT_EQ(prompter.History().back(), notice);
+}
+
+TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
+    machine.registry.CreateKey(kLocalMachine, kRun);
+    OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
+        EXPECT_EQ(d.LocationList().Entry(*d.LocationList().Selected()), "Registry - All Users - Run");
+        d.NameBox().SetText("New");
+        Press(d.ActionButton());
+        EXPECT_EQ(prompter.History().back().text, "Please fill all the fields to add an startup entry");
+        EXPECT_TRUE(d.IsShowing());
+        d.ProgramBox().SetText("C:\\old.exe /with arguments");
+        pickers.Files({"C:\\Tools\\new.exe"});
+        Press(d.BrowseButton());
+        EXPECT_EQ(d.ProgramBox().Text(), "C:\\Tools\\new.exe");
+        Press(d.ActionButton());
+    });
+    Press(*window->ListControls().add);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"New", "App", "Old"}));
+    OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
+        d.NameBox().SetText("Never");
+        Key(d.NameBox().Handle(), VK_ESCAPE);
+    });
+    Press(*window->ListControls().add);
+    EXPECT_EQ(Names().size(), 3u);
+}
+
+TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {
+    List().Select({1, std::nullopt});
+    OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) {
+        EXPECT_EQ(d.NameBox().Text(), "Old");
+        EXPECT_EQ(d.ProgramBox().Text(), "C:\\old.exe");
+        d.NameBox().SetText("Renamed");
+        Press(d.ActionButton());
+    });
+    Press(*window->ListControls().edit);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Renamed"}));
+    EXPECT_FALSE(window->Ticked(1));
+    List().Select({0, std::nullopt});
+    OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) { Press(d.CancelButton()); });
+    Press(*window->ListControls().edit);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Renamed"}));
+}
+
+}  // namespace
+}  // namespace tw

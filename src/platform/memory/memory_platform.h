@@ -21,6 +21,8 @@ public:
     bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
     bool EmptyRecycleBin(OwnerWindow owner) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
+    // A drive root shows as "Local Disk (C:)", anything else by its name.
+    std::optional<ShellDisplay> Display(std::string_view path) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }

@@ -144,6 +144,13 @@ bool Win32Shell::EmptyRecycleBin(OwnerWindow owner) {
                                         SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND));
 }
 
+std::optional<ShellDisplay> Win32Shell::Display(std::string_view path) const {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_SMALLICON))
+        return std::nullopt;
+    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+}
+
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     // The shell may hand the verb to a COM-based handler.
     const ComScope com;

@@ -13,6 +13,7 @@ public:
     bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) override;
     bool EmptyRecycleBin(OwnerWindow owner) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
+    std::optional<ShellDisplay> Display(std::string_view path) const override;
 };
 
 }  // namespace tw

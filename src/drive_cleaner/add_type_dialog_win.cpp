@@ -10,12 +10,8 @@ constexpr int kClientHeight = 250;
 }  // namespace
 
 TfrmAddNew::TfrmAddNew(ShellContext& context) : context_(context) {
-    const int dpi = ui::WindowDpi(nullptr);
-    CreateBox(L"TfrmAddNew", "Quorvex Tidewell", kClientWidth, kClientHeight);
-    body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "         Add New File Type");
-    MoveWindow(body_->Handle(), 0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi), FALSE);
-    ShowWindow(body_->Handle(), SW_SHOW);
-    auto& p = *body_;
+    auto& p = CreateBoxWithBody(L"TfrmAddNew", "Quorvex Tidewell", kClientWidth, kClientHeight,
+                                "         Add New File Type");
     maskHeading_ = ui::SectionHeading(p, 46, "   File Type");
     maskHint_ = std::make_unique<ui::Label>(
         p.At(20, 68, 400, 86), "Temporary file to be searched. You can use the wild card characters (*.tmp, ...).");

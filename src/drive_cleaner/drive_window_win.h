@@ -71,7 +71,6 @@ private:
     void AddClick();
 
     ShellContext& context_;
-    std::unique_ptr<ui::Panel> body_;
     std::unique_ptr<ui::Label> maskHeading_, maskHint_, descriptionHeading_, descriptionHint_;
     std::unique_ptr<ui::Edit> mask_, description_;
     std::unique_ptr<ui::Button> cancel_, add_;

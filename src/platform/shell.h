@@ -42,6 +42,13 @@ struct NewShortcut {
     std::string workingDirectory;
 };
 
+// How the shell shows a file or folder: its display name and its small
+// icon, an HICON the caller destroys (0 from a shell without icons).
+struct ShellDisplay {
+    std::string name;
+    std::uintptr_t smallIcon = 0;
+};
+
 // Opaque window owner for shell calls; 0 means none.
 using OwnerWindow = std::uintptr_t;
 
@@ -65,6 +72,8 @@ public:
     // Tells the shell that what a folder shows has changed, so open Explorer
     // windows list it afresh. The path must be absolute.
     virtual void NotifyFolderChanged(std::string_view folderPath) = 0;
+    // nullopt when the shell gives nothing for the path.
+    virtual std::optional<ShellDisplay> Display(std::string_view path) const = 0;
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
     // The name the shell shows for a file (a shortcut without ".lnk");

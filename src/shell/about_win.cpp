@@ -15,12 +15,8 @@ constexpr int kClientHeight = 372;
 
 TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
     const int dpi = ui::WindowDpi(nullptr);
-    CreateBox(L"TfrmAbout", kProductName, kClientWidth, kClientHeight);
-    body_ = std::make_unique<ui::Panel>(Handle(), kClientWidth, kClientHeight, "About Quorvex Tidewell",
-                                         ProgramIcon(ui::Scale(16, dpi)));
-    MoveWindow(body_->Handle(), 0, 0, ui::Scale(kClientWidth, dpi), ui::Scale(kClientHeight, dpi), FALSE);
-    ShowWindow(body_->Handle(), SW_SHOW);
-    auto& p = *body_;
+    auto& p = CreateBoxWithBody(L"TfrmAbout", kProductName, kClientWidth, kClientHeight, "About Quorvex Tidewell",
+                                ProgramIcon(ui::Scale(16, dpi)));
     picture_ = std::make_unique<ui::Picture>(p.At(20, 50, 116, 146), ProgramIcon(ui::Scale(96, dpi)), 96);
     name_ = std::make_unique<ui::Label>(p.At(136, 58, 433, 82), kProductName);
     SendMessageW(name_->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont(dpi)), FALSE);

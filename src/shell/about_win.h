@@ -26,7 +26,6 @@ public:
 
 private:
     ShellContext& context_;
-    std::unique_ptr<ui::Panel> body_;
     std::unique_ptr<ui::Picture> picture_;
     std::unique_ptr<ui::Label> name_, version_, webCaption_, supportCaption_, notice_;
     std::unique_ptr<ui::LinkLabel> web_, support_;

@@ -110,6 +110,18 @@ void Trace(Graphics& g) {
 }
 
 // The glyphs are laid out on a 16-unit grid and drawn at any size.
+// A run's button faces: a green "play" triangle, a red stop square.
+void StartTriangle(Graphics& g) {
+    SolidBrush green(Color(255, 40, 160, 70));
+    const PointF corners[] = {{4, 2.5f}, {13.5f, 8}, {4, 13.5f}};
+    g.FillPolygon(&green, corners, 3);
+}
+
+void StopSquare(Graphics& g) {
+    SolidBrush red(kRed);
+    art::FillRoundedRect(g, red, RectF(3, 3, 10, 10), 1.5f);
+}
+
 void Draw(Graphics& g, RectF box, MenuIcon icon) {
     g.ScaleTransform(box.Width / 16, box.Height / 16);
     switch (icon) {
@@ -130,6 +142,8 @@ void Draw(Graphics& g, RectF box, MenuIcon icon) {
         case MenuIcon::Cleaned: CleanedMark(g); break;
         case MenuIcon::Passed: PassedMark(g); break;
         case MenuIcon::Trace: Trace(g); break;
+        case MenuIcon::Start: StartTriangle(g); break;
+        case MenuIcon::Stop: StopSquare(g); break;
     }
 }
 

@@ -5,7 +5,7 @@ namespace tw {
 
 // The small pictures of context menus, file lists and status columns, drawn
 // in the product's style and kept for the run (callers never free them).
-enum class MenuIcon { SelectAll, UnselectAll, CleanChecked, Restore, Remove, RemoveAll, BackupFile, Cleaned, Passed, Trace };
+enum class MenuIcon { SelectAll, UnselectAll, CleanChecked, Restore, Remove, RemoveAll, BackupFile, Cleaned, Passed, Trace, Start, Stop };
 
 HICON MenuIconOf(MenuIcon icon, int size = 16);
 

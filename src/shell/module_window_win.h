@@ -48,6 +48,8 @@ public:
     // While a BusyScope lasts: what its run may ask of the window.
     bool Busy() const { return runs_ > 0; }
     RunProgress& Progress() { return progress_; }
+    // A run's own Stop button: the run notices it at its next check.
+    void RequestStop() { progress_.RequestStop(); }
     ShellContext& Context() { return context_; }
 
     // Adds a working page (2, 3, ...) titled as given, replacing the

@@ -24,6 +24,16 @@ void Dialog::CreateBox(const wchar_t* className, std::string_view title, int cli
     Create(className, style, exStyle, Wide(title), 0, 0, frame.right - frame.left, frame.bottom - frame.top, nullptr);
 }
 
+Panel& Dialog::CreateBoxWithBody(const wchar_t* className, std::string_view title, int clientWidth,
+                                 int clientHeight, std::string_view heading, HICON icon) {
+    CreateBox(className, title, clientWidth, clientHeight);
+    const int dpi = WindowDpi(nullptr);
+    body_ = std::make_unique<Panel>(Handle(), clientWidth, clientHeight, heading, icon);
+    MoveWindow(body_->Handle(), 0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi), FALSE);
+    ShowWindow(body_->Handle(), SW_SHOW);
+    return *body_;
+}
+
 void Dialog::ShowModal(HWND owner) {
     owner_ = owner;
     CentreOver(Handle(), owner);

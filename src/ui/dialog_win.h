@@ -4,7 +4,10 @@
 #include <functional>
 #include <string_view>
 
+#include <memory>
+
 #include "ui/controls_win.h"
+#include "ui/panel_win.h"
 #include "ui/window_win.h"
 
 namespace tw::ui {
@@ -30,6 +33,10 @@ public:
 protected:
     // Creates the box for a client area of the given size in 96-DPI units.
     void CreateBox(const wchar_t* className, std::string_view title, int clientWidth, int clientHeight);
+    // The same, filled by a page with its title band, which holds the
+    // box's controls; the box keeps it.
+    Panel& CreateBoxWithBody(const wchar_t* className, std::string_view title, int clientWidth, int clientHeight,
+                             std::string_view heading, HICON icon = nullptr);
     // Enter presses it, unless another button has the focus (dialog
     // navigation sends IDOK); it has the focus when the box opens.
     void SetDefaultButton(Button& button) { default_ = &button; }
@@ -37,6 +44,7 @@ protected:
 
 private:
     HWND owner_ = nullptr;
+    std::unique_ptr<Panel> body_;
     Button* default_ = nullptr;
 };
 

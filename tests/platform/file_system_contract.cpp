@@ -61,6 +61,25 @@ TEST_P(FileSystemContract, CreateFolderMakesOneLevelOnly) {
     EXPECT_FALSE(files.FolderExists(Scratch("one")));
 }
 
+// A deep junk file is listed, tested and deleted like any other: a cleaner
+// must neither miss it nor let a cut path reach another file.
+TEST_P(FileSystemContract, PathsPastTheClassicLimitWork) {
+    FileSystem& files = P().files;
+    std::string folder = Scratch();
+    while (folder.size() < 300) {
+        folder += std::string(40, 'd') + "\\";
+        ASSERT_TRUE(files.CreateFolder(folder)) << folder.size();
+    }
+    Put(files, folder + "deep.tmp", Bytes("abc"));
+    const auto found = files.Find(folder + "*");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].size, 3u);
+    EXPECT_TRUE(files.Attributes(folder + "deep.tmp").has_value());
+    EXPECT_TRUE(files.DeleteFile(folder + "deep.tmp"));
+    EXPECT_FALSE(files.FileExists(folder + "deep.tmp"));
+    EXPECT_TRUE(files.RemoveFolder(folder));
+}
+
 TEST_P(FileSystemContract, FindGivesNamesAttributesAndSizes) {
     FileSystem& files = P().files;
     Put(files, Scratch("empty.txt"), {});

@@ -136,6 +136,20 @@ TEST_P(ShellContract, SpecialFoldersResolve) {
     EXPECT_EQ(shell.SpecialFolderPath(0xFE), "") << "an unknown folder";
 }
 
+TEST_P(ShellContract, DisplayNamesAnExistingDriveOrFolderOnly) {
+    Platform p = P();
+    const std::string root = Scratch().substr(0, 3);
+    const auto drive = p.shell.Display(root);
+    ASSERT_TRUE(drive.has_value());
+    EXPECT_NE(drive->name.find(root.substr(0, 2)), std::string::npos) << drive->name;
+    p.files.CreateFolder(Scratch("Shown"));
+    const auto folder = p.shell.Display(Scratch("Shown"));
+    ASSERT_TRUE(folder.has_value());
+    EXPECT_EQ(folder->name, "Shown");
+    EXPECT_FALSE(p.shell.Display(Scratch("missing")).has_value());
+    // The icons are the caller's to free; a test cannot, so it leaves two.
+}
+
 TEST_P(ShellContract, RecycleTakesTheFilesAway) {
     Platform p = P();
     Put(p.files, Scratch("one.tmp"), "1");

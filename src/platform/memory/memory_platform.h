@@ -23,6 +23,8 @@ public:
     void NotifyFolderChanged(std::string_view folderPath) override { notified_.emplace_back(folderPath); }
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
     std::string DisplayName(std::string_view path) const override;
+    // A drive root shows as "Local Disk (C:)", anything else by its name.
+    std::optional<ShellDisplay> Display(std::string_view path) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }

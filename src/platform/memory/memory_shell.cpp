@@ -65,6 +65,13 @@ bool MemoryShell::EmptyRecycleBin(OwnerWindow, ShellFeedback feedback) {
     return true;
 }
 
+std::optional<ShellDisplay> MemoryShell::Display(std::string_view path) const {
+    if (!files_.FolderExists(path) && !files_.FileExists(path)) return std::nullopt;
+    if (path.size() == 3 && path.substr(1) == ":\\") return ShellDisplay{"Local Disk (" + std::string(path.substr(0, 2)) + ")"};
+    const auto trimmed = path.substr(0, path.find_last_not_of('\\') + 1);
+    return ShellDisplay{std::string(trimmed.substr(trimmed.rfind('\\') + 1))};
+}
+
 bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {
     opened_.emplace_back(fileOrUrl);
     return true;

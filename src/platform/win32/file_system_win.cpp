@@ -59,7 +59,16 @@ private:
     win32::UniqueFile file_;
 };
 
-DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(Widen(path).c_str()); }
+// A drive path past the classic limit is handed over in its "\\?\" form,
+// so a deep entry is listed, tested and deleted rather than missed.
+std::wstring ApiPath(std::string_view path) {
+    constexpr std::size_t kClassicLimit = 248;  // a folder's limit leaves room for a 8.3 name
+    const bool drivePath = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+    if (!drivePath || path.size() < kClassicLimit) return Widen(path);
+    return L"\\\\?\\" + Widen(path);
+}
+
+DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(ApiPath(path).c_str()); }
 
 DWORD DispositionFor(OpenMode mode) {
     // A new file is made with CREATE_NEW first: truncating a file that does
@@ -89,7 +98,7 @@ bool Win32FileSystem::FolderExists(std::string_view path) const {
 }
 
 bool Win32FileSystem::CreateFolder(std::string_view path) {
-    return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+    return CreateDirectoryW(ApiPath(path).c_str(), nullptr) != 0;
 }
 
 bool Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
@@ -104,10 +113,10 @@ void Win32FileSystem::ReplaceFile(std::string_view from, std::string_view to) {
     if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowLastError();
 }
 
-bool Win32FileSystem::DeleteFile(std::string_view path) { return DeleteFileW(Widen(path).c_str()) != 0; }
+bool Win32FileSystem::DeleteFile(std::string_view path) { return DeleteFileW(ApiPath(path).c_str()) != 0; }
 
 bool Win32FileSystem::RemoveFolder(std::string_view path) {
-    return RemoveDirectoryW(Widen(path).c_str()) != 0;
+    return RemoveDirectoryW(ApiPath(path).c_str()) != 0;
 }
 
 std::optional<std::uint32_t> Win32FileSystem::Attributes(std::string_view path) const {
@@ -123,7 +132,7 @@ bool Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attribu
 std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
     std::vector<FoundFile> found;
     WIN32_FIND_DATAW data{};
-    win32::UniqueFind find(FindFirstFileExW(Widen(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+    win32::UniqueFind find(FindFirstFileExW(ApiPath(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                             nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return found;
     do {
@@ -144,7 +153,7 @@ std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mo
     if (share == Share::Read) shareMode = FILE_SHARE_READ;
     if (share == Share::ReadWrite) shareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
     const DWORD flags = FILE_ATTRIBUTE_NORMAL | (mode == OpenMode::Overwrite ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = ApiPath(path);
     auto open = [&](DWORD disposition) {
         return win32::UniqueFile(CreateFileW(wide.c_str(), access, shareMode, nullptr, disposition, flags, nullptr));
     };

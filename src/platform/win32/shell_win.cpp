@@ -151,6 +151,13 @@ void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, path.c_str(), nullptr);
 }
 
+std::optional<ShellDisplay> Win32Shell::Display(std::string_view path) const {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_SMALLICON))
+        return std::nullopt;
+    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+}
+
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     // The shell may hand the verb to a COM-based handler.
     const ComScope com;

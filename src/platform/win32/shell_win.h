@@ -15,6 +15,7 @@ public:
     void NotifyFolderChanged(std::string_view folderPath) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
     std::string DisplayName(std::string_view path) const override;
+    std::optional<ShellDisplay> Display(std::string_view path) const override;
 };
 
 }  // namespace tw

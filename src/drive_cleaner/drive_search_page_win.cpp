@@ -1,0 +1,122 @@
+#include "drive_cleaner/drive_window_win.h"
+#include "drive_cleaner/junk_clean.h"
+#include "platform/error.h"
+#include "shell/menu_icons_win.h"
+
+namespace tw {
+namespace {
+
+constexpr std::string_view kStopQuestion =
+    "Drive Cleaner module is searching for temporary files. Do you want to stop the process and exit Drive Cleaner?";
+
+}  // namespace
+
+void TfrmDrive::BuildSearchPage() {
+    ui::Panel& page = AddPage(kSearchPage, "Drive Cleaner",
+        "This module will search for the garbage files in the drives you have selected. ", 80);
+    auto& c = search_;
+    c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
+                                               MenuIconOf(MenuIcon::Start), true);
+    c.status = std::make_unique<ui::Label>(page.At(16, 88, 470, 106, ui::kAnchorTopStretch), "");
+    c.status->Show(false);
+    c.hits = std::make_unique<ui::RowView>(page.At(16, 118, 574, 488, ui::kAnchorFill), hitRows_);
+    c.hits->AddColumn("Temporary Files", 140);
+    c.hits->AddColumn("Path", 340);
+    c.hits->AddColumn("Size", 100);
+    c.back = std::make_unique<ui::Button>(page.At(292, 500, 378, 526, ui::kAnchorBottomRight), "&Back");
+    c.help = std::make_unique<ui::Button>(page.At(390, 500, 476, 526, ui::kAnchorBottomRight), "&Help");
+    c.clean = std::make_unique<ui::Button>(page.At(488, 500, 574, 526, ui::kAnchorBottomRight), "&Clean");
+    c.start->onClick = [this] { StartOrStopSearch(); };
+    c.back->onClick = [this] { BackClick(); };
+    c.help->onClick = [this] { ShowHelp("drive2"); };
+    c.clean->onClick = [this] { CleanCheckedHits(); };
+    c.hits->onDoubleClick = [this](ui::RowRef ref) { ShowHitPath(ref.row); };
+    c.hits->onContextMenu = [this](std::optional<ui::RowRef>, POINT screen) {
+        // The items are there only while there are rows to act on.
+        if (!HitMenuShown()) return;
+        search_.menu->Show(Handle(), screen);
+    };
+    c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
+        {"Select All", [this] { TickAllHits(true); }, MenuIconOf(MenuIcon::SelectAll)},
+        {"Unselect All", [this] { TickAllHits(false); }, MenuIconOf(MenuIcon::UnselectAll)},
+        {"Clean Checked", [this] { CleanCheckedHits(); }, MenuIconOf(MenuIcon::CleanChecked)},
+    });
+    statusTimer_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(100));
+    statusTimer_->onTick = [this] {
+        if (runningSearch_) search_.status->SetText(runningSearch_->StatusText());
+    };
+    cleaningTimer_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
+    cleaningTimer_->onTick = [this] { search_.status->SetText(CleaningText(cleaningStep_++)); };
+}
+
+void TfrmDrive::StartOrStopSearch() {
+    if (Searching()) {
+        RequestStop();
+        return;
+    }
+    if (Busy()) return;
+    RunSearch();
+}
+
+// One search is one run of the window: "&Back" is disabled and a close asks
+// before it stops the search; the window closes once the search has ended.
+void TfrmDrive::RunSearch() {
+    search_run_.emplace(*this, std::initializer_list<ui::Control*>{search_.back.get()});
+    search_run_->AskBeforeStopping(std::string(kStopQuestion));
+    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop));
+    hits_.clear();
+    HitsChanged();
+    search_.status->SetText("");
+    search_.status->Show(true);
+
+    SearchRules rules{{}, options_.excludeWindows->Checked(), options_.excludeSystem->Checked()};
+    for (const auto& type : types_)
+        if (type.enabled) rules.masks.push_back(type.mask);
+    std::vector<std::string> roots;
+    for (const auto& drive : drives_)
+        if (drive.selected) roots.push_back(std::string(1, drive.letter) + ":\\");
+
+    DriveSearch search(Context().platform.files, Progress());
+    runningSearch_ = &search;
+    statusTimer_->Start();
+    std::optional<std::string> failure;
+    try {
+        search.Run(roots, rules);
+    } catch (const Error& e) {
+        failure = e.what();
+    }
+    statusTimer_->Stop();
+    runningSearch_ = nullptr;
+    hits_ = search.TakeHits();
+    HitsChanged();
+    search_.status->SetText(SearchSummary(search.FoundBytes(), hits_.size()));
+    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start));
+    search_run_.reset();
+    if (failure) Context().prompter.ShowError(*failure);
+}
+
+void TfrmDrive::HitsChanged() { search_.hits->Reset(); }
+
+void TfrmDrive::TickAllHits(bool ticked) {
+    for (auto& hit : hits_) hit.ticked = ticked;
+    HitsChanged();
+}
+
+void TfrmDrive::ShowHitPath(std::size_t row) {
+    if (row < hits_.size()) Context().prompter.Notify(hits_[row].path);
+}
+
+void TfrmDrive::CleanCheckedHits() {
+    if (Busy() || hits_.empty()) return;
+    if (!Context().prompter.Confirm("Do you want to delete selected junk files?")) return;
+    const BusyScope run(*this, {search_.start.get(), search_.back.get(), search_.clean.get()});
+    cleaningTimer_->Start();
+    const std::size_t left = tw::CleanCheckedHits(hits_, Context().platform.files, Context().platform.shell,
+                                                  options_.recycle->Checked(), Progress());
+    cleaningTimer_->Stop();
+    HitsChanged();
+    search_.status->SetText(CleanSummary(left));
+    search_.status->Show(true);
+}
+
+}  // namespace tw

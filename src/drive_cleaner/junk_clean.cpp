@@ -1,0 +1,32 @@
+#include "drive_cleaner/junk_clean.h"
+
+namespace tw {
+
+std::size_t CleanCheckedHits(std::vector<JunkFileHit>& hits, FileSystem& files, Shell& shell, bool recycle,
+                             RunProgress& progress) {
+    std::size_t left = 0;
+    for (std::size_t i = hits.size(); i-- > 0;) {
+        auto& hit = hits[i];
+        if (!hit.ticked) continue;
+        const bool reported = recycle ? shell.Recycle({hit.path}, 0) : files.DeleteFile(hit.path);
+        progress.LetMessagesRun();
+        // The shell may report success for a file it left in place; only a
+        // file that is gone leaves the list.
+        if (reported && !files.Attributes(hit.path)) {
+            hits.erase(hits.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            hit.ticked = false;
+            ++left;
+        }
+    }
+    return left;
+}
+
+std::string CleanSummary(std::size_t left) {
+    if (left == 0) return "Junk files are successfully cleaned.";
+    return std::to_string(left) + (left == 1 ? " junk file" : " junk files") + " could not be cleaned.";
+}
+
+std::string CleaningText(std::size_t step) { return "Cleaning junk files" + std::string(step % 4, '.'); }
+
+}  // namespace tw

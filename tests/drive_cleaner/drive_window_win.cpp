@@ -1,0 +1,204 @@
+#include "drive_cleaner/drive_window_win.h"
+
+#include <algorithm>
+
+#include "support/ui_session_win.h"
+
+namespace tw {
+namespace {
+
+using Kind = ScriptedPrompter::Kind;
+using Paths = std::vector<std::string>;
+
+class DriveWindowTest : public UiTest {
+protected:
+    // Before the window is made, which reads them.
+    bool Seed() {
+        machine.files.SetWindowsFolder("C:\\Windows");
+        machine.files.AddFile("C:\\junk\\a.tmp", "12345");
+        machine.files.AddFile("C:\\junk\\deep\\b.tmp", "1");
+        machine.files.AddFile("C:\\Windows\\w.tmp", "1");
+        machine.files.AddFile("C:\\keep.txt", "1");
+        AddJunkFileType(settings, "*.tmp", "Temporary Files");
+        return true;
+    }
+    ~DriveWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
+    void Show(int page) {
+        window->BringToFront(page);
+        ShowWindow(window->Handle(), SW_SHOW);
+        Settle();
+    }
+    Paths HitPaths() const {
+        Paths paths;
+        for (const auto& hit : window->Hits()) paths.push_back(hit.path);
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+    void Search() {
+        Show(TfrmDrive::kSearchPage);
+        window->SearchControls().start->Click();
+    }
+    static void Key(HWND target, WPARAM key) {
+        MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};
+        ui::ProcessMessage(msg);
+    }
+    std::vector<std::string> TypeRows() const {
+        std::vector<std::string> rows;
+        for (const auto& t : window->Types()) rows.push_back((t.enabled ? "+" : "-") + t.mask);
+        return rows;
+    }
+
+    bool closed = false;
+    bool seeded = Seed();
+    std::unique_ptr<TfrmDrive> window = [this] {
+        auto w = std::make_unique<TfrmDrive>(context);
+        w->onClosed = [this] { closed = true; };
+        return w;
+    }();
+};
+
+TEST_F(DriveWindowTest, PagesShowTheirDrivesTypesAndFirstUseOptions) {
+    Show(TfrmDrive::kDrivePage);
+    ASSERT_FALSE(window->Drives().empty());
+    EXPECT_EQ(window->Drives().front().displayName, "Local Disk (C:)");
+    EXPECT_TRUE(window->Drives().front().selected);
+    EXPECT_EQ(window->DriveControls().drives->ColumnWidth(0), ui::Scale(580, ui::WindowDpi(window->Handle())));
+    auto& options = window->OptionsControls();
+    EXPECT_TRUE(options.excludeWindows->Checked() && options.excludeSystem->Checked() && options.recycle->Checked());
+    EXPECT_EQ(TypeRows(), std::vector<std::string>{"+*.tmp"});
+    EXPECT_EQ(window->SearchControls().start->Text(), "&Start");
+    EXPECT_FALSE(window->SearchControls().status->Visible());
+}
+
+TEST_F(DriveWindowTest, CleanDrivesGoesToTheSearchPageOnlyAfterNext) {
+    Show(TfrmDrive::kDrivePage);
+    window->Tasks().Activate(1);  // "Clean Drives"
+    EXPECT_EQ(VisiblePages(*window), std::vector<int>{TfrmDrive::kDrivePage});
+    window->DriveControls().next->Click();
+    window->Tasks().Activate(2);  // "Options"
+    window->Tasks().Activate(1);
+    EXPECT_EQ(VisiblePages(*window), std::vector<int>{TfrmDrive::kSearchPage});
+    window->SearchControls().back->Click();
+    window->Tasks().Activate(1);
+    EXPECT_EQ(VisiblePages(*window), std::vector<int>{TfrmDrive::kDrivePage});
+    window->SearchControls().help->Click();
+    window->OptionsControls().help->Click();
+    EXPECT_EQ(helpShown.size(), 2u);
+    EXPECT_EQ(helpShown[0].second, "drive2");
+    EXPECT_EQ(helpShown[1].second, "drive3");
+}
+
+TEST_F(DriveWindowTest, ASearchListsTheHitsAndSumsThemUp) {
+    Search();
+    EXPECT_EQ(HitPaths(), (Paths{"C:\\junk\\a.tmp", "C:\\junk\\deep\\b.tmp"}));
+    auto& c = window->SearchControls();
+    EXPECT_EQ(c.status->Text(), "0.00 MB found in 2 junk files.");
+    EXPECT_TRUE(c.status->Visible());
+    EXPECT_EQ(c.start->Text(), "&Start");
+    EXPECT_TRUE(c.back->Enabled());
+    EXPECT_FALSE(window->Busy());
+    EXPECT_EQ(c.hits->VisibleCount(), 2u);
+    EXPECT_TRUE(window->HitMenuShown());
+
+    window->OptionsControls().excludeWindows->SetChecked(false);
+    window->Drives().front().selected = false;
+    window->SearchControls().start->Click();
+    EXPECT_EQ(HitPaths(), Paths{});
+    EXPECT_EQ(c.status->Text(), "0.00 MB found in 0 junk files.");
+    EXPECT_FALSE(window->HitMenuShown());
+}
+
+TEST_F(DriveWindowTest, AnInvalidMaskShowsItsErrorAndLeavesTheSearchIdle) {
+    window->Types().push_back({"[x", "", true});
+    Search();
+    ASSERT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(prompter.History()[0].kind, Kind::Error);
+    EXPECT_EQ(prompter.History()[0].text, "'[x' is an invalid mask at (3)");
+    EXPECT_EQ(window->SearchControls().start->Text(), "&Start");
+    EXPECT_TRUE(window->SearchControls().back->Enabled());
+    EXPECT_FALSE(window->Busy());
+    window->Close();
+    EXPECT_TRUE(closed);
+}
+
+// A close arrives while the walk lets messages run: Cancel lets the search
+// go on to its end, OK stops it and the window closes once it has unwound.
+TEST_F(DriveWindowTest, ACloseDuringTheSearchAsksFirst) {
+    Show(TfrmDrive::kSearchPage);
+    prompter.Answer(false);
+    PostMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    window->SearchControls().start->Click();
+    EXPECT_EQ(prompter.History().size(), 1u);
+    EXPECT_EQ(HitPaths().size(), 2u);
+    EXPECT_FALSE(closed);
+
+    prompter.Answer(true);
+    PostMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    window->SearchControls().start->Click();
+    EXPECT_EQ(prompter.History().back().text,
+              "Drive Cleaner module is searching for temporary files. Do you want to stop the process and exit Drive "
+              "Cleaner?");
+    EXPECT_EQ(HitPaths().size(), 0u) << "stopped at its first look at the messages";
+    EXPECT_FALSE(closed);
+    Settle();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(settings.ReadString(SettingsStore::kStates, "dcRecycle", false), "True");
+}
+
+TEST_F(DriveWindowTest, CleanRemovesTheTickedFilesAndKeepsWhatCouldNotGo) {
+    Search();
+    window->SearchControls().menu->Choose("Unselect All");
+    prompter.Answer(true);
+    window->SearchControls().clean->Click();
+    EXPECT_TRUE(machine.files.FileExists("C:\\junk\\a.tmp"));
+    EXPECT_EQ(window->SearchControls().status->Text(), "Junk files are successfully cleaned.");
+
+    window->SearchControls().menu->Choose("Select All");
+    machine.files.LockFile("C:\\junk\\a.tmp");
+    prompter.Answer(false).Answer(true);
+    window->SearchControls().clean->Click();
+    EXPECT_EQ(HitPaths().size(), 2u) << "Cancel cleans nothing";
+    window->SearchControls().clean->Click();
+    EXPECT_EQ(HitPaths(), Paths{"C:\\junk\\a.tmp"});
+    EXPECT_FALSE(window->Hits()[0].ticked);
+    EXPECT_EQ(machine.shell.Recycled(), Paths{"C:\\junk\\deep\\b.tmp"});
+    EXPECT_EQ(window->SearchControls().status->Text(), "1 junk file could not be cleaned.");
+    EXPECT_EQ(window->SearchControls().hits->VisibleCount(), 1u);
+}
+
+TEST_F(DriveWindowTest, TheAddDialogAddsRemoveAndDefaultsReload) {
+    Show(TfrmDrive::kOptionsPage);
+    int shown = 0;
+    ui::Dialog::SetShowHook([&](ui::Dialog& d) {
+        auto& add = static_cast<TfrmAddNew&>(d);
+        if (++shown == 1) {
+            add.AddButton().Click();  // nothing typed: told, and the box stays
+            EXPECT_TRUE(add.IsShowing());
+            add.Mask().SetText("*.log");
+        }
+        add.AddButton().Click();
+    });
+    window->OptionsControls().add->Click();
+    EXPECT_EQ(prompter.History().at(0).text, "To add a new file type, 'File Type' field must be filled.");
+    EXPECT_EQ(prompter.History()[0].kind, Kind::Inform);
+    EXPECT_EQ(TypeRows(), (std::vector<std::string>{"+*.tmp", "+*.log"}));
+    EXPECT_EQ(window->Types()[1].description, "");
+
+    auto& view = *window->OptionsControls().types;
+    view.Select({0, std::nullopt});
+    Key(view.Handle(), VK_DELETE);
+    EXPECT_EQ(TypeRows(), std::vector<std::string>{"+*.log"});
+    EXPECT_EQ(prompter.History().size(), 1u) << "no question";
+
+    window->OptionsControls().recycle->SetChecked(false);
+    prompter.Answer(false).Answer(true);
+    window->Types()[0].enabled = false;
+    window->OptionsControls().defaults->Click();
+    EXPECT_EQ(TypeRows(), std::vector<std::string>{"+*.log"}) << "Cancel reloads, dropping the box change";
+    window->OptionsControls().defaults->Click();
+    EXPECT_EQ(TypeRows().size(), 8u);
+    EXPECT_TRUE(window->OptionsControls().recycle->Checked());
+}
+
+}  // namespace
+}  // namespace tw

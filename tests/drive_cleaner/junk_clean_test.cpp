@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "drive_cleaner/junk_clean.h"
+#include "drive_cleaner/scripted_progress.h"
+#include "platform/memory/memory_platform.h"
+#include "support/forwarding_file_system.h"
+
+namespace tw {
+namespace {
+
+// Records the order of deletes, to show the clean works bottom-up.
+class DeleteLog final : public test::ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    bool DeleteFile(std::string_view path) override {
+        deleted.emplace_back(path);
+        return Inner().DeleteFile(path);
+    }
+    std::vector<std::string> deleted;
+};
+
+class JunkCleanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* path : {"C:\\a.tmp", "C:\\d\\b.tmp", "C:\\d\\c.bak"}) {
+            p.files.AddFile(path, "x");
+            hits.push_back({FileNamePart(path), path, 1, true});
+        }
+    }
+    std::size_t Clean(bool recycle) { return CleanCheckedHits(hits, log, p.shell, recycle, progress); }
+    std::vector<std::string> Left() const {
+        std::vector<std::string> left;
+        for (const auto& h : hits) left.push_back(h.path + (h.ticked ? " 1" : " 0"));
+        return left;
+    }
+    static std::string FileNamePart(std::string_view path) { return std::string(path.substr(path.rfind('\\') + 1)); }
+
+    MemoryPlatform p;
+    DeleteLog log{p.files};
+    test::ScriptedProgress progress;
+    std::vector<JunkFileHit> hits;
+};
+
+TEST_F(JunkCleanTest, UntickedRowsAreNeverTouched) {
+    for (auto& h : hits) h.ticked = false;
+    EXPECT_EQ(Clean(false), 0u);
+    EXPECT_EQ(hits.size(), 3u);
+    EXPECT_TRUE(log.deleted.empty());
+    EXPECT_TRUE(p.files.FileExists("C:\\a.tmp"));
+    EXPECT_EQ(CleanSummary(0), "Junk files are successfully cleaned.");
+}
+
+TEST_F(JunkCleanTest, DeletesFromTheLastRowUpOrRecyclesAsTheOptionSays) {
+    EXPECT_EQ(Clean(false), 0u);
+    EXPECT_EQ(log.deleted, (std::vector<std::string>{"C:\\d\\c.bak", "C:\\d\\b.tmp", "C:\\a.tmp"}));
+    EXPECT_TRUE(hits.empty());
+    EXPECT_TRUE(p.shell.Recycled().empty());
+
+    SetUp();  // the same three files and rows again
+    log.deleted.clear();
+    EXPECT_EQ(Clean(true), 0u);
+    EXPECT_EQ(p.shell.Recycled(), (std::vector<std::string>{"C:\\d\\c.bak", "C:\\d\\b.tmp", "C:\\a.tmp"}));
+    EXPECT_EQ(log.deleted.size(), 0u);  // the shell moved them, not a delete of ours
+    EXPECT_TRUE(hits.empty());
+}
+
+TEST_F(JunkCleanTest, AFileThatCannotGoStaysListedUntickedAndIsCounted) {
+    for (const bool recycle : {false, true}) {
+        hits.clear();
+        SetUp();
+        p.files.LockFile("C:\\d\\b.tmp");
+        EXPECT_EQ(Clean(recycle), 1u) << recycle;
+        EXPECT_EQ(Left(), std::vector<std::string>{"C:\\d\\b.tmp 0"}) << recycle;
+        EXPECT_TRUE(p.files.FileExists("C:\\d\\b.tmp"));
+    }
+    EXPECT_EQ(CleanSummary(1), "1 junk file could not be cleaned.");
+    EXPECT_EQ(CleaningText(0), "Cleaning junk files");
+    EXPECT_EQ(CleaningText(7), "Cleaning junk files...");
+}
+
+}  // namespace
+}  // namespace tw

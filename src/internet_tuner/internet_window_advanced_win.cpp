@@ -70,7 +70,7 @@ ChoiceGroup ChosenChoice(const TfrmInternet::ChoiceControls& c) {
 
 // What the four tabs share in shape: a text, a choice group and a group
 // below it.
-struct TabSpec {
+struct TabContent {
     std::string_view caption, text, choiceCaption;
     std::span<const ListEntry> entries;
     int minimum, maximum, value;
@@ -78,7 +78,7 @@ struct TabSpec {
     int optionsHeight;
 };
 
-const std::array<TabSpec, TfrmInternet::kTabCount> kTabs{{
+const std::array<TabContent, TfrmInternet::kTabCount> kTabs{{
     {"MTU",
      "MTU  (Maximum Transmission Unit) is maximum size of a packet that can be transferred over network. MTU can be "
      "1500 at most for any internet connection. Larger values are suggested for connections with higher bandwidth.",
@@ -102,14 +102,14 @@ const std::array<TabSpec, TfrmInternet::kTabCount> kTabs{{
 }  // namespace
 
 void TfrmInternet::BuildTab(Tab tab) {
-    const TabSpec& spec = kTabs[tab];
-    ui::Panel& page = advanced_.tabs->AddPage(spec.caption);
+    const TabContent& content = kTabs[tab];
+    ui::Panel& page = advanced_.tabs->AddPage(content.caption);
     const SIZE size = DesignSize(page.Handle());
     TabControls& t = advanced_.tab[tab];
-    t.text = std::make_unique<ui::Label>(page.At(12, 10, size.cx - 12, 72, ui::kAnchorTopStretch), spec.text);
-    t.choice = BuildChoiceGroup(page, size.cx, spec.choiceCaption, spec.entries, spec.minimum, spec.maximum,
-                                spec.value, spec.unit);
-    t.options = OptionsGroup(page, size.cx, spec.optionsCaption, spec.optionsHeight);
+    t.text = std::make_unique<ui::Label>(page.At(12, 10, size.cx - 12, 72, ui::kAnchorTopStretch), content.text);
+    t.choice = BuildChoiceGroup(page, size.cx, content.choiceCaption, content.entries, content.minimum, content.maximum,
+                                content.value, content.unit);
+    t.options = OptionsGroup(page, size.cx, content.optionsCaption, content.optionsHeight);
     t.help = std::make_unique<ui::Button>(
         page.At(size.cx - 196, size.cy - 38, size.cx - 110, size.cy - 12, ui::kAnchorBottomRight), "&Help");
     t.apply = std::make_unique<ui::Button>(

@@ -72,7 +72,7 @@ protected:
     std::vector<std::string> TrashedNames() const {
         std::vector<std::string> names;
         for (const auto& entry : platform.files.Find(trash + "*")) {
-            if (!trashedBefore.empty() && std::count(trashedBefore.begin(), trashedBefore.end(), entry.name)) continue;
+            if (std::count(trashedBefore.begin(), trashedBefore.end(), entry.name)) continue;
             const auto dash = entry.name.rfind('-');
             names.push_back(dash != std::string::npos && entry.name.size() - dash == 9 ? entry.name.substr(0, dash)
                                                                                        : entry.name);

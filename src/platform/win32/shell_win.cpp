@@ -69,11 +69,13 @@ win32::UniqueIdList IdListFromPath(const std::wstring& path) {
 // A file that another program holds open cannot be moved into the Recycle
 // Bin, and the shell then asks whether to delete it for good. Without an
 // owner that question can wait unseen (under Wine a clean hung on it), so
-// such a file is never handed over: it stays where it is, and listed.
+// such a file is never handed over: it stays where it is.
 bool Movable(const std::string& path) {
-    const win32::UniqueFile probe(CreateFileW(Widen(LongPathForm(path)).c_str(), DELETE,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    constexpr DWORD kEntryItself = FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS;
+    const std::wstring wide = Widen(LongPathForm(path));
+    const win32::UniqueFile probe(
+        CreateFileW(wide.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, kEntryItself, nullptr));
     return static_cast<bool>(probe);
 }
 

@@ -55,8 +55,9 @@ bool DriveSearch::SearchFolder(const std::string& folder) {
             continue;
         }
         if (excludeSystem_ && (entry.attributes & FileAttr::System) != 0) continue;
+        DecodeName(entry.name, name_);
         for (const auto& mask : masks_) {
-            if (!mask.Matches(entry.name)) continue;
+            if (!mask.Matches(std::u32string_view(name_))) continue;
             hits_.push_back({entry.name, folder + entry.name, entry.size, true});
             foundBytes_ += entry.size;
         }

@@ -58,6 +58,7 @@ private:
     std::uint64_t foundBytes_ = 0;
     std::string currentFolder_;
     std::string currentName_;
+    std::u32string name_;  // the entry's name as characters, read once for all masks
 };
 
 // "<MB> MB found in <count> junk files.", the MB figure cut (not rounded)

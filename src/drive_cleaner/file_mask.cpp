@@ -9,9 +9,7 @@ constexpr int kMaxStarSegments = 30;
 
 // Names and masks are UTF-8; "?" and sets stand for one character, not one
 // byte. A malformed byte stands for itself.
-std::u32string Characters(std::string_view text) {
-    std::u32string out;
-    out.reserve(text.size());
+void AppendCharacters(std::string_view text, std::u32string& out) {
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
@@ -25,6 +23,12 @@ std::u32string Characters(std::string_view text) {
         out.push_back(c);
         i += extra + 1;
     }
+}
+
+std::u32string Characters(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    AppendCharacters(text, out);
     return out;
 }
 
@@ -79,6 +83,20 @@ FileMask::FileMask(std::string_view mask) {
             ++i;
         }
     }
+    for (const auto& token : tokens_) {
+        if (token.kind == Kind::AnyRun) {
+            hasRun_ = true;
+            trailingLiterals_ = 0;
+        } else {
+            ++minLength_;
+            trailingLiterals_ = token.kind == Kind::Literal ? trailingLiterals_ + 1 : 0;
+        }
+    }
+}
+
+void DecodeName(std::string_view name, std::u32string& into) {
+    into.clear();
+    AppendCharacters(name, into);
 }
 
 bool FileMask::TokenMatches(const Token& token, char32_t c) const {
@@ -98,8 +116,12 @@ bool FileMask::TokenMatches(const Token& token, char32_t c) const {
 
 // Greedy matching with one back-up point, the last star: a later star only
 // ever needs the earliest match of what lies between, so this is exact.
-bool FileMask::Matches(std::string_view name) const {
-    const auto text = Characters(name);
+bool FileMask::Matches(std::string_view name) const { return Matches(std::u32string_view(Characters(name))); }
+
+bool FileMask::Matches(std::u32string_view text) const {
+    if (text.size() < minLength_ || (!hasRun_ && text.size() != minLength_)) return false;
+    for (std::size_t k = 1; k <= trailingLiterals_; ++k)
+        if (Folded(text[text.size() - k]) != tokens_[tokens_.size() - k].literal) return false;
     std::size_t t = 0, m = 0;
     std::size_t starToken = std::string::npos, starText = 0;
     while (t < text.size()) {

@@ -16,6 +16,9 @@ public:
 
     // The whole name must match the whole mask; letters a-z ignore case.
     bool Matches(std::string_view name) const;
+    // The same for a name already read into characters (DecodeName), so a
+    // name tested against several masks is read once.
+    bool Matches(std::u32string_view name) const;
 
 private:
     enum class Kind { Literal, AnyOne, AnyRun, Set };
@@ -33,7 +36,16 @@ private:
     bool TokenMatches(const Token& token, char32_t c) const;
 
     std::vector<Token> tokens_;
+    // Every match is at least this long, and exactly this long without a
+    // "*"; its last characters are the mask's trailing literals. Most names
+    // fail these cheap tests before the full match is tried.
+    std::size_t minLength_ = 0;
+    bool hasRun_ = false;
+    std::size_t trailingLiterals_ = 0;
 };
+
+// A UTF-8 name as characters, into a buffer the caller keeps between names.
+void DecodeName(std::string_view name, std::u32string& into);
 
 bool MatchesMask(std::string_view name, std::string_view mask);
 

@@ -34,6 +34,12 @@ void RemoveJunkFileType(SettingsStore& settings, std::string_view mask) {
     settings.DeleteValue(SettingsStore::kJunkDisabled, mask);
 }
 
+std::vector<std::string> DefaultJunkMasks() {
+    std::vector<std::string> masks;
+    for (const auto& type : kDefaultTypes) masks.emplace_back(type.first);
+    return masks;
+}
+
 void RestoreDefaultJunkFileTypes(SettingsStore& settings) {
     settings.DeleteSubKey(SettingsStore::kJunkEnabled);
     settings.DeleteSubKey(SettingsStore::kJunkDisabled);

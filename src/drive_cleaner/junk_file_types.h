@@ -23,6 +23,8 @@ DriveOptions LoadDriveOptions(const SettingsStore& settings);
 // overwritten, one among the disabled types stays.
 void AddJunkFileType(SettingsStore& settings, std::string_view mask, std::string_view description);
 void RemoveJunkFileType(SettingsStore& settings, std::string_view mask);
+// The eight defaults' masks, in list order.
+std::vector<std::string> DefaultJunkMasks();
 // The eight defaults, all enabled, in place of every stored type.
 void RestoreDefaultJunkFileTypes(SettingsStore& settings);
 // The options and every row, in list order, so a later row of the same mask

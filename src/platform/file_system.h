@@ -97,5 +97,8 @@ public:
 std::string FolderPart(std::string_view path);
 // Adds a trailing backslash when there is none.
 std::string WithTrailingBackslash(std::string_view path);
+// A drive path past the classic limit in its "\\?\" form, which the file
+// calls take whole; every other path as it is.
+std::string LongPathForm(std::string_view path);
 
 }  // namespace tw

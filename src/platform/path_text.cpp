@@ -13,4 +13,11 @@ std::string WithTrailingBackslash(std::string_view path) {
     return out;
 }
 
+std::string LongPathForm(std::string_view path) {
+    constexpr std::size_t kClassicLimit = 248;  // a folder's limit leaves room for a 8.3 name
+    const bool drivePath = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+    if (!drivePath || path.size() < kClassicLimit) return std::string(path);
+    return "\\\\?\\" + std::string(path);
+}
+
 }  // namespace tw

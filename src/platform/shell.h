@@ -65,7 +65,9 @@ public:
     // Overwrites an existing file; true when saved.
     virtual bool CreateShortcut(std::string_view linkPath, const NewShortcut& shortcut) = 0;
     // Sends files to the Recycle Bin; the shell warns before it would delete
-    // a file for good. True when the shell reports success.
+    // a file for good. A file held open elsewhere, which could not be moved,
+    // is left where it is. True when every file was handed over and the
+    // shell reports success.
     virtual bool Recycle(const std::vector<std::string>& paths, OwnerWindow owner) = 0;
     // Empties the Recycle Bins of all drives without asking.
     virtual bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) = 0;

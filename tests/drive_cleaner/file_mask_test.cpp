@@ -52,6 +52,8 @@ TEST(FileMaskTest, MatchesAsTheMaskSyntaxSays) {
         {"5.log", "[!a-z].log", true},
         {"q.log", "[!a-z].log", false},
         {"-.log", "[a-].log", true},
+        {"file7.chk", "file?.chk", true},
+        {"ab5.log", "ab[0-9].log", true},
         {"$.$$$", "*.$$$", true},
         {"~x.~mp", "*.~mp", true},
     };

@@ -7,13 +7,10 @@
 
 namespace tw::test {
 
-// Wine cannot make a symbolic link itself (WINE.md), so before a Windows test
-// binary runs, ctest makes host-side ones with support/make_host_links.sh in
-// the folder "host-links-<binary>" beside it: target.txt ("kept"),
-// target-folder\inner.txt ("inner"), and file-link.txt and folder-link to
-// them. Returns that folder with its trailing backslash, or nothing when the
-// links are not there (the binary was started by hand).
-inline std::optional<std::string> HostLinksFolder() {
+// The folder "<prefix><binary's name>\" beside the running test binary, where
+// a ctest fixture leaves what Wine cannot make itself; nothing when the
+// binary's path cannot be read.
+inline std::optional<std::wstring> FolderBesideBinary(std::wstring_view prefix) {
     wchar_t module[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
     std::wstring exe(module, length);
@@ -21,10 +18,21 @@ inline std::optional<std::string> HostLinksFolder() {
     const auto dot = exe.rfind(L'.');
     if (slash == std::wstring::npos || dot == std::wstring::npos || dot < slash) return std::nullopt;
     const std::wstring stem = exe.substr(slash + 1, dot - slash - 1);
-    const std::wstring folder = exe.substr(0, slash + 1) + L"host-links-" + stem + L"\\";
-    const DWORD attributes = GetFileAttributesW((folder + L"folder-link").c_str());
+    return exe.substr(0, slash + 1) + std::wstring(prefix) + stem + L"\\";
+}
+
+// Wine cannot make a symbolic link itself (WINE.md), so before a Windows test
+// binary runs, ctest makes host-side ones with support/make_host_links.sh in
+// the folder "host-links-<binary>" beside it: target.txt ("kept"),
+// target-folder\inner.txt ("inner"), and file-link.txt and folder-link to
+// them. Returns that folder with its trailing backslash, or nothing when the
+// links are not there (the binary was started by hand).
+inline std::optional<std::string> HostLinksFolder() {
+    const auto folder = FolderBesideBinary(L"host-links-");
+    if (!folder) return std::nullopt;
+    const DWORD attributes = GetFileAttributesW((*folder + L"folder-link").c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
-    return win32::Narrow(folder);
+    return win32::Narrow(*folder);
 }
 
 }  // namespace tw::test

@@ -59,14 +59,8 @@ private:
     win32::UniqueFile file_;
 };
 
-// A drive path past the classic limit is handed over in its "\\?\" form,
-// so a deep entry is listed, tested and deleted rather than missed.
-std::wstring ApiPath(std::string_view path) {
-    constexpr std::size_t kClassicLimit = 248;  // a folder's limit leaves room for a 8.3 name
-    const bool drivePath = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
-    if (!drivePath || path.size() < kClassicLimit) return Widen(path);
-    return L"\\\\?\\" + Widen(path);
-}
+// A deep entry is listed, tested and deleted rather than missed.
+std::wstring ApiPath(std::string_view path) { return Widen(LongPathForm(path)); }
 
 DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(ApiPath(path).c_str()); }
 

@@ -2,6 +2,7 @@
 
 #include <shobjidl.h>
 
+#include "platform/file_system.h"
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
 
@@ -65,6 +66,19 @@ win32::UniqueIdList IdListFromPath(const std::wstring& path) {
     return list;
 }
 
+// A file that another program holds open cannot be moved into the Recycle
+// Bin, and the shell then asks whether to delete it for good. Without an
+// owner that question can wait unseen (under Wine a clean hung on it), so
+// such a file is never handed over: it stays where it is.
+bool Movable(const std::string& path) {
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    constexpr DWORD kEntryItself = FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS;
+    const std::wstring wide = Widen(LongPathForm(path));
+    const win32::UniqueFile probe(
+        CreateFileW(wide.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, kEntryItself, nullptr));
+    return static_cast<bool>(probe);
+}
+
 }  // namespace
 
 std::string Win32Shell::SpecialFolderPath(int csidl) const {
@@ -123,20 +137,25 @@ bool Win32Shell::CreateShortcut(std::string_view linkPath, const NewShortcut& sh
 }
 
 bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owner) {
-    if (paths.empty()) return true;
     // The shell takes a list of paths, each ended by a NUL, the list by another.
     std::wstring list;
+    bool all = true;
     for (const std::string& path : paths) {
+        if (!Movable(path)) {
+            all = false;
+            continue;
+        }
         list += Widen(path);
         list += L'\0';
     }
+    if (list.empty()) return all;
     list += L'\0';
     SHFILEOPSTRUCTW operation{};
     operation.hwnd = Window(owner);
     operation.wFunc = FO_DELETE;
     operation.pFrom = list.c_str();
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT;
-    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted && all;
 }
 
 bool Win32Shell::EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) {

@@ -21,15 +21,15 @@ public:
         if (added) it->second = icons_.ForFile(path);
         return it->second;
     }
-    int ForTarget(const std::string& link, const std::string& target) {
-        auto [it, added] = targets_.try_emplace(UpcaseName(target), -1);
-        if (added) it->second = icons_.ForShortcutTarget(link);
+    int ForItem(const ItemIdList& item) {
+        auto [it, added] = items_.try_emplace(std::string(item.begin(), item.end()), -1);
+        if (added) it->second = icons_.ForItem(item);
         return it->second;
     }
 
 private:
     StartupIcons& icons_;
-    std::map<std::string, int> files_, targets_;
+    std::map<std::string, int> files_, items_;
 };
 
 // The names Task Manager marked off in one home, read once per source
@@ -81,14 +81,14 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
         const std::string link = home + found.name;
         const auto shortcut = store.shell.ReadShortcut(link);
         if (!shortcut) continue;
+        const auto shown = store.shell.Display(link, DisplayIcon::None);
         StartupEntry entry;
-        entry.name = store.shell.DisplayName(link);
+        entry.name = shown && !shown->name.empty() ? shown->name : WithoutLnk(found.name);
         entry.command = shortcut->targetPath;
         entry.location = location.text;
-        if (entry.name.empty()) entry.name = WithoutLnk(found.name);
         entry.fileName = found.name;
         entry.enabled = enabled && !off.contains(UpcaseName(found.name));
-        entry.imageIndex = icons.ForTarget(link, shortcut->targetPath);
+        entry.imageIndex = icons.ForItem(shortcut->itemIdList);
         rows.push_back(std::move(entry));
     }
 }

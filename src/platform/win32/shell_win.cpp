@@ -58,6 +58,23 @@ int ShowCommandOf(WindowState state) {
     }
 }
 
+ItemIdList BytesOf(PCIDLIST_ABSOLUTE list) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list);
+    return ItemIdList(bytes, bytes + ILGetSize(list));
+}
+
+// Each item is led by its 16-bit size; the list ends with a zero size. A
+// list whose sizes run past its bytes is never handed to the shell.
+bool WellFormed(const ItemIdList& list) {
+    std::size_t at = 0;
+    while (at + 2 <= list.size()) {
+        const std::size_t size = list[at] | (list[at + 1] << 8);
+        if (size == 0) return at + 2 == list.size();
+        at += size;
+    }
+    return false;
+}
+
 win32::UniqueIdList IdListFromPath(const std::wstring& path) {
     win32::UniqueIdList list;
     if (FAILED(SHParseDisplayName(path.c_str(), nullptr, list.Put(), 0, nullptr))) list.Reset();
@@ -86,7 +103,7 @@ std::optional<ShortcutInfo> Win32Shell::ReadShortcut(std::string_view linkPath) 
     if (FAILED(link->GetIDList(list.Put())) || !list) return std::nullopt;
 
     ShortcutInfo info;
-    info.hasItemIdList = true;
+    info.itemIdList = BytesOf(list.Get());
     info.targetPath = LinkText([&](wchar_t* text, int count) { return link->GetPath(text, count, nullptr, 0); });
     info.workingDirectory = LinkText([&](wchar_t* text, int count) { return link->GetWorkingDirectory(text, count); });
     info.arguments = LinkText([&](wchar_t* text, int count) { return link->GetArguments(text, count); });
@@ -108,7 +125,9 @@ bool Win32Shell::CreateShortcut(std::string_view linkPath, const NewShortcut& sh
     if (!link) return false;
     const std::wstring target = Widen(shortcut.targetPath);
     link->SetPath(target.c_str());
-    if (shortcut.setItemIdListFromTarget) {
+    if (WellFormed(shortcut.itemIdList)) {
+        link->SetIDList(reinterpret_cast<PCIDLIST_ABSOLUTE>(shortcut.itemIdList.data()));
+    } else if (shortcut.setItemIdListFromTarget) {
         const win32::UniqueIdList list = IdListFromPath(target);
         if (list) link->SetIDList(list.Get());
     }
@@ -151,10 +170,10 @@ void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, path.c_str(), nullptr);
 }
 
-std::optional<ShellDisplay> Win32Shell::Display(std::string_view path) const {
+std::optional<ShellDisplay> Win32Shell::Display(std::string_view path, DisplayIcon icon) const {
     SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_SMALLICON))
-        return std::nullopt;
+    const UINT flags = SHGFI_DISPLAYNAME | (icon == DisplayIcon::Small ? SHGFI_ICON | SHGFI_SMALLICON : 0);
+    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
     return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
 }
 
@@ -164,12 +183,6 @@ bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     const HINSTANCE result = ShellExecuteW(Window(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
                                            SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
-std::string Win32Shell::DisplayName(std::string_view path) const {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return {};
-    return win32::Narrow(info.szDisplayName);
 }
 
 }  // namespace tw

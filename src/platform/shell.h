@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,8 +83,15 @@ public:
     // Tells the shell that what a folder shows has changed, so open Explorer
     // windows list it afresh. The path must be absolute.
     virtual void NotifyFolderChanged(std::string_view folderPath) = 0;
-    // nullopt when the shell gives nothing for the path.
-    virtual std::optional<ShellDisplay> Display(std::string_view path, DisplayIcon icon) const = 0;
+    // How the shell shows each path, in order; nullopt where it gives
+    // nothing. Paths of one folder in a row share one parse of the folder,
+    // far cheaper than a lookup of each whole path.
+    virtual std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
+                                                             DisplayIcon icon) const = 0;
+    std::optional<ShellDisplay> Display(std::string_view path, DisplayIcon icon) const {
+        const std::string one(path);
+        return Display(std::span(&one, 1), icon).front();
+    }
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
 };

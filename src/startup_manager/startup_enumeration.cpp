@@ -76,19 +76,26 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
     if (root.empty()) return;
     const std::string home = enabled ? EnabledFolder(root) : DisabledFolder(root);
     const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
+    std::vector<std::string> links, files;
+    std::vector<ShortcutInfo> shortcuts;
     for (const auto& found : store.files.Find(home + "*.lnk")) {
         if (found.IsFolder()) continue;
-        const std::string link = home + found.name;
-        const auto shortcut = store.shell.ReadShortcut(link);
+        auto shortcut = store.shell.ReadShortcut(home + found.name);
         if (!shortcut) continue;
-        const auto shown = store.shell.Display(link, DisplayIcon::None);
+        links.push_back(home + found.name);
+        files.push_back(found.name);
+        shortcuts.push_back(std::move(*shortcut));
+    }
+    // One call for the folder: the shell parses it once for all names.
+    const auto shown = store.shell.Display(links, DisplayIcon::None);
+    for (std::size_t i = 0; i < links.size(); ++i) {
         StartupEntry entry;
-        entry.name = shown && !shown->name.empty() ? shown->name : WithoutLnk(found.name);
-        entry.command = shortcut->targetPath;
+        entry.name = shown[i] && !shown[i]->name.empty() ? shown[i]->name : WithoutLnk(files[i]);
+        entry.command = shortcuts[i].targetPath;
         entry.location = location.text;
-        entry.fileName = found.name;
-        entry.enabled = enabled && !off.contains(UpcaseName(found.name));
-        entry.imageIndex = icons.ForItem(shortcut->itemIdList);
+        entry.fileName = files[i];
+        entry.enabled = enabled && !off.contains(UpcaseName(files[i]));
+        entry.imageIndex = icons.ForItem(shortcuts[i].itemIdList);
         rows.push_back(std::move(entry));
     }
 }

@@ -145,6 +145,30 @@ TEST_P(ShellContract, AShortcutShowsItsNameWithoutLnkAndACopyReadsTheSame) {
     EXPECT_EQ(copy->arguments, "/copy");
 }
 
+// One call for many paths names each as a call of its own would, in order.
+TEST_P(ShellContract, DisplayOfManyPathsNamesEachAsAlone) {
+    Platform p = P();
+    const NewShortcut link = LinkToNewFile(p.files, Scratch("t.exe"));
+    p.files.CreateFolder(Scratch("Sub"));
+    for (const char* name : {"One.lnk", "Two ü.lnk", "Sub\\Three.lnk"})
+        ASSERT_TRUE(p.shell.CreateShortcut(Scratch(name), link));
+    const std::vector<std::string> paths{Scratch("One.lnk"), Scratch("missing.lnk"), Scratch("Two ü.lnk"),
+                                         Scratch("Sub\\Three.lnk"), Scratch("Sub"), Scratch().substr(0, 3)};
+    const auto shown = p.shell.Display(paths, DisplayIcon::None);
+    ASSERT_EQ(shown.size(), paths.size());
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const auto alone = p.shell.Display(std::string_view(paths[i]), DisplayIcon::None);
+        EXPECT_EQ(shown[i].has_value(), alone.has_value()) << paths[i];
+        names.push_back(shown[i] ? shown[i]->name : "-");
+        if (shown[i] && alone) {
+            EXPECT_EQ(shown[i]->name, alone->name);
+        }
+    }
+    names.pop_back();  // the drive's name is the shell's own
+    EXPECT_EQ(names, (std::vector<std::string>{"One", "-", "Two ü", "Three", "Sub"}));
+}
+
 TEST_P(ShellContract, ReadShortcutFailsForWhatIsNoShortcut) {
     Platform p = P();
     EXPECT_FALSE(p.shell.ReadShortcut(Scratch("missing.lnk")).has_value());

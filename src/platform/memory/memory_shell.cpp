@@ -92,13 +92,22 @@ bool MemoryShell::EmptyRecycleBin(OwnerWindow, ShellFeedback feedback) {
 
 // A drive root shows as "Local Disk (C:)"; a shortcut by its name without
 // ".lnk", as Explorer shows links; anything else by its name. No icons.
-std::optional<ShellDisplay> MemoryShell::Display(std::string_view path, DisplayIcon) const {
-    if (!files_.FolderExists(path) && !files_.FileExists(path)) return std::nullopt;
-    if (path.size() == 3 && path.substr(1) == ":\\") return ShellDisplay{"Local Disk (" + std::string(path.substr(0, 2)) + ")"};
-    const auto trimmed = path.substr(0, path.find_last_not_of('\\') + 1);
-    std::string_view name = trimmed.substr(trimmed.rfind('\\') + 1);
-    if (name.size() > 4 && UpcaseName(name.substr(name.size() - 4)) == ".LNK") name.remove_suffix(4);
-    return ShellDisplay{std::string(name)};
+std::vector<std::optional<ShellDisplay>> MemoryShell::Display(std::span<const std::string> paths,
+                                                              DisplayIcon) const {
+    std::vector<std::optional<ShellDisplay>> shown;
+    for (std::string_view path : paths) {
+        if (!files_.FolderExists(path) && !files_.FileExists(path)) {
+            shown.emplace_back();
+        } else if (path.size() == 3 && path.substr(1) == ":\\") {
+            shown.push_back(ShellDisplay{"Local Disk (" + std::string(path.substr(0, 2)) + ")"});
+        } else {
+            const auto trimmed = path.substr(0, path.find_last_not_of('\\') + 1);
+            std::string_view name = trimmed.substr(trimmed.rfind('\\') + 1);
+            if (name.size() > 4 && UpcaseName(name.substr(name.size() - 4)) == ".LNK") name.remove_suffix(4);
+            shown.push_back(ShellDisplay{std::string(name)});
+        }
+    }
+    return shown;
 }
 
 bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {

@@ -1,5 +1,6 @@
 #include "platform/win32/shell_win.h"
 
+#include <shlwapi.h>
 #include <shobjidl.h>
 
 #include "platform/win32/handles_win.h"
@@ -81,6 +82,56 @@ win32::UniqueIdList IdListFromPath(const std::wstring& path) {
     if (!list) list.Reset(ILCreateFromPathW(path.c_str()));
     return list;
 }
+
+UINT IconFlags(DisplayIcon icon) { return icon == DisplayIcon::Small ? SHGFI_ICON | SHGFI_SMALLICON : 0; }
+
+std::optional<ShellDisplay> DisplayOfPath(const std::wstring& path, DisplayIcon icon) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME | IconFlags(icon))) return std::nullopt;
+    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+}
+
+// A folder parsed once, so that each name in it is parsed alone: parsing a
+// whole path walks every folder from the desktop down each time. The name
+// is the one SHGetFileInfo gives, the folder's in-folder display name.
+class ParsedFolder {
+public:
+    ParsedFolder() = default;
+    explicit ParsedFolder(std::wstring path) : path_(std::move(path)) {
+        ComPtr<IShellFolder> desktop;
+        if (FAILED(SHGetDesktopFolder(reinterpret_cast<IShellFolder**>(desktop.PutVoid()))) ||
+            FAILED(desktop->ParseDisplayName(nullptr, nullptr, path_.data(), nullptr, list_.Put(), nullptr)) ||
+            FAILED(desktop->BindToObject(list_.Get(), nullptr, IID_IShellFolder, folder_.PutVoid())))
+            folder_.Reset();
+    }
+    bool Holds(const std::wstring& path) const { return path == path_; }
+
+    std::optional<ShellDisplay> DisplayOf(std::wstring name, DisplayIcon icon) const {
+        win32::UniqueIdList child;
+        PWSTR text = nullptr;
+        STRRET shown{};
+        if (!folder_ || FAILED(folder_->ParseDisplayName(nullptr, nullptr, name.data(), nullptr,
+                                                         reinterpret_cast<PIDLIST_RELATIVE*>(child.Put()), nullptr)) ||
+            FAILED(folder_->GetDisplayNameOf(child.Get(), SHGDN_INFOLDER, &shown)) ||
+            FAILED(StrRetToStrW(&shown, child.Get(), &text)))
+            return std::nullopt;
+        ShellDisplay display{Narrow(text)};
+        CoTaskMemFree(text);
+        if (icon != DisplayIcon::None) {
+            const win32::UniqueIdList item(ILCombine(list_.Get(), child.Get()));
+            SHFILEINFOW info{};
+            if (item && SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof info,
+                                       SHGFI_PIDL | IconFlags(icon)))
+                display.smallIcon = reinterpret_cast<std::uintptr_t>(info.hIcon);
+        }
+        return display;
+    }
+
+private:
+    std::wstring path_;
+    win32::UniqueIdList list_;
+    ComPtr<IShellFolder> folder_;
+};
 
 }  // namespace
 
@@ -170,11 +221,24 @@ void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, path.c_str(), nullptr);
 }
 
-std::optional<ShellDisplay> Win32Shell::Display(std::string_view path, DisplayIcon icon) const {
-    SHFILEINFOW info{};
-    const UINT flags = SHGFI_DISPLAYNAME | (icon == DisplayIcon::Small ? SHGFI_ICON | SHGFI_SMALLICON : 0);
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, flags)) return std::nullopt;
-    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std::string> paths,
+                                                             DisplayIcon icon) const {
+    const ComScope com;
+    std::vector<std::optional<ShellDisplay>> shown;
+    shown.reserve(paths.size());
+    ParsedFolder folder;
+    for (const std::string& path : paths) {
+        const std::wstring wide = Widen(path);
+        const std::size_t slash = wide.find_last_of(L'\\');
+        // A drive root, or a path ending in "\\", has no name in a folder.
+        if (slash == std::wstring::npos || slash + 1 == wide.size()) {
+            shown.push_back(DisplayOfPath(wide, icon));
+            continue;
+        }
+        if (!folder.Holds(wide.substr(0, slash))) folder = ParsedFolder(wide.substr(0, slash));
+        shown.push_back(folder.DisplayOf(wide.substr(slash + 1), icon));
+    }
+    return shown;
 }
 
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {

@@ -152,8 +152,10 @@ TEST_P(ShellContract, DisplayOfManyPathsNamesEachAsAlone) {
     p.files.CreateFolder(Scratch("Sub"));
     for (const char* name : {"One.lnk", "Two ü.lnk", "Sub\\Three.lnk"})
         ASSERT_TRUE(p.shell.CreateShortcut(Scratch(name), link));
+    const std::string root = Scratch().substr(0, 3);
+    ASSERT_TRUE(p.shell.CreateShortcut(root + "Tidewell probe.lnk", link));
     const std::vector<std::string> paths{Scratch("One.lnk"), Scratch("missing.lnk"), Scratch("Two ü.lnk"),
-                                         Scratch("Sub\\Three.lnk"), Scratch("Sub"), Scratch().substr(0, 3)};
+                                         Scratch("Sub\\Three.lnk"), Scratch("Sub"), root + "Tidewell probe.lnk", root};
     const auto shown = p.shell.Display(paths, DisplayIcon::None);
     ASSERT_EQ(shown.size(), paths.size());
     std::vector<std::string> names;
@@ -165,8 +167,9 @@ TEST_P(ShellContract, DisplayOfManyPathsNamesEachAsAlone) {
             EXPECT_EQ(shown[i]->name, alone->name);
         }
     }
+    p.files.DeleteFile(root + "Tidewell probe.lnk");
     names.pop_back();  // the drive's name is the shell's own
-    EXPECT_EQ(names, (std::vector<std::string>{"One", "-", "Two ü", "Three", "Sub"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"One", "-", "Two ü", "Three", "Sub", "Tidewell probe"}));
 }
 
 TEST_P(ShellContract, ReadShortcutFailsForWhatIsNoShortcut) {

@@ -230,12 +230,13 @@ std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std
     for (const std::string& path : paths) {
         const std::wstring wide = Widen(path);
         const std::size_t slash = wide.find_last_of(L'\\');
-        // A drive root, or a path ending in "\\", has no name in a folder.
+        // A drive root, or a path ending in "\", has no name in a folder.
         if (slash == std::wstring::npos || slash + 1 == wide.size()) {
             shown.push_back(DisplayOfPath(wide, icon));
             continue;
         }
-        if (!folder.Holds(wide.substr(0, slash))) folder = ParsedFolder(wide.substr(0, slash));
+        const std::wstring parent = wide.substr(0, slash);  // "C:" for a file in a root: the drive
+        if (!folder.Holds(parent)) folder = ParsedFolder(parent);
         shown.push_back(folder.DisplayOf(wide.substr(slash + 1), icon));
     }
     return shown;

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <utility>
 
 #include "platform/error.h"
 #include "platform/text.h"
@@ -76,26 +77,26 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
     if (root.empty()) return;
     const std::string home = enabled ? EnabledFolder(root) : DisabledFolder(root);
     const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
-    std::vector<std::string> links, files;
-    std::vector<ShortcutInfo> shortcuts;
+    std::vector<std::string> links;
+    std::vector<std::pair<std::string, ShortcutInfo>> readable;  // file name, what it holds
     for (const auto& found : store.files.Find(home + "*.lnk")) {
         if (found.IsFolder()) continue;
         auto shortcut = store.shell.ReadShortcut(home + found.name);
         if (!shortcut) continue;
         links.push_back(home + found.name);
-        files.push_back(found.name);
-        shortcuts.push_back(std::move(*shortcut));
+        readable.emplace_back(found.name, std::move(*shortcut));
     }
     // One call for the folder: the shell parses it once for all names.
     const auto shown = store.shell.Display(links, DisplayIcon::None);
     for (std::size_t i = 0; i < links.size(); ++i) {
+        const auto& [file, shortcut] = readable[i];
         StartupEntry entry;
-        entry.name = shown[i] && !shown[i]->name.empty() ? shown[i]->name : WithoutLnk(files[i]);
-        entry.command = shortcuts[i].targetPath;
+        entry.name = shown[i] && !shown[i]->name.empty() ? shown[i]->name : WithoutLnk(file);
+        entry.command = shortcut.targetPath;
         entry.location = location.text;
-        entry.fileName = files[i];
-        entry.enabled = enabled && !off.contains(UpcaseName(files[i]));
-        entry.imageIndex = icons.ForItem(shortcuts[i].itemIdList);
+        entry.fileName = file;
+        entry.enabled = enabled && !off.contains(UpcaseName(file));
+        entry.imageIndex = icons.ForItem(shortcut.itemIdList);
         rows.push_back(std::move(entry));
     }
 }

@@ -2,11 +2,13 @@
 // registry entries and 200 shortcuts, against a bare loop of the same
 // registry reads and shortcut loads in the same run:
 //   startup_bench
-// prints "enumerate <ms>", "bare <ms>" and their ratio. The entries go into
+// prints "enumerate <ms>", "bare <ms>" (the fastest of five runs each) and
+// their ratio. The entries go into
 // the disabled homes of the current user, so nothing would start, and are
 // removed again.
 #include "platform/win32/windows_win.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -48,23 +50,31 @@ int main() {
         p.shell.CreateShortcut(folder + "Bench " + std::to_string(i) + ".lnk", link);
     }
 
+    // The machine is shared: each side runs five times, alternating, and
+    // the fastest of each counts.
     const tw::StartupStore store{p.registry, p.files, p.shell, true};
-    tw::StartupImageList images;
     std::vector<tw::StartupEntry> rows;
-    const auto start = Clock::now();
-    tw::EnumerateStartupEntries(store, images, rows);
-    const auto enumerated = Clock::now();
     std::size_t found = 0;
-    const auto names = p.registry.ValueNames(tw::kCurrentUser, kRunOff).value_or(std::vector<std::string>{});
-    for (const auto& name : names)
-        found += p.registry.ReadValue(tw::kCurrentUser, kRunOff, name).has_value();
-    for (const auto& file : p.files.Find(folder + "*.lnk"))
-        found += p.shell.ReadShortcut(folder + file.name).has_value();
-    const auto bare = Clock::now();
+    int icons = 0;
+    double enumerate = 1e30, bare = 1e30;
+    for (int run = 0; run < 5; ++run) {
+        tw::StartupImageList images;
+        const auto start = Clock::now();
+        tw::EnumerateStartupEntries(store, images, rows);
+        const auto enumerated = Clock::now();
+        found = 0;
+        const auto names = p.registry.ValueNames(tw::kCurrentUser, kRunOff).value_or(std::vector<std::string>{});
+        for (const auto& name : names) found += p.registry.ReadValue(tw::kCurrentUser, kRunOff, name).has_value();
+        for (const auto& file : p.files.Find(folder + "*.lnk"))
+            found += p.shell.ReadShortcut(folder + file.name).has_value();
+        const auto done = Clock::now();
+        enumerate = std::min(enumerate, Millis(enumerated - start));
+        bare = std::min(bare, Millis(done - enumerated));
+        icons = ImageList_GetImageCount(images.Handle());
+    }
 
-    std::printf("rows %zu of %zu, icons %d\n", rows.size(), found, ImageList_GetImageCount(images.Handle()));
-    std::printf("enumerate %.1f\nbare %.1f\nratio %.2f\n", Millis(enumerated - start), Millis(bare - enumerated),
-                Millis(enumerated - start) / Millis(bare - enumerated));
+    std::printf("rows %zu of %zu, icons %d\n", rows.size(), found, icons);
+    std::printf("enumerate %.1f\nbare %.1f\nratio %.2f\n", enumerate, bare, enumerate / bare);
 
     p.registry.DeleteKeyTree(tw::kCurrentUser, kRunOff);
     for (const auto& file : p.files.Find(folder + "*.lnk")) p.files.DeleteFile(folder + file.name);

@@ -46,8 +46,4 @@ std::wstring DemoFile(std::wstring_view name);
 // registry; false when the file cannot be read.
 bool ImportRegFile(Registry& registry, const std::wstring& path);
 
-// The startup entries of that file and a few shortcuts, for the Startup
-// Manager's list.
-void AddDemoStartupEntries(MemoryPlatform& machine, const std::wstring& regFile);
-
 }  // namespace tw

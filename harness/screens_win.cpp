@@ -8,6 +8,7 @@
 
 #include "app/module_factory_win.h"
 #include "platform/memory/memory_platform.h"
+#include "platform/win32/win32_platform.h"
 #include "privacy/privacy_window_win.h"
 #include "controls_demo_win.h"
 #include "demo_cache.h"
@@ -29,6 +30,7 @@
 //   tidewell_screens launcher | about | rowview | controls | tool N [PAGE]
 //                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed | internet PAGE [TAB]
 //                    | registry-menu | backups-menu (the page with its context menu open)
+//                    | startup | startup-add | startup-edit (on the demo prefix's own entries)
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -94,6 +96,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::ui::DialogPickers pickers;
     tw::SeededRandom random(1);
     tw::ShellContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
+
+    // The Startup Manager's pages show the demo prefix itself.
+    tw::Win32Platform real;
+    tw::ShellContext realContext{real.Bundle(), settings, prompter, pickers, random, nullptr};
 
     AgreeingPrompter agreeing;
     tw::ShellContext agreeingContext{machine.Bundle(), settings, agreeing, pickers, random, nullptr};
@@ -174,19 +180,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (argc > 3) tuner->Advanced().tabs->Select(static_cast<std::size_t>(_wtoi(argv[3])));
         PrintRect(tuner->Handle());
     } else if (mode == L"startup" || mode == L"startup-add" || mode == L"startup-edit") {
-        tw::AddDemoStartupEntries(machine, tw::DemoFile(L"startup-entries.reg"));
-        launcher.OpenModule(tw::Tool::StartupManager);
-        auto& window = static_cast<tw::TfrmStartup&>(*launcher.OpenModuleWindow());
-        window.BringToFront(tw::TfrmStartup::kListPage);
+        // The demo prefix's own entries and shortcuts, as `make run` shows
+        // them (scripts/seed-startup-demo.sh), with the real shell's icons.
+        auto startup = std::make_unique<tw::TfrmStartup>(realContext);
+        tw::TfrmStartup* window = startup.get();
+        demo = std::move(startup);
+        ShowWindow(window->Handle(), SW_SHOW);
+        window->BringToFront(tw::TfrmStartup::kListPage);
         if (mode == L"startup") {
-            PrintRect(window.Handle());
+            PrintRect(window->Handle());
         } else {
             tw::ui::Dialog::SetShowHook([](tw::ui::Dialog& shown) { PrintRect(shown.Handle()); });
-            window.ListControls().list->Select({1, std::nullopt});
+            window->ListControls().list->Select({1, std::nullopt});
             if (mode == L"startup-add")
-                window.AddEntry();
+                window->AddEntry();
             else
-                window.EditSelected();
+                window->EditSelected();
             return 0;
         }
     } else if (mode == L"tool" && argc > 2) {

@@ -44,9 +44,7 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-network" ]; then
 fi
 
 # Startup entries in every location, one of them switched off by Task Manager.
-if [ ! -f "$WINEPREFIX/.tidewell-demo-startup" ]; then
-  /usr/lib/wine/wine64 regedit /s "$(to_windows_path scripts/demo/startup-entries.reg)"
-  wineserver -w
-  touch "$WINEPREFIX/.tidewell-demo-startup"
+if [ ! -f "$WINEPREFIX/.tidewell-demo-startup-links" ]; then
+  scripts/seed-startup-demo.sh
 fi
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

@@ -61,7 +61,7 @@ void TfrmDrive::BuildDriveList() {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
         if (Context().platform.files.GetDriveType(root) != DriveType::Fixed) continue;
-        const auto shown = Context().platform.shell.Display(root);
+        const auto shown = Context().platform.shell.Display(root, DisplayIcon::Small);
         if (!shown) continue;
         int image = -1;
         if (shown->smallIcon) {

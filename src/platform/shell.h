@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +18,14 @@ inline constexpr int Windows = 0x24;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// A shell item-ID list as its bytes, the terminating zero included; it
+// names the item even where no file path does (a control panel, a printer).
+using ItemIdList = std::vector<std::uint8_t>;
+
 // What a shortcut file holds, as the shell link object reads and writes it.
 struct ShortcutInfo {
     std::string targetPath;
-    bool hasItemIdList = false;  // a shortcut without one is not readable
+    ItemIdList itemIdList;  // never empty: a shortcut without one is not readable
     std::string workingDirectory;
     std::string arguments;
     std::string description;
@@ -33,6 +38,8 @@ struct ShortcutInfo {
 struct NewShortcut {
     std::string targetPath;
     std::string description;
+    // The list to store; when empty, the target path's own if asked for.
+    ItemIdList itemIdList;
     bool setItemIdListFromTarget = false;
     WindowState windowState = WindowState::Normal;
     std::uint16_t hotKey = 0;  // set only when not 0
@@ -42,12 +49,16 @@ struct NewShortcut {
     std::string workingDirectory;
 };
 
-// How the shell shows a file or folder: its display name and its small
-// icon, an HICON the caller destroys (0 from a shell without icons).
+// How the shell shows a file or folder: its display name (a shortcut's
+// without ".lnk") and, when asked for, its small icon, an HICON the caller
+// destroys (0 when not asked for, or from a shell without icons).
 struct ShellDisplay {
     std::string name;
     std::uintptr_t smallIcon = 0;
 };
+
+// Whether Display also fetches the icon; the name alone is cheaper.
+enum class DisplayIcon { None, Small };
 
 // Opaque window owner for shell calls; 0 means none.
 using OwnerWindow = std::uintptr_t;
@@ -74,13 +85,17 @@ public:
     // Tells the shell that what a folder shows has changed, so open Explorer
     // windows list it afresh. The path must be absolute.
     virtual void NotifyFolderChanged(std::string_view folderPath) = 0;
-    // nullopt when the shell gives nothing for the path.
-    virtual std::optional<ShellDisplay> Display(std::string_view path) const = 0;
+    // How the shell shows each path, in order; nullopt where it gives
+    // nothing. Paths of one folder in a row share one parse of the folder,
+    // far cheaper than a lookup of each whole path.
+    virtual std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
+                                                             DisplayIcon icon) const = 0;
+    std::optional<ShellDisplay> Display(std::string_view path, DisplayIcon icon) const {
+        const std::string one(path);
+        return Display(std::span(&one, 1), icon).front();
+    }
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
-    // The name the shell shows for a file (a shortcut without ".lnk");
-    // empty when the shell cannot tell.
-    virtual std::string DisplayName(std::string_view path) const = 0;
 };
 
 }  // namespace tw

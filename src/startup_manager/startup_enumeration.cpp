@@ -2,6 +2,7 @@
 
 #include <map>
 #include <set>
+#include <utility>
 
 #include "platform/error.h"
 #include "platform/text.h"
@@ -21,15 +22,15 @@ public:
         if (added) it->second = icons_.ForFile(path);
         return it->second;
     }
-    int ForTarget(const std::string& link, const std::string& target) {
-        auto [it, added] = targets_.try_emplace(UpcaseName(target), -1);
-        if (added) it->second = icons_.ForShortcutTarget(link);
+    int ForItem(const ItemIdList& item) {
+        auto [it, added] = items_.try_emplace(std::string(item.begin(), item.end()), -1);
+        if (added) it->second = icons_.ForItem(item);
         return it->second;
     }
 
 private:
     StartupIcons& icons_;
-    std::map<std::string, int> files_, targets_;
+    std::map<std::string, int> files_, items_;
 };
 
 // The names Task Manager marked off in one home, read once per source
@@ -76,19 +77,26 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
     if (root.empty()) return;
     const std::string home = enabled ? EnabledFolder(root) : DisabledFolder(root);
     const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
+    std::vector<std::string> links;
+    std::vector<std::pair<std::string, ShortcutInfo>> readable;  // file name, what it holds
     for (const auto& found : store.files.Find(home + "*.lnk")) {
         if (found.IsFolder()) continue;
-        const std::string link = home + found.name;
-        const auto shortcut = store.shell.ReadShortcut(link);
+        auto shortcut = store.shell.ReadShortcut(home + found.name);
         if (!shortcut) continue;
+        links.push_back(home + found.name);
+        readable.emplace_back(found.name, std::move(*shortcut));
+    }
+    // One call for the folder: the shell parses it once for all names.
+    const auto shown = store.shell.Display(links, DisplayIcon::None);
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const auto& [file, shortcut] = readable[i];
         StartupEntry entry;
-        entry.name = store.shell.DisplayName(link);
-        entry.command = shortcut->targetPath;
+        entry.name = shown[i] && !shown[i]->name.empty() ? shown[i]->name : WithoutLnk(file);
+        entry.command = shortcut.targetPath;
         entry.location = location.text;
-        if (entry.name.empty()) entry.name = WithoutLnk(found.name);
-        entry.fileName = found.name;
-        entry.enabled = enabled && !off.contains(UpcaseName(found.name));
-        entry.imageIndex = icons.ForTarget(link, shortcut->targetPath);
+        entry.fileName = file;
+        entry.enabled = enabled && !off.contains(UpcaseName(file));
+        entry.imageIndex = icons.ForItem(shortcut.itemIdList);
         rows.push_back(std::move(entry));
     }
 }

@@ -12,7 +12,8 @@ class StartupIcons {
 public:
     virtual ~StartupIcons() = default;
     virtual int ForFile(std::string_view path) = 0;
-    virtual int ForShortcutTarget(std::string_view linkPath) = 0;
+    // The icon of the item a shortcut points at, by its item-ID list.
+    virtual int ForItem(const ItemIdList& item) = 0;
 };
 
 // Clears `rows` and lists every source in its fixed order. A value that is

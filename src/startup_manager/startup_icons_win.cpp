@@ -21,21 +21,24 @@ void StartupImageList::Clear() {
     ImageList_AddIcon(list_, ProgramIcon(16));  // kept by the artwork cache
 }
 
-int StartupImageList::AddShellIcon(std::string_view path) {
-    if (path.empty()) return -1;
+int StartupImageList::AddShellIcon(LPCWSTR pathOrItem, UINT how) {
     SHFILEINFOW info{};
     // The large icon is drawn down to the list's size, which looks better
     // than the shell's own small one.
-    if (!SHGetFileInfoW(ui::Wide(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON) || !info.hIcon)
+    if (!SHGetFileInfoW(pathOrItem, 0, &info, sizeof info, how | SHGFI_ICON | SHGFI_LARGEICON) || !info.hIcon)
         return -1;
     const int index = ImageList_AddIcon(list_, info.hIcon);
     DestroyIcon(info.hIcon);
     return index;
 }
 
-int StartupImageList::ForFile(std::string_view path) { return AddShellIcon(path); }
+int StartupImageList::ForFile(std::string_view path) {
+    return path.empty() ? -1 : AddShellIcon(ui::Wide(path).c_str(), 0);
+}
 
-// The shell gives a shortcut file the icon of the item it points at.
-int StartupImageList::ForShortcutTarget(std::string_view linkPath) { return AddShellIcon(linkPath); }
+// The item's own icon, not the link file's: a shortcut may name another icon.
+int StartupImageList::ForItem(const ItemIdList& item) {
+    return item.empty() ? -1 : AddShellIcon(reinterpret_cast<LPCWSTR>(item.data()), SHGFI_PIDL);
+}
 
 }  // namespace tw

@@ -20,10 +20,10 @@ public:
     // Back to the preset image alone, before a new enumeration.
     void Clear();
     int ForFile(std::string_view path) override;
-    int ForShortcutTarget(std::string_view linkPath) override;
+    int ForItem(const ItemIdList& item) override;
 
 private:
-    int AddShellIcon(std::string_view path);
+    int AddShellIcon(LPCWSTR pathOrItem, UINT how);
     HIMAGELIST list_ = nullptr;
 };
 

@@ -10,6 +10,14 @@ void Put(FileSystem& files, const std::string& path, std::string_view text) {
     files.Open(path, OpenMode::Create, Share::Exclusive)->Write(Bytes(text));
 }
 
+// A link to a new file of the scratch folder, nothing else set.
+NewShortcut LinkToNewFile(FileSystem& files, const std::string& target) {
+    Put(files, target, "MZ");
+    NewShortcut link;
+    link.targetPath = target;
+    return link;
+}
+
 NewShortcut EveryField(const std::string& target, const std::string& folder) {
     NewShortcut link;
     link.targetPath = target;
@@ -46,7 +54,7 @@ TEST_P(ShellContract, ShortcutRoundTripsEveryField) {
         const auto info = p.shell.ReadShortcut(linkPath);
         ASSERT_TRUE(info.has_value()) << linkPath;
         EXPECT_EQ(info->targetPath, target);
-        EXPECT_TRUE(info->hasItemIdList) << "setting the path gives the link an item-ID list";
+        EXPECT_FALSE(info->itemIdList.empty()) << "setting the path gives the link an item-ID list";
         EXPECT_EQ(info->description, link.description);
         EXPECT_EQ(info->workingDirectory, link.workingDirectory);
         EXPECT_EQ(info->arguments, link.arguments);
@@ -79,12 +87,31 @@ TEST_P(ShellContract, ShortcutDefaultsAndShowStates) {
     }
 }
 
+// The Startup Manager shows a shortcut with its target item's icon, so the
+// list read back must be the item itself, good for another link too.
+TEST_P(ShellContract, AnItemIdListRoundTripsAsItsBytes) {
+    Platform p = P();
+    const std::string target = Scratch("item target.exe");
+    NewShortcut first = LinkToNewFile(p.files, target);
+    first.setItemIdListFromTarget = true;
+    ASSERT_TRUE(p.shell.CreateShortcut(Scratch("first.lnk"), first));
+    const auto read = p.shell.ReadShortcut(Scratch("first.lnk"));
+    ASSERT_TRUE(read.has_value());
+    const ItemIdList item = read->itemIdList;
+    ASSERT_GE(item.size(), 4u);
+
+    NewShortcut second;
+    second.itemIdList = item;  // no path: the list alone names the target
+    ASSERT_TRUE(p.shell.CreateShortcut(Scratch("second.lnk"), second));
+    const auto again = p.shell.ReadShortcut(Scratch("second.lnk"));
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->itemIdList, item);
+    EXPECT_EQ(again->targetPath, target);
+}
+
 TEST_P(ShellContract, CreateShortcutOverwrites) {
     Platform p = P();
-    const std::string target = Scratch("t.exe");
-    Put(p.files, target, "MZ");
-    NewShortcut link;
-    link.targetPath = target;
+    NewShortcut link = LinkToNewFile(p.files, Scratch("t.exe"));
     link.description = "first";
     link.arguments = "--a-long-first-argument-list";
     ASSERT_TRUE(p.shell.CreateShortcut(Scratch("x.lnk"), link));
@@ -101,18 +128,41 @@ TEST_P(ShellContract, CreateShortcutOverwrites) {
 // adding ".lnk" again; a copied shortcut must read as the original.
 TEST_P(ShellContract, AShortcutShowsItsNameWithoutLnkAndACopyReadsTheSame) {
     Platform p = P();
-    const std::string target = Scratch("t.exe");
-    Put(p.files, target, "MZ");
-    NewShortcut link;
-    link.targetPath = target;
+    NewShortcut link = LinkToNewFile(p.files, Scratch("t.exe"));
     link.arguments = "/copy";
     ASSERT_TRUE(p.shell.CreateShortcut(Scratch("My Tool.lnk"), link));
-    EXPECT_EQ(p.shell.DisplayName(Scratch("My Tool.lnk")), "My Tool");
-    EXPECT_EQ(p.shell.DisplayName(Scratch("missing.lnk")), "");
+    for (DisplayIcon icon : {DisplayIcon::None, DisplayIcon::Small}) {
+        const auto shown = p.shell.Display(Scratch("My Tool.lnk"), icon);
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(shown->name, "My Tool");
+        EXPECT_FALSE(p.shell.Display(Scratch("missing.lnk"), icon).has_value());
+    }
     ASSERT_TRUE(p.files.CopyFile(Scratch("My Tool.lnk"), Scratch("copy.lnk"), false));
     const auto copy = p.shell.ReadShortcut(Scratch("copy.lnk"));
     ASSERT_TRUE(copy.has_value());
     EXPECT_EQ(copy->arguments, "/copy");
+}
+
+// One call names many paths in order, folder after folder, the missing
+// one left out, as the Startup Manager asks for a folder's shortcuts.
+TEST_P(ShellContract, DisplayOfManyPathsNamesEachInOrder) {
+    Platform p = P();
+    const NewShortcut link = LinkToNewFile(p.files, Scratch("t.exe"));
+    p.files.CreateFolder(Scratch("Sub"));
+    const std::string root = Scratch().substr(0, 3);
+    for (const std::string& path : {Scratch("One.lnk"), Scratch("Two ü.lnk"), Scratch("Sub\\Three.lnk"),
+                                    root + "Tidewell probe.lnk"})
+        ASSERT_TRUE(p.shell.CreateShortcut(path, link));
+    const std::vector<std::string> paths{Scratch("One.lnk"), Scratch("missing.lnk"), Scratch("Two ü.lnk"),
+                                         Scratch("Sub\\Three.lnk"), Scratch("Sub"), root + "Tidewell probe.lnk", root};
+    const auto shown = p.shell.Display(paths, DisplayIcon::None);
+    p.files.DeleteFile(root + "Tidewell probe.lnk");
+    std::vector<std::string> names;
+    for (const auto& one : shown) names.push_back(one ? one->name : "-");
+    ASSERT_EQ(names.size(), paths.size());
+    EXPECT_NE(names.back(), "-") << "the drive's name is the shell's own";
+    names.pop_back();
+    EXPECT_EQ(names, (std::vector<std::string>{"One", "-", "Two ü", "Three", "Sub", "Tidewell probe"}));
 }
 
 TEST_P(ShellContract, ReadShortcutFailsForWhatIsNoShortcut) {
@@ -139,14 +189,14 @@ TEST_P(ShellContract, SpecialFoldersResolve) {
 TEST_P(ShellContract, DisplayNamesAnExistingDriveOrFolderOnly) {
     Platform p = P();
     const std::string root = Scratch().substr(0, 3);
-    const auto drive = p.shell.Display(root);
+    const auto drive = p.shell.Display(root, DisplayIcon::Small);
     ASSERT_TRUE(drive.has_value());
     EXPECT_NE(drive->name.find(root.substr(0, 2)), std::string::npos) << drive->name;
     p.files.CreateFolder(Scratch("Shown"));
-    const auto folder = p.shell.Display(Scratch("Shown"));
+    const auto folder = p.shell.Display(Scratch("Shown"), DisplayIcon::Small);
     ASSERT_TRUE(folder.has_value());
     EXPECT_EQ(folder->name, "Shown");
-    EXPECT_FALSE(p.shell.Display(Scratch("missing")).has_value());
+    EXPECT_FALSE(p.shell.Display(Scratch("missing"), DisplayIcon::Small).has_value());
     // The icons are the caller's to free; a test cannot, so it leaves two.
 }
 

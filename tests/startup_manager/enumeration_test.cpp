@@ -96,10 +96,12 @@ TEST_F(StartupEnumeration, EachProgramsIconIsFetchedOnce) {
     Value(kLocalMachine, kRun, "A", "\"C:\\App\\app.exe\" /min");
     Value(kCurrentUser, kRun, "B", "C:\\App\\APP.EXE");
     Link(UserFolder() + "\\One.lnk", "C:\\Tools\\tool.exe");
-    Link(CommonFolder() + "\\Two.lnk", "C:\\tools\\TOOL.exe");
+    Link(CommonFolder() + "\\Two.lnk", "C:\\Tools\\tool.exe");
+    const ItemIdList item = p.shell.ReadShortcut(UserFolder() + "\\One.lnk")->itemIdList;
     const auto rows = List();
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(icons.asked, (std::vector<std::string>{"C:\\App\\app.exe", CommonFolder() + "\\Two.lnk"}));
+    // A shortcut's icon is its target item's, asked for by the item-ID list.
+    EXPECT_EQ(icons.asked, (std::vector<std::string>{"C:\\App\\app.exe", std::string(item.begin(), item.end())}));
     EXPECT_EQ(rows[0].imageIndex, rows[1].imageIndex);
     EXPECT_EQ(rows[2].imageIndex, rows[3].imageIndex);
     EXPECT_NE(rows[0].imageIndex, rows[2].imageIndex);

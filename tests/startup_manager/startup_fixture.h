@@ -18,15 +18,16 @@ inline constexpr std::string_view kApprovedRun =
 inline constexpr std::string_view kApprovedFolder =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
 
-// Hands out icon indexes in order and records what was asked.
+// Hands out icon indexes in order and records what was asked: a path, or
+// an item-ID list's bytes.
 class CountingIcons final : public StartupIcons {
 public:
     int ForFile(std::string_view path) override {
         asked.emplace_back(path);
         return static_cast<int>(asked.size());
     }
-    int ForShortcutTarget(std::string_view link) override {
-        asked.emplace_back(link);
+    int ForItem(const ItemIdList& item) override {
+        asked.emplace_back(item.begin(), item.end());
         return static_cast<int>(asked.size());
     }
     std::vector<std::string> asked;
@@ -45,9 +46,11 @@ struct StartupMachine {
                std::uint32_t type = RegType::Sz) {
         p.registry.WriteValue(root, key, name, RegValue::String(data, type));
     }
-    void Link(const std::string& path, std::string target, std::string arguments = {}, std::string comment = {}) {
+    void Link(const std::string& path, std::string target, std::string arguments = {}, std::string comment = {},
+              ItemIdList item = {}) {
         NewShortcut link;
         link.targetPath = std::move(target);
+        link.itemIdList = std::move(item);
         link.arguments = std::move(arguments);
         link.description = std::move(comment);
         p.shell.CreateShortcut(path, link);

@@ -2,6 +2,7 @@
 
 #include "startup_fixture.h"
 #include "startup_manager/startup_dialogs_win.h"
+#include "support/menu_watch_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
 
@@ -105,6 +106,19 @@ TEST_F(StartupWindowTest, DeleteAsksAndRemovesFromTheHomeTheBoxNames) {
     EXPECT_EQ(prompter.History().back(), (ScriptedPrompter::Shown{Kind::Confirm, "Do you want to remove this startup item?"}));
     EXPECT_EQ(Names(), std::vector<std::string>{"App"});
     EXPECT_FALSE(machine.registry.ReadValue(kCurrentUser, kRunOff, "Old"));
+}
+
+TEST_F(StartupWindowTest, ARightClickSelectsTheRowUnderItAndOpensTheMenu) {
+    List().Select({0, std::nullopt});
+    const RECT box = List().CheckBoxRect(1);
+    const LPARAM at = MAKELPARAM(box.right + 60, (box.top + box.bottom) / 2);
+    const test::MenuWatch menus;
+    SendMessageW(List().Handle(), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendMessageW(List().Handle(), WM_RBUTTONUP, 0, at);
+    EXPECT_EQ(menus.Shown(), (std::vector<std::vector<std::string>>{{"&Edit", "&Add", "&Remove"}}));
+    ASSERT_TRUE(List().Selected());
+    EXPECT_EQ(List().Selected()->row, 1u);
+    EXPECT_TRUE(prompter.History().empty()) << "closed without a choice: nothing ran";
 }
 
 TEST_F(StartupWindowTest, EditNeedsASelectionFromTheButtonAndTheMenu) {

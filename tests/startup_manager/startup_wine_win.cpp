@@ -2,10 +2,15 @@
 // shortcut files in the test prefix's startup folders (under Wine).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/text.h"
 #include "platform/win32/win32_platform.h"
 #include "startup_fixture.h"
 #include "startup_manager/startup_edits.h"
+#include "startup_manager/startup_icons_win.h"
+// After the icon list's windows.h: takes back the names FileSystem uses.
+#include "platform/win32/windows_win.h"
 #include "startup_manager/startup_moves.h"
 
 namespace tw {
@@ -16,8 +21,32 @@ constexpr std::string_view kName = "Tidewell Test Entry";
 class NoIcons final : public StartupIcons {
 public:
     int ForFile(std::string_view) override { return -1; }
-    int ForShortcutTarget(std::string_view) override { return -1; }
+    int ForItem(const ItemIdList&) override { return -1; }
 };
+
+// An image of the list as drawn on white, to tell two icons apart.
+std::vector<std::uint32_t> Pixels(HIMAGELIST list, int index) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 16;
+    info.bmiHeader.biHeight = -16;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 16, 16};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ImageList_Draw(list, index, dc, 0, 0, ILD_NORMAL);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + 16 * 16);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
 
 class StartupUnderWine : public ::testing::Test {
 protected:
@@ -88,6 +117,27 @@ TEST_F(StartupUnderWine, AShortcutComesBackByteIdenticalAndIsListedByItsDisplayN
     EXPECT_FALSE(Ours().at(0).enabled);
     EXPECT_EQ(EnableStartupEntry(store, rows[0]), MoveResult::Moved);
     EXPECT_EQ(Bytes(path), bytes);
+}
+
+// The link names another icon than its target's; the list shows the item.
+TEST_F(StartupUnderWine, AShortcutShowsItsTargetItemsIconNotTheLinksOwn) {
+    NewShortcut link;
+    link.targetPath = "C:\\windows";
+    link.setItemIdListFromTarget = true;
+    link.iconPath = "C:\\windows\\notepad.exe";
+    ASSERT_TRUE(p.shell.CreateShortcut(ShortcutPath(Folder(), true, "Tidewell Tool.lnk"), link));
+    StartupImageList images;
+    std::vector<StartupEntry> rows;
+    EnumerateStartupEntries(store, images, rows);
+    const auto ours = std::find_if(rows.begin(), rows.end(), [](const auto& e) { return e.name == "Tidewell Tool"; });
+    ASSERT_NE(ours, rows.end());
+    ASSERT_GT(ours->imageIndex, 0);
+
+    StartupImageList expected;
+    const int target = expected.ForFile(link.targetPath);
+    const int named = expected.ForFile(link.iconPath);
+    ASSERT_NE(Pixels(expected.Handle(), target), Pixels(expected.Handle(), named)) << "two different icons";
+    EXPECT_EQ(Pixels(images.Handle(), ours->imageIndex), Pixels(expected.Handle(), target));
 }
 
 TEST_F(StartupUnderWine, ACaseOnlyRenameKeepsTheEntry) {

@@ -22,9 +22,9 @@ public:
     bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) override;
     void NotifyFolderChanged(std::string_view folderPath) override { notified_.emplace_back(folderPath); }
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
-    std::string DisplayName(std::string_view path) const override;
-    // A drive root shows as "Local Disk (C:)", anything else by its name.
-    std::optional<ShellDisplay> Display(std::string_view path) const override;
+    using Shell::Display;
+    std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
+                                                     DisplayIcon icon) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }

@@ -4,12 +4,37 @@
 namespace tw {
 namespace {
 
+// Stands in for the shell's list of a path: one item holding the path's
+// text, then the terminating zero size.
+ItemIdList IdListOf(std::string_view path) {
+    const std::size_t size = path.size() + 2;
+    ItemIdList list{static_cast<std::uint8_t>(size & 0xFF), static_cast<std::uint8_t>(size >> 8)};
+    list.insert(list.end(), path.begin(), path.end());
+    list.insert(list.end(), {0, 0});
+    return list;
+}
+
+// The path of a list IdListOf made; empty for any other list.
+std::string PathOf(const ItemIdList& list) {
+    if (list.size() < 4) return {};
+    const std::size_t item = list[0] | (list[1] << 8);
+    if (item + 2 != list.size() || list[item] != 0 || list[item + 1] != 0) return {};
+    return std::string(list.begin() + 2, list.end() - 2);
+}
+
 // The shell reads back what was written, with the show-command mapping
-// Windows applies: minimized is stored as SW_SHOWMINNOACTIVE.
+// Windows applies: minimized is stored as SW_SHOWMINNOACTIVE. Setting a
+// path gives the link the path's item-ID list, and a list given besides
+// names the target, as with the shell link.
 ShortcutInfo ToInfo(const NewShortcut& s) {
     ShortcutInfo info;
     info.targetPath = s.targetPath;
-    info.hasItemIdList = s.setItemIdListFromTarget || !s.targetPath.empty();
+    if (!s.itemIdList.empty()) {
+        info.itemIdList = s.itemIdList;
+        if (const std::string path = PathOf(s.itemIdList); !path.empty()) info.targetPath = path;
+    } else if (s.setItemIdListFromTarget || !s.targetPath.empty()) {
+        info.itemIdList = IdListOf(s.targetPath);
+    }
     info.workingDirectory = s.workingDirectory;
     info.arguments = s.arguments;
     info.description = s.description;
@@ -30,7 +55,7 @@ std::string MemoryShell::SpecialFolderPath(int csidl) const {
 std::optional<ShortcutInfo> MemoryShell::ReadShortcut(std::string_view linkPath) const {
     if (!files_.FileExists(linkPath)) return std::nullopt;
     const auto it = shortcuts_.find(files_.Text(linkPath));
-    if (it == shortcuts_.end() || !it->second.hasItemIdList) return std::nullopt;
+    if (it == shortcuts_.end() || it->second.itemIdList.empty()) return std::nullopt;
     return it->second;
 }
 
@@ -65,25 +90,29 @@ bool MemoryShell::EmptyRecycleBin(OwnerWindow, ShellFeedback feedback) {
     return true;
 }
 
-std::optional<ShellDisplay> MemoryShell::Display(std::string_view path) const {
-    if (!files_.FolderExists(path) && !files_.FileExists(path)) return std::nullopt;
-    if (path.size() == 3 && path.substr(1) == ":\\") return ShellDisplay{"Local Disk (" + std::string(path.substr(0, 2)) + ")"};
-    const auto trimmed = path.substr(0, path.find_last_not_of('\\') + 1);
-    return ShellDisplay{std::string(trimmed.substr(trimmed.rfind('\\') + 1))};
+// A drive root shows as "Local Disk (C:)"; a shortcut by its name without
+// ".lnk", as Explorer shows links; anything else by its name. No icons.
+std::vector<std::optional<ShellDisplay>> MemoryShell::Display(std::span<const std::string> paths,
+                                                              DisplayIcon) const {
+    std::vector<std::optional<ShellDisplay>> shown;
+    for (std::string_view path : paths) {
+        if (!files_.FolderExists(path) && !files_.FileExists(path)) {
+            shown.emplace_back();
+        } else if (path.size() == 3 && path.substr(1) == ":\\") {
+            shown.push_back(ShellDisplay{"Local Disk (" + std::string(path.substr(0, 2)) + ")"});
+        } else {
+            const auto trimmed = path.substr(0, path.find_last_not_of('\\') + 1);
+            std::string_view name = trimmed.substr(trimmed.rfind('\\') + 1);
+            if (name.size() > 4 && UpcaseName(name.substr(name.size() - 4)) == ".LNK") name.remove_suffix(4);
+            shown.push_back(ShellDisplay{std::string(name)});
+        }
+    }
+    return shown;
 }
 
 bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {
     opened_.emplace_back(fileOrUrl);
     return true;
-}
-
-// As Explorer with known extensions hidden for links: the file's own name
-// without ".lnk"; other files keep their name.
-std::string MemoryShell::DisplayName(std::string_view path) const {
-    if (!files_.FileExists(path) && !files_.FolderExists(path)) return {};
-    std::string_view name = path.substr(path.find_last_of('\\') + 1);
-    if (name.size() > 4 && UpcaseName(name.substr(name.size() - 4)) == ".LNK") name.remove_suffix(4);
-    return std::string(name);
 }
 
 void MemoryShell::SetSpecialFolder(int csidl, std::string path) { folders_[csidl] = std::move(path); }

@@ -1,5 +1,6 @@
 #include "platform/win32/shell_win.h"
 
+#include <shlwapi.h>
 #include <shobjidl.h>
 
 #include "platform/file_system.h"
@@ -59,6 +60,23 @@ int ShowCommandOf(WindowState state) {
     }
 }
 
+ItemIdList BytesOf(PCIDLIST_ABSOLUTE list) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list);
+    return ItemIdList(bytes, bytes + ILGetSize(list));
+}
+
+// Each item is led by its 16-bit size; the list ends with a zero size. A
+// list whose sizes run past its bytes is never handed to the shell.
+bool WellFormed(const ItemIdList& list) {
+    std::size_t at = 0;
+    while (at + 2 <= list.size()) {
+        const std::size_t size = list[at] | (list[at + 1] << 8);
+        if (size == 0) return at + 2 == list.size();
+        at += size;
+    }
+    return false;
+}
+
 win32::UniqueIdList IdListFromPath(const std::wstring& path) {
     win32::UniqueIdList list;
     if (FAILED(SHParseDisplayName(path.c_str(), nullptr, list.Put(), 0, nullptr))) list.Reset();
@@ -78,6 +96,56 @@ bool Movable(const std::string& path) {
         CreateFileW(wide.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, kEntryItself, nullptr));
     return static_cast<bool>(probe);
 }
+
+UINT IconFlags(DisplayIcon icon) { return icon == DisplayIcon::Small ? SHGFI_ICON | SHGFI_SMALLICON : 0; }
+
+std::optional<ShellDisplay> DisplayOfPath(const std::wstring& path, DisplayIcon icon) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME | IconFlags(icon))) return std::nullopt;
+    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+}
+
+// A folder parsed once, so that each name in it is parsed alone: parsing a
+// whole path walks every folder from the desktop down each time. The name
+// is the one SHGetFileInfo gives, the folder's in-folder display name.
+class ParsedFolder {
+public:
+    ParsedFolder() = default;
+    explicit ParsedFolder(std::wstring path) : path_(std::move(path)) {
+        ComPtr<IShellFolder> desktop;
+        if (FAILED(SHGetDesktopFolder(reinterpret_cast<IShellFolder**>(desktop.PutVoid()))) ||
+            FAILED(desktop->ParseDisplayName(nullptr, nullptr, path_.data(), nullptr, list_.Put(), nullptr)) ||
+            FAILED(desktop->BindToObject(list_.Get(), nullptr, IID_IShellFolder, folder_.PutVoid())))
+            folder_.Reset();
+    }
+    bool Holds(const std::wstring& path) const { return path == path_; }
+
+    std::optional<ShellDisplay> DisplayOf(std::wstring name, DisplayIcon icon) const {
+        win32::UniqueIdList child;
+        PWSTR text = nullptr;
+        STRRET shown{};
+        if (!folder_ || FAILED(folder_->ParseDisplayName(nullptr, nullptr, name.data(), nullptr,
+                                                         reinterpret_cast<PIDLIST_RELATIVE*>(child.Put()), nullptr)) ||
+            FAILED(folder_->GetDisplayNameOf(child.Get(), SHGDN_INFOLDER, &shown)) ||
+            FAILED(StrRetToStrW(&shown, child.Get(), &text)))
+            return std::nullopt;
+        ShellDisplay display{Narrow(text)};
+        CoTaskMemFree(text);
+        if (icon != DisplayIcon::None) {
+            const win32::UniqueIdList item(ILCombine(list_.Get(), child.Get()));
+            SHFILEINFOW info{};
+            if (item && SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof info,
+                                       SHGFI_PIDL | IconFlags(icon)))
+                display.smallIcon = reinterpret_cast<std::uintptr_t>(info.hIcon);
+        }
+        return display;
+    }
+
+private:
+    std::wstring path_;
+    win32::UniqueIdList list_;
+    ComPtr<IShellFolder> folder_;
+};
 
 }  // namespace
 
@@ -100,7 +168,7 @@ std::optional<ShortcutInfo> Win32Shell::ReadShortcut(std::string_view linkPath) 
     if (FAILED(link->GetIDList(list.Put())) || !list) return std::nullopt;
 
     ShortcutInfo info;
-    info.hasItemIdList = true;
+    info.itemIdList = BytesOf(list.Get());
     info.targetPath = LinkText([&](wchar_t* text, int count) { return link->GetPath(text, count, nullptr, 0); });
     info.workingDirectory = LinkText([&](wchar_t* text, int count) { return link->GetWorkingDirectory(text, count); });
     info.arguments = LinkText([&](wchar_t* text, int count) { return link->GetArguments(text, count); });
@@ -122,7 +190,9 @@ bool Win32Shell::CreateShortcut(std::string_view linkPath, const NewShortcut& sh
     if (!link) return false;
     const std::wstring target = Widen(shortcut.targetPath);
     link->SetPath(target.c_str());
-    if (shortcut.setItemIdListFromTarget) {
+    if (WellFormed(shortcut.itemIdList)) {
+        link->SetIDList(reinterpret_cast<PCIDLIST_ABSOLUTE>(shortcut.itemIdList.data()));
+    } else if (shortcut.setItemIdListFromTarget) {
         const win32::UniqueIdList list = IdListFromPath(target);
         if (list) link->SetIDList(list.Get());
     }
@@ -170,11 +240,25 @@ void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW | SHCNF_FLUSHNOWAIT, path.c_str(), nullptr);
 }
 
-std::optional<ShellDisplay> Win32Shell::Display(std::string_view path) const {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_DISPLAYNAME | SHGFI_SMALLICON))
-        return std::nullopt;
-    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std::string> paths,
+                                                             DisplayIcon icon) const {
+    const ComScope com;
+    std::vector<std::optional<ShellDisplay>> shown;
+    shown.reserve(paths.size());
+    ParsedFolder folder;
+    for (const std::string& path : paths) {
+        const std::wstring wide = Widen(path);
+        const std::size_t slash = wide.find_last_of(L'\\');
+        // A drive root, or a path ending in "\", has no name in a folder.
+        if (slash == std::wstring::npos || slash + 1 == wide.size()) {
+            shown.push_back(DisplayOfPath(wide, icon));
+            continue;
+        }
+        const std::wstring parent = wide.substr(0, slash);  // "C:" for a file in a root: the drive
+        if (!folder.Holds(parent)) folder = ParsedFolder(parent);
+        shown.push_back(folder.DisplayOf(wide.substr(slash + 1), icon));
+    }
+    return shown;
 }
 
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
@@ -183,12 +267,6 @@ bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     const HINSTANCE result = ShellExecuteW(Window(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
                                            SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
-}
-
-std::string Win32Shell::DisplayName(std::string_view path) const {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(Widen(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return {};
-    return win32::Narrow(info.szDisplayName);
 }
 
 }  // namespace tw

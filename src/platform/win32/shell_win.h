@@ -14,8 +14,9 @@ public:
     bool EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) override;
     void NotifyFolderChanged(std::string_view folderPath) override;
     bool Open(std::string_view fileOrUrl, OwnerWindow owner) override;
-    std::string DisplayName(std::string_view path) const override;
-    std::optional<ShellDisplay> Display(std::string_view path) const override;
+    using Shell::Display;
+    std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
+                                                     DisplayIcon icon) const override;
 };
 
 }  // namespace tw

@@ -49,4 +49,6 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-startup" ]; then
   wineserver -w
   touch "$WINEPREFIX/.tidewell-demo-startup"
 fi
+# Junk files on C: and on a second fixed drive D: for the Drive Cleaner.
+scripts/demo/drive-junk.sh build/demo-drive-d
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

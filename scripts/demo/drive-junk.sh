@@ -55,6 +55,10 @@ ln -sfn "$linked" "$drive_d/Projects/build-cache"
 # D: is a fixed drive like C:; the repository's T:, from which the program
 # runs, is marked a network drive so that a search never walks the build tree.
 ln -sfn "$drive_d" "$WINEPREFIX/dosdevices/d:"
+# Volume labels, which the shell shows before the letter; Wine reads them
+# from a file in the drive's root.
+printf 'Local Disk' > "$c/.windows-label"
+printf 'Data' > "$drive_d/.windows-label"
 /usr/lib/wine/wine64 reg add 'HKLM\Software\Wine\Drives' /v 't:' /d network /f >/dev/null
 
 # Attributes only Windows calls can set.

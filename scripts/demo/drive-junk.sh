@@ -4,10 +4,11 @@
 # tree), together with the decoys the search must pass by: a system file, a
 # hidden folder, a folder named like a junk file and a symbolic link into a
 # folder of junk that no walk may reach.
-#   scripts/demo/drive-junk.sh D_FOLDER     (with wine-env.sh sourced)
+#   scripts/demo/drive-junk.sh D_FOLDER     (the prefix of $TW_WINE_ROOT)
 # Once per prefix: a file in the prefix records that it was done, so what a
 # user cleaned in the demo stays cleaned.
 set -euo pipefail
+source "$(dirname "$0")/../wine-env.sh"
 stamp="$WINEPREFIX/.tidewell-demo-drives"
 [ -f "$stamp" ] && exit 0
 drive_d=$(realpath -m "$1")
@@ -46,6 +47,7 @@ junk "$drive_d/Help/atlas.gid" 20
 junk "$drive_d/Help/atlas.fts" 180
 junk "$drive_d/Projects/site/index.html" 9
 junk "$drive_d/Projects/site/index.html.bak" 9
+junk "$drive_d/Projects/site/debug.log" 24
 junk "$drive_d/Projects/site/~WRL0005.tmp" 64
 junk "$drive_d/Projects/export.\$\$\$" 140
 junk "$linked/obj1.tmp" 400
@@ -60,6 +62,9 @@ ln -sfn "$drive_d" "$WINEPREFIX/dosdevices/d:"
 printf 'Local Disk' > "$c/.windows-label"
 printf 'Data' > "$drive_d/.windows-label"
 /usr/lib/wine/wine64 reg add 'HKLM\Software\Wine\Drives' /v 't:' /d network /f >/dev/null
+
+# The file types a user has after "Defaults", so the first search finds them.
+/usr/lib/wine/wine64 regedit /s "$(to_windows_path "$repo_root/scripts/demo/junk-types.reg")"
 
 # Attributes only Windows calls can set.
 wine attrib +s "C:\\users\\$user\\AppData\\Local\\Temp\\thumbcache.tmp"

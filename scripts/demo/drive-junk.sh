@@ -14,8 +14,13 @@ stamp="$WINEPREFIX/.tidewell-demo-drives"
 drive_d=$(realpath -m "$1")
 linked="$drive_d-linked"
 c="$WINEPREFIX/drive_c"
-user=$(find "$c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public -printf '%f\n' | head -n 1)
-profile="$c/users/$user"
+# Where this Wine keeps the user's files and temporary files.
+in_wine() { /usr/lib/wine/wine64 cmd /c "echo $1" 2>/dev/null | tr -d '\r'; }
+host_path() { /usr/lib/wine/wine64 winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+temp_name=$(in_wine '%TEMP%')
+temp=$(host_path "$temp_name")
+profile_name=$(in_wine '%USERPROFILE%')
+profile=$(host_path "$profile_name")
 
 # junk PATH KB: a file of that size; the summary adds these up.
 junk() {
@@ -23,11 +28,11 @@ junk() {
   head -c "$(($2 * 1024))" /dev/zero > "$1"
 }
 
-junk "$profile/AppData/Local/Temp/~DF3A1C.tmp" 48
-junk "$profile/AppData/Local/Temp/setup_4821.tmp" 1236
-junk "$profile/AppData/Local/Temp/msohtmlclip/clip_image001.tmp" 212
-junk "$profile/AppData/Local/Temp/thumbcache.tmp" 96
-junk "$profile/AppData/Local/Temp/cache.tmp/entries.bin" 640
+junk "$temp/~DF3A1C.tmp" 48
+junk "$temp/setup_4821.tmp" 1236
+junk "$temp/msohtmlclip/clip_image001.tmp" 212
+junk "$temp/thumbcache.tmp" 96
+junk "$temp/cache.tmp/entries.bin" 640
 junk "$profile/Documents/Budget 2026.xlsx" 84
 junk "$profile/Documents/Budget 2026.bak" 83
 junk "$profile/Documents/Thesis draft.docx" 1530
@@ -67,7 +72,7 @@ printf 'Data' > "$drive_d/.windows-label"
 /usr/lib/wine/wine64 regedit /s "$(to_windows_path "$repo_root/scripts/demo/junk-types.reg")"
 
 # Attributes only Windows calls can set.
-wine attrib +s "C:\\users\\$user\\AppData\\Local\\Temp\\thumbcache.tmp"
-wine attrib +h "C:\\users\\$user\\Documents\\Private"
+wine attrib +s "$temp_name\\thumbcache.tmp"
+wine attrib +h "$profile_name\\Documents\\Private"
 wineserver -w
 touch "$stamp"

@@ -21,8 +21,6 @@ source scripts/screen-display.sh
 scripts/demo/drive-junk.sh build/demo-drive-d
 harness=$(to_windows_path build/win64/harness/tidewell_screens.exe)
 wineserver -p 2>/dev/null || true
-# The pointer in a corner, so no row or link shows as hot.
-xdotool mousemove 0 0
 
 # shot NAME whole|crop ARGS...: starts the harness, waits for the window's
 # rectangle on its output, photographs it and ends the harness.
@@ -32,8 +30,11 @@ shot() {
   wine "$harness" "$@" >"$log" 2>/dev/null &
   local pid=$!
   for _ in $(seq 1 100); do grep -q '^window' "$log" && break; sleep 0.1; done
-  sleep 1.2
   read -r _ x y w h < <(grep '^window' "$log" | tr -d '\r')
+  # Wine keeps the pointer where it last saw it, maybe over a row that then
+  # shows as hot: it passes over the window's corner and leaves.
+  xdotool mousemove $((x + 2)) $((y + 2)) sleep 0.2 mousemove 0 0
+  sleep 1.2
   if [ "$area" = whole ]; then
     import -window root "$out/$name.png"
   else

@@ -20,7 +20,8 @@ void TfrmDrive::BuildSearchPage() {
     auto& c = search_;
     c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
                                                PictureFor(Handle(), MenuIcon::Start), true);
-    c.status = std::make_unique<ui::Label>(page.At(16, 88, 470, 106, ui::kAnchorTopStretch), "");
+    // Up to the button: a path of 80 characters needs nearly all of it.
+    c.status = std::make_unique<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), "");
     c.status->Show(false);
     c.hits = std::make_unique<ui::RowView>(page.At(16, 118, 574, 488, ui::kAnchorFill), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);

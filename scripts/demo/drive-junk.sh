@@ -62,11 +62,11 @@ ln -sfn "$linked" "$drive_d/Projects/build-cache"
 # D: is a fixed drive like C:; the repository's T:, from which the program
 # runs, is marked a network drive so that a search never walks the build tree.
 ln -sfn "$drive_d" "$WINEPREFIX/dosdevices/d:"
+/usr/lib/wine/wine64 reg add 'HKLM\Software\Wine\Drives' /v 't:' /d network /f >/dev/null
 # Volume labels, which the shell shows before the letter; Wine reads them
 # from a file in the drive's root.
 printf 'Local Disk' > "$c/.windows-label"
 printf 'Data' > "$drive_d/.windows-label"
-/usr/lib/wine/wine64 reg add 'HKLM\Software\Wine\Drives' /v 't:' /d network /f >/dev/null
 
 # The file types a user has after "Defaults", so the first search finds them.
 /usr/lib/wine/wine64 regedit /s "$(to_windows_path "$repo_root/scripts/demo/junk-types.reg")"

@@ -1,8 +1,6 @@
 #include "registry_demo_win.h"
 
-#include "platform/win32/file_system_win.h"
-#include "platform/win32/shell_win.h"
-#include "platform/win32/system_win.h"
+#include "demo_machine_win.h"
 #include "registry_cleaner/registry_window_win.h"
 #include "registry_cleaner/scan_categories.h"
 
@@ -14,21 +12,10 @@ std::wstring DemoFile(std::wstring_view name) {
     return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\" + std::wstring(name);
 }
 
-struct RegistryDemo::Machine {
-    MemoryRegistry registry;
-    Win32FileSystem files;
-    Win32Shell shell;
-    MemoryUrlCache urlCache;
-    MemoryClipboard clipboard;
-    Win32System system;
-};
-
-RegistryDemo::RegistryDemo(ShellContext& shared, bool mixed) : machine_(std::make_unique<Machine>()) {
-    Machine& m = *machine_;
-    ImportRegFile(m.registry, DemoFile(L"registry-leftovers.reg"));
-    const Platform platform{m.registry, m.files, m.shell, m.urlCache, m.clipboard, m.system};
+RegistryDemo::RegistryDemo(ShellContext& shared, bool mixed) : machine_(std::make_unique<DemoMachine>()) {
+    ImportRegFile(machine_->registry, DemoFile(L"registry-leftovers.reg"));
     context_ = std::make_unique<ShellContext>(
-        ShellContext{platform, shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
+        ShellContext{machine_->Bundle(), shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
     window_ = std::make_unique<TfrmRegistry>(*context_);
     window_->BringToFront(TfrmRegistry::kScanPage);
     ShowWindow(window_->Handle(), SW_SHOW);

@@ -11,6 +11,7 @@
 namespace tw {
 
 class TfrmRegistry;
+struct DemoMachine;
 
 // The Registry Cleaner as `make run` first shows it: the demo prefix's
 // leftovers (scripts/demo/registry-leftovers.reg) in a registry of their
@@ -29,8 +30,7 @@ public:
     void PostContextMenu() const;
 
 private:
-    struct Machine;
-    std::unique_ptr<Machine> machine_;
+    std::unique_ptr<DemoMachine> machine_;
     std::unique_ptr<ShellContext> context_;
     std::unique_ptr<TfrmRegistry> window_;
 };

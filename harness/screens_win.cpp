@@ -12,6 +12,7 @@
 #include "privacy/privacy_window_win.h"
 #include "controls_demo_win.h"
 #include "demo_cache.h"
+#include "drive_demo_win.h"
 #include "history_cleaner/history_window_win.h"
 #include "internet_tuner/internet_window_win.h"
 #include "registry_demo_win.h"
@@ -31,6 +32,7 @@
 //                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed | internet PAGE [TAB]
 //                    | registry-menu | backups-menu (the page with its context menu open)
 //                    | startup | startup-add | startup-edit (on the demo prefix's own entries)
+//                    | drive-drives | drive-search | drive-options | drive-add (on this machine's drives)
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
 // a tool window and prints how long it took to appear painted.
@@ -108,6 +110,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::TfrmMain launcher(context, tw::CreateModuleWindow, nullptr);
     std::unique_ptr<tw::ui::Window> demo;
     std::unique_ptr<tw::RegistryDemo> registryDemo;
+    std::unique_ptr<tw::DriveDemo> driveDemo;
     if (mode == L"bench" || mode == L"bench-tool") {
         launcher.Show();  // paints synchronously (UpdateWindow)
         GdiFlush();
@@ -196,6 +199,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                 window->AddEntry();
             else
                 window->EditSelected();
+            return 0;
+        }
+    } else if (mode == L"drive-drives" || mode == L"drive-search" || mode == L"drive-options" || mode == L"drive-add") {
+        using View = tw::DriveDemo::View;
+        const View view = mode == L"drive-drives"   ? View::Drives
+                          : mode == L"drive-search" ? View::Search
+                          : mode == L"drive-add"    ? View::Add
+                                                    : View::Options;
+        driveDemo = std::make_unique<tw::DriveDemo>(context, view);
+        if (view != View::Add) {
+            PrintRect(driveDemo->Handle());
+        } else {
+            tw::ui::Dialog::SetShowHook([](tw::ui::Dialog& shown) { PrintRect(shown.Handle()); });
+            driveDemo->RunAddDialog();
             return 0;
         }
     } else if (mode == L"tool" && argc > 2) {

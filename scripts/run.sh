@@ -47,4 +47,6 @@ fi
 if [ ! -f "$WINEPREFIX/.tidewell-demo-startup-links" ]; then
   scripts/seed-startup-demo.sh
 fi
+# Junk files on C: and on a second fixed drive D: for the Drive Cleaner.
+scripts/demo/drive-junk.sh build/demo-drive-d
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

@@ -2,8 +2,9 @@
 # Runs the windows of the program under Wine on a virtual X display and saves
 # PNGs of each into build/screenshots/: the launcher on the root window (its
 # shape visible), every tool's intro page, the row view and controls demos,
-# the About box. TW_DPI=144 takes them at that DPI instead (the prefix's
-# LogPixels, in a demo prefix of its own) into build/screenshots/144/.
+# the About box, the Drive Cleaner on the demo prefix's drives. TW_DPI=144
+# takes them at that DPI instead (the prefix's LogPixels, in a demo prefix of
+# its own) into build/screenshots/144/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dpi="${TW_DPI:-96}"
@@ -17,6 +18,7 @@ cmake --build --preset win64 -j"$(nproc)" --target tidewell_screens Tidewell hel
 export TW_WINE_ROOT="$demo_root"
 source scripts/screen-display.sh
 /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+scripts/demo/drive-junk.sh build/demo-drive-d
 harness=$(to_windows_path build/win64/harness/tidewell_screens.exe)
 wineserver -p 2>/dev/null || true
 
@@ -28,8 +30,11 @@ shot() {
   wine "$harness" "$@" >"$log" 2>/dev/null &
   local pid=$!
   for _ in $(seq 1 100); do grep -q '^window' "$log" && break; sleep 0.1; done
-  sleep 1.2
   read -r _ x y w h < <(grep '^window' "$log" | tr -d '\r')
+  # Wine keeps the pointer where it last saw it, maybe over a row that then
+  # shows as hot: it passes over the window's corner and leaves.
+  xdotool mousemove $((x + 2)) $((y + 2)) sleep 0.2 mousemove 0 0
+  sleep 1.2
   if [ "$area" = whole ]; then
     import -window root "$out/$name.png"
   else
@@ -65,4 +70,5 @@ scripts/seed-startup-demo.sh
 shot startup-list crop startup
 shot startup-add crop startup-add
 shot startup-edit crop startup-edit
+for view in drives search options add; do shot "drive-$view" crop "drive-$view"; done
 wineserver -k 2>/dev/null || true

@@ -4,7 +4,8 @@
 namespace tw {
 namespace {
 
-constexpr int kClientWidth = 420;
+// Wide enough for the mask hint on one line.
+constexpr int kClientWidth = 520;
 constexpr int kClientHeight = 250;
 
 }  // namespace
@@ -14,17 +15,18 @@ TfrmAddNew::TfrmAddNew(ShellContext& context) : context_(context) {
                                 "         Add New File Type");
     maskHeading_ = ui::SectionHeading(p, 46, "   File Type");
     maskHint_ = std::make_unique<ui::Label>(
-        p.At(20, 68, 400, 86), "Temporary file to be searched. You can use the wild card characters (*.tmp, ...).");
-    mask_ = std::make_unique<ui::Edit>(p.At(20, 90, 400, 112), "");
+        p.At(20, 68, 500, 86), "Temporary file to be searched. You can use the wild card characters (*.tmp, ...).");
+    mask_ = std::make_unique<ui::Edit>(p.At(20, 90, 500, 112), "");
     descriptionHeading_ = ui::SectionHeading(p, 122, "   Description");
     descriptionHint_ =
-        std::make_unique<ui::Label>(p.At(20, 144, 400, 162), "You can enter the description of file type you defined.");
-    description_ = std::make_unique<ui::Edit>(p.At(20, 166, 400, 188), "");
-    cancel_ = std::make_unique<ui::Button>(p.At(226, 210, 306, 236), "&Cancel");
-    add_ = std::make_unique<ui::Button>(p.At(316, 210, 400, 236), "&Add", true);
+        std::make_unique<ui::Label>(p.At(20, 144, 500, 162), "You can enter the description of file type you defined.");
+    description_ = std::make_unique<ui::Edit>(p.At(20, 166, 500, 188), "");
+    cancel_ = std::make_unique<ui::Button>(p.At(326, 210, 406, 236), "&Cancel");
+    add_ = std::make_unique<ui::Button>(p.At(416, 210, 500, 236), "&Add", true);
     cancel_->onClick = [this] { Dismiss(); };
     add_->onClick = [this] { AddClick(); };
     SetDefaultButton(*add_);
+    SetFirstFocus(*mask_);
 }
 
 bool TfrmAddNew::Run(HWND owner) {

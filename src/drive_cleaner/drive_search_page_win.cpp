@@ -9,6 +9,9 @@ namespace {
 constexpr std::string_view kStopQuestion =
     "Drive Cleaner module is searching for temporary files. Do you want to stop the process and exit Drive Cleaner?";
 
+// Pictures at the window's DPI, as its text is.
+HICON PictureFor(HWND window, MenuIcon icon) { return MenuIconOf(icon, ui::Scale(16, ui::WindowDpi(window))); }
+
 }  // namespace
 
 void TfrmDrive::BuildSearchPage() {
@@ -16,8 +19,9 @@ void TfrmDrive::BuildSearchPage() {
         "This module will search for the garbage files in the drives you have selected. ", 80);
     auto& c = search_;
     c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
-                                               MenuIconOf(MenuIcon::Start), true);
-    c.status = std::make_unique<ui::Label>(page.At(16, 88, 470, 106, ui::kAnchorTopStretch), "");
+                                               PictureFor(Handle(), MenuIcon::Start), true);
+    // Up to the button: a path of 80 characters needs nearly all of it.
+    c.status = std::make_unique<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), "");
     c.status->Show(false);
     c.hits = std::make_unique<ui::RowView>(page.At(16, 118, 574, 488, ui::kAnchorFill), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);
@@ -37,9 +41,9 @@ void TfrmDrive::BuildSearchPage() {
         search_.menu->Show(Handle(), screen);
     };
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
-        {"Select All", [this] { TickAllHits(true); }, MenuIconOf(MenuIcon::SelectAll)},
-        {"Unselect All", [this] { TickAllHits(false); }, MenuIconOf(MenuIcon::UnselectAll)},
-        {"Clean Checked", [this] { CleanCheckedHits(); }, MenuIconOf(MenuIcon::CleanChecked)},
+        {"Select All", [this] { TickAllHits(true); }, PictureFor(Handle(), MenuIcon::SelectAll)},
+        {"Unselect All", [this] { TickAllHits(false); }, PictureFor(Handle(), MenuIcon::UnselectAll)},
+        {"Clean Checked", [this] { CleanCheckedHits(); }, PictureFor(Handle(), MenuIcon::CleanChecked)},
     });
     statusTimer_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(100));
     statusTimer_->onTick = [this] {
@@ -63,7 +67,7 @@ void TfrmDrive::StartOrStopSearch() {
 void TfrmDrive::RunSearch() {
     search_run_.emplace(*this, std::initializer_list<ui::Control*>{search_.back.get()});
     search_run_->AskBeforeStopping(std::string(kStopQuestion));
-    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop));
+    search_.start->SetFace("&Stop", PictureFor(Handle(), MenuIcon::Stop));
     hits_.clear();
     HitsChanged();
     search_.status->SetText("");
@@ -90,7 +94,7 @@ void TfrmDrive::RunSearch() {
     hits_ = search.TakeHits();
     HitsChanged();
     search_.status->SetText(SearchSummary(search.FoundBytes(), hits_.size()));
-    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start));
+    search_.start->SetFace("&Start", PictureFor(Handle(), MenuIcon::Start));
     search_run_.reset();
     if (failure) Context().prompter.ShowError(*failure);
 }

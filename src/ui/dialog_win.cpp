@@ -40,7 +40,10 @@ void Dialog::ShowModal(HWND owner) {
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(Handle(), SW_SHOW);
-    if (default_) default_->Focus();
+    if (firstFocus_)
+        firstFocus_->Focus();
+    else if (default_)
+        default_->Focus();
     if (Hook()) Guarded([&] { Hook()(*this); });
     MSG msg{};
     while (IsShowing() && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);

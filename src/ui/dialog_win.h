@@ -40,12 +40,16 @@ protected:
     // Enter presses it, unless another button has the focus (dialog
     // navigation sends IDOK); it has the focus when the box opens.
     void SetDefaultButton(Button& button) { default_ = &button; }
+    // A box that asks for typing opens with the caret in its first field
+    // instead; Enter there still presses the default button.
+    void SetFirstFocus(Control& control) { firstFocus_ = &control; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     HWND owner_ = nullptr;
     std::unique_ptr<Panel> body_;
     Button* default_ = nullptr;
+    Control* firstFocus_ = nullptr;
 };
 
 }  // namespace tw::ui

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/win32/shell_win.h"
+#include "support/client_snapshot_win.h"
+#include "support/common_controls6_win.h"
+#include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {
@@ -68,6 +72,45 @@ TEST_F(DriveWindowTest, PagesShowTheirDrivesTypesAndFirstUseOptions) {
     EXPECT_EQ(TypeRows(), std::vector<std::string>{"+*.tmp"});
     EXPECT_EQ(window->SearchControls().start->Text(), "&Start");
     EXPECT_FALSE(window->SearchControls().status->Visible());
+}
+
+// What the program shows and a memory shell cannot: the real shell's icon in
+// a drive's row, and the run button's pictures, which only the program's
+// Common Controls 6 draw beside a caption.
+TEST_F(DriveWindowTest, TheDriveRowsAndTheRunButtonShowTheirPictures) {
+    const CommonControls6Scope program;
+    ASSERT_TRUE(program.Active());
+    Win32Shell shell;
+    ShellContext real{{machine.registry, machine.files, shell, machine.urlCache, machine.clipboard, machine.system},
+                      settings, prompter, pickers, random, nullptr};
+    TfrmDrive drive(real);
+    drive.BringToFront(TfrmDrive::kDrivePage);
+    ShowWindow(drive.Handle(), SW_SHOW);
+    Settle();
+    ASSERT_FALSE(drive.Drives().empty());
+    const HWND rows = drive.DriveControls().drives->Handle();
+    const ClientSnapshot withIcon(rows);
+    drive.Drives().front().imageIndex = -1;
+    EXPECT_GT(withIcon.Differences(ClientSnapshot(rows)), 20) << "the drive's icon is painted in its row";
+
+    drive.BringToFront(TfrmDrive::kSearchPage);
+    const HWND start = drive.SearchControls().start->Handle();
+    const COLORREF green = RGB(40, 160, 70), red = RGB(200, 50, 50);
+    int greenWhileRunning = -1, redWhileRunning = -1;
+    MessageProbe probe([&] {
+        const ClientSnapshot face(start);
+        greenWhileRunning = face.Count(green);
+        redWhileRunning = face.Count(red);
+    });
+    EXPECT_GT(ClientSnapshot(start).Count(green), 10) << "the start picture";
+    probe.Post();
+    drive.SearchControls().start->Click();
+    ASSERT_EQ(probe.Looks(), 1);
+    EXPECT_EQ(greenWhileRunning, 0);
+    EXPECT_GT(redWhileRunning, 10) << "the stop picture";
+    const ClientSnapshot idle(start);
+    EXPECT_GT(idle.Count(green), 10);
+    EXPECT_EQ(idle.Count(red), 0);
 }
 
 TEST_F(DriveWindowTest, CleanDrivesGoesToTheSearchPageOnlyAfterNext) {
@@ -172,6 +215,7 @@ TEST_F(DriveWindowTest, TheAddDialogAddsRemoveAndDefaultsReload) {
     ui::Dialog::SetShowHook([&](ui::Dialog& d) {
         auto& add = static_cast<TfrmAddNew&>(d);
         if (++shown == 1) {
+            EXPECT_EQ(GetFocus(), add.Mask().Handle()) << "the box opens ready for typing";
             add.AddButton().Click();  // nothing typed: told, and the box stays
             EXPECT_TRUE(add.IsShowing());
             add.Mask().SetText("*.log");

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "support/client_snapshot_win.h"
 #include "support/host_window_win.h"
 #include "support/ui_session_win.h"
 #include "ui/fonts_win.h"
@@ -42,29 +43,6 @@ protected:
         if (message == WM_LBUTTONDOWN) SendMessageW(view.Handle(), WM_LBUTTONUP, 0, at);
     }
     static void Key(ui::RowView& view, WPARAM key) { SendMessageW(view.Handle(), WM_KEYDOWN, key, 0); }
-
-    // The view as it paints, for reading pixels.
-    struct Snapshot {
-        HDC dc;
-        HBITMAP bitmap;
-        HGDIOBJ old;
-        explicit Snapshot(ui::RowView& view) {
-            RECT r;
-            GetClientRect(view.Handle(), &r);
-            const HDC screen = GetDC(nullptr);
-            dc = CreateCompatibleDC(screen);
-            bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
-            ReleaseDC(nullptr, screen);
-            old = SelectObject(dc, bitmap);
-            SendMessageW(view.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        }
-        ~Snapshot() {
-            SelectObject(dc, old);
-            DeleteObject(bitmap);
-            DeleteDC(dc);
-        }
-        COLORREF At(int x, int y) const { return GetPixel(dc, x, y); }
-    };
 
     HostWindow host;
 };
@@ -154,7 +132,7 @@ TEST_F(RowViewTest, GradientRunsTopToBottomAndFollowsAResize) {
     auto view = Make(list);
     view->Reset();
     auto corners = [&](int height) {
-        Snapshot shot(*view);
+        const ClientSnapshot shot(view->Handle());
         RECT client;
         GetClientRect(view->Handle(), &client);
         // Beyond the columns nothing is drawn over the background.
@@ -178,14 +156,14 @@ TEST_F(RowViewTest, TheHotRowIsSkyBlueWithABlueFrameAndClearsWhenTheMouseLeaves)
     SendMessageW(view->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, (row.top + row.bottom) / 2));
     ASSERT_EQ(view->HotRow(), (RowRef{2, std::nullopt}));
     {
-        Snapshot shot(*view);
+        const ClientSnapshot shot(view->Handle());
         EXPECT_EQ(shot.At(row.right - 5, row.top + 4), RGB(166, 202, 240));
         EXPECT_EQ(shot.At(row.right - 5, row.top), RGB(0, 0, 255));
         EXPECT_EQ(shot.At(row.left, row.top + 4), RGB(0, 0, 255));
     }
     SendMessageW(view->Handle(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(view->HotRow(), std::nullopt);
-    Snapshot after(*view);
+    const ClientSnapshot after(view->Handle());
     EXPECT_NE(after.At(row.right - 5, row.top + 4), RGB(166, 202, 240));
 }
 
@@ -258,7 +236,7 @@ TEST_F(RowViewTest, ACellAfterTheFirstShowsItsOwnIcon) {
     DeleteObject(red);
     view->SetImageLists(images, nullptr);
     {
-        Snapshot shot(*view);
+        const ClientSnapshot shot(view->Handle());
         const int x = view->ColumnWidth(0) + 4 + 8;  // the middle of the Status icon
         auto middle = [&](std::size_t index) { return (view->RowRect(index).top + view->RowRect(index).bottom) / 2; };
         EXPECT_EQ(shot.At(x, middle(0)), RGB(255, 0, 0));

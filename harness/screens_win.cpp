@@ -184,7 +184,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         PrintRect(tuner->Handle());
     } else if (mode == L"startup" || mode == L"startup-add" || mode == L"startup-edit") {
         // The demo prefix's own entries and shortcuts, as `make run` shows
-        // them (scripts/seed-startup-demo.sh), with the real shell's icons.
+        // them (scripts/demo/startup-entries.sh), with the real shell's icons.
         auto startup = std::make_unique<tw::TfrmStartup>(realContext);
         tw::TfrmStartup* window = startup.get();
         demo = std::move(startup);

@@ -2,7 +2,7 @@
 // files written through the product's own ShellLinker: two in each startup
 // folder and one in the user's disabled folder, each to a program Wine has,
 // so the list shows its icon. The registry's entries come from
-// scripts/demo/startup-entries.reg (scripts/seed-startup-demo.sh).
+// scripts/demo/startup-entries.reg (scripts/demo/startup-entries.sh).
 #include <cstdio>
 #include <string>
 

@@ -44,9 +44,7 @@ if [ ! -f "$WINEPREFIX/.tidewell-demo-network" ]; then
 fi
 
 # Startup entries in every location, one of them switched off by Task Manager.
-if [ ! -f "$WINEPREFIX/.tidewell-demo-startup-links" ]; then
-  scripts/seed-startup-demo.sh
-fi
+scripts/demo/startup-entries.sh
 # Junk files on C: and on a second fixed drive D: for the Drive Cleaner.
 scripts/demo/drive-junk.sh build/demo-drive-d
 exec wine "$(to_windows_path build/win64/src/app/Tidewell.exe)"

@@ -66,7 +66,7 @@ shot shredder-options crop tool 6 3
 shot history-mixed crop history-mixed
 shot splitter-split crop tool 7 2
 shot splitter-join crop tool 7 4
-scripts/seed-startup-demo.sh
+scripts/demo/startup-entries.sh
 shot startup-list crop startup
 shot startup-add crop startup-add
 shot startup-edit crop startup-edit

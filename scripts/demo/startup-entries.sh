@@ -5,7 +5,7 @@
 # machine-wide ones would land in the 32-bit view, and real shortcuts in both
 # startup folders and a disabled one (harness/seed_demo_startup_win.cpp).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
 marker="$WINEPREFIX/.tidewell-demo-startup-links"
 [ -f "$marker" ] && exit 0

@@ -96,15 +96,15 @@ bool Win32FileSystem::CreateFolder(std::string_view path) {
 }
 
 bool Win32FileSystem::CopyFile(std::string_view from, std::string_view to, bool failIfExists) {
-    return CopyFileW(Widen(from).c_str(), Widen(to).c_str(), failIfExists ? TRUE : FALSE) != 0;
+    return CopyFileW(ApiPath(from).c_str(), ApiPath(to).c_str(), failIfExists ? TRUE : FALSE) != 0;
 }
 
 bool Win32FileSystem::MoveFile(std::string_view from, std::string_view to) {
-    return MoveFileW(Widen(from).c_str(), Widen(to).c_str()) != 0;
+    return MoveFileW(ApiPath(from).c_str(), ApiPath(to).c_str()) != 0;
 }
 
 void Win32FileSystem::ReplaceFile(std::string_view from, std::string_view to) {
-    if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowLastError();
+    if (!MoveFileExW(ApiPath(from).c_str(), ApiPath(to).c_str(), MOVEFILE_REPLACE_EXISTING)) ThrowLastError();
 }
 
 bool Win32FileSystem::DeleteFile(std::string_view path) { return DeleteFileW(ApiPath(path).c_str()) != 0; }
@@ -120,7 +120,7 @@ std::optional<std::uint32_t> Win32FileSystem::Attributes(std::string_view path) 
 }
 
 bool Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
-    return SetFileAttributesW(Widen(path).c_str(), attributes) != 0;
+    return SetFileAttributesW(ApiPath(path).c_str(), attributes) != 0;
 }
 
 std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {

@@ -1,4 +1,5 @@
 #include <array>
+#include <initializer_list>
 #include <string>
 
 #include "support/common_controls6_win.h"
@@ -7,6 +8,7 @@
 #include "ui/combo_list_win.h"
 #include "ui/group_panel_win.h"
 #include "ui/icon_button_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/number_box_win.h"
 #include "ui/radio_group_win.h"
 #include "ui/tab_control_win.h"
@@ -90,6 +92,48 @@ TEST_F(ControlsTest, ATabShowsItsOwnPageAloneAndPagesAnchorInsideIt) {
     const RECT after = PlacedRect(applies[0]->Handle());
     EXPECT_EQ(after.left - before.left, 100);
     EXPECT_EQ(after.top - before.top, 50);
+}
+
+// The keys the message loop gets with Ctrl (and Shift) held down.
+void PressWith(std::initializer_list<int> held, WPARAM key) {
+    BYTE state[256] = {};
+    for (const int k : held) state[k] = 0x80;
+    SetKeyboardState(state);
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    ui::ProcessMessage(msg);
+    const BYTE released[256] = {};
+    SetKeyboardState(const_cast<BYTE*>(released));
+}
+
+TEST_F(ControlsTest, CtrlTabAndCtrlPageKeysStepThroughTheTabsFromInsideAPage) {
+    HostWindow host(500, 400);
+    ui::TabControl tabs(host.panel->At(10, 10, 490, 390, ui::kAnchorFill));
+    std::array<std::unique_ptr<ui::CheckBox>, 3> boxes;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = std::make_unique<ui::CheckBox>(tabs.AddPage("Tab").At(10, 10, 200, 30), "Option");
+    int changes = 0;
+    tabs.onChange = [&] { ++changes; };
+    SetFocus(boxes[0]->Handle());
+
+    struct Case {
+        std::initializer_list<int> held;
+        WPARAM key;
+        std::size_t selected;
+    };
+    const Case cases[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL}, VK_NEXT, 2},
+                          {{VK_CONTROL}, VK_NEXT, 0},          {{VK_CONTROL, VK_SHIFT}, VK_TAB, 2},
+                          {{VK_CONTROL}, VK_PRIOR, 1},         {{}, VK_TAB, 1}};
+    int expectedChanges = 0;
+    for (const auto& [held, key, selected] : cases) {
+        const bool steps = held.size() > 0;
+        PressWith(held, key);
+        expectedChanges += steps;
+        EXPECT_EQ(tabs.Selected(), selected) << key;
+        EXPECT_TRUE(IsWindowVisible(tabs.Page(selected).Handle())) << key;
+        EXPECT_EQ(changes, expectedChanges) << key;
+        // The keys go on working: the focus never stays on a hidden page.
+        EXPECT_TRUE(IsWindowVisible(GetFocus())) << key;
+    }
 }
 
 TEST_F(ControlsTest, TheDropDownListKeepsItsOrderAndSelectionAndTakesNoTyping) {

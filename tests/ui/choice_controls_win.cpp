@@ -2,6 +2,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "support/client_snapshot_win.h"
 #include "support/common_controls6_win.h"
 #include "support/host_window_win.h"
 #include "support/ui_session_win.h"
@@ -257,6 +258,62 @@ TEST_F(ControlsTest, ARadioGroupEnablesTheFieldsOfTheSelectedChoiceOnly) {
     Resize(host, 500, 300);
     EXPECT_EQ(ClientRect(group.Handle()).right, 480);
     EXPECT_EQ(ClientRect(group.Frame().Handle()).right, 480);
+}
+
+bool IsInk(COLORREF c) { return c != RGB(255, 255, 255); }
+
+// The pixels the caption's ink covers when DrawText alone puts it on
+// white, in the group's font.
+int CaptionInk(HWND group, const wchar_t* caption) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 60);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(group, WM_GETFONT, 0, 0)));
+    RECT all{0, 0, 400, 60};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    RECT at{4, 4, 400, 60};
+    DrawTextW(dc, caption, -1, &at, DT_SINGLELINE | DT_NOCLIP);
+    int ink = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 400; ++x) ink += IsInk(GetPixel(dc, x, y));
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return ink;
+}
+
+// The program's group boxes, themed as in the program: the caption stands
+// in a gap of the frame's top line, and all of its ink shows there (the
+// line never runs through a last glyph's stroke).
+TEST_F(ControlsTest, AGroupCaptionShowsWholeInAGapOfItsFrame) {
+    HostWindow host;
+    const CommonControls6Scope program;
+    ASSERT_TRUE(program.Active());
+    for (const wchar_t* caption : {L"MTU", L"Connection Type", L"Wiping Algorithm"}) {
+        const std::string name = ui::Narrow(caption);
+        ui::GroupPanel group(host.panel->At(10, 10, 390, 130, ui::kAnchorTopStretch), name);
+        const HWND frame = group.Frame().Handle();
+        const ClientSnapshot shot(frame, WHITE_BRUSH);
+        const int right = shot.Width() - 20, band = shot.Height() / 3;
+        int line = 0;
+        while (line < band && !IsInk(shot.At(right, line))) ++line;
+        ASSERT_LT(line, band) << name;
+        const COLORREF lineColour = shot.At(right, line);
+        int gapEnd = right;
+        while (gapEnd > 0 && shot.At(gapEnd - 1, line) == lineColour) --gapEnd;
+        int gapStart = 0;
+        while (gapStart < gapEnd && shot.At(gapStart, line) != lineColour) ++gapStart;
+        while (gapStart < gapEnd && shot.At(gapStart, line) == lineColour) ++gapStart;
+        int ink = 0;
+        for (int y = 0; y < band; ++y)
+            for (int x = gapStart; x < gapEnd; ++x) ink += IsInk(shot.At(x, y));
+        EXPECT_GT(gapEnd - gapStart, 0) << name;
+        EXPECT_EQ(ink, CaptionInk(frame, caption)) << name;
+    }
 }
 
 TEST_F(ControlsTest, AStartButtonBecomesAStopButtonWithItsPicture) {

@@ -17,24 +17,20 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-void PaintFrameLine(HWND hwnd, HDC dc, RECT frame, int state) {
-    if (const HTHEME theme = OpenThemeData(hwnd, L"BUTTON")) {
-        RECT inside;
-        GetThemeBackgroundContentRect(theme, dc, BP_GROUPBOX, state, &frame, &inside);
-        ExcludeClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
-        DrawThemeBackground(theme, dc, BP_GROUPBOX, state, &frame, nullptr);
-        CloseThemeData(theme);
-    } else {
+void PaintFrameLine(HTHEME theme, HDC dc, RECT frame, int state) {
+    if (!theme) {
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+        return;
     }
+    RECT inside;
+    GetThemeBackgroundContentRect(theme, dc, BP_GROUPBOX, state, &frame, &inside);
+    ExcludeClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+    DrawThemeBackground(theme, dc, BP_GROUPBOX, state, &frame, nullptr);
 }
 
-COLORREF CaptionColour(HWND hwnd, int state) {
+COLORREF CaptionColour(HTHEME theme, int state) {
     COLORREF colour = GetSysColor(state == GBS_DISABLED ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-    if (const HTHEME theme = OpenThemeData(hwnd, L"BUTTON")) {
-        GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &colour);
-        CloseThemeData(theme);
-    }
+    if (theme) GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &colour);
     return colour;
 }
 
@@ -55,14 +51,16 @@ void PaintGroup(HWND hwnd, HDC dc) {
     const RECT gap{client.left + Scale(6, dpi), client.top, client.left + Scale(6, dpi) + text.right + 2 * margin,
                    client.top + metrics.tmHeight};
 
+    const HTHEME theme = OpenThemeData(hwnd, L"BUTTON");
     const int saved = SaveDC(dc);
     if (!caption.empty()) ExcludeClipRect(dc, gap.left, gap.top, gap.right, gap.bottom);
-    PaintFrameLine(hwnd, dc, RECT{client.left, client.top + metrics.tmHeight / 2, client.right, client.bottom},
+    PaintFrameLine(theme, dc, RECT{client.left, client.top + metrics.tmHeight / 2, client.right, client.bottom},
                    state);
     RestoreDC(dc, saved);
 
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, CaptionColour(hwnd, state));
+    SetTextColor(dc, CaptionColour(theme, state));
+    if (theme) CloseThemeData(theme);
     RECT at{gap.left + margin, gap.top, gap.right, gap.bottom};
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &at, DT_SINGLELINE | DT_NOCLIP);
     SelectObject(dc, oldFont);

@@ -11,6 +11,7 @@
 #include "shell/module_window_win.h"
 #include "shredder/shred_list.h"
 #include "shredder/shredder_options.h"
+#include "ui/group_panel_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"
 

@@ -74,10 +74,6 @@ Label::Label(const Placement& at, std::string_view text, DWORD extraStyle) {
     CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | extraStyle, 0, text);
 }
 
-GroupBox::GroupBox(const Placement& at, std::string_view caption) {
-    CreateControl(at, WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT, caption);
-}
-
 Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
     CreateControl(at, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, WS_EX_CLIENTEDGE, text);
 }

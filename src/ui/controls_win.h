@@ -84,11 +84,6 @@ public:
     Label(const Placement& at, std::string_view text, DWORD extraStyle = 0);
 };
 
-class GroupBox : public Control {
-public:
-    GroupBox(const Placement& at, std::string_view caption);
-};
-
 class Edit : public Control {
 public:
     Edit(const Placement& at, std::string_view text, DWORD extraStyle = 0);

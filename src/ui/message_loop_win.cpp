@@ -4,18 +4,28 @@
 
 namespace tw::ui {
 
+namespace {
+
+// The innermost window asks first, so a tab control inside a page takes
+// Ctrl+Tab before the frame around it could. A key preview runs handlers
+// (Enter presses a default button) outside any window procedure: what they
+// throw goes to the error handler as from a click, and the key counts as used.
+bool Previewed(const MSG& msg, HWND top) {
+    for (HWND hwnd = msg.hwnd; hwnd; hwnd = hwnd == top ? nullptr : GetParent(hwnd)) {
+        Window* window = Window::FromAnyHandle(hwnd);
+        if (!window) continue;
+        bool consumed = true;
+        Guarded([&] { consumed = window->PreviewKey(msg); });
+        if (consumed) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void ProcessMessage(MSG& msg) {
     const HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
-        // A key preview runs handlers (Enter presses a default button) outside
-        // any window procedure: what they throw goes to the error handler as
-        // from a click, and the key counts as used.
-        if (Window* window = Window::FromHandle(top)) {
-            bool consumed = true;
-            Guarded([&] { consumed = window->PreviewKey(msg); });
-            if (consumed) return;
-        }
-    }
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && Previewed(msg, top)) return;
     if (top && IsDialogMessageW(top, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

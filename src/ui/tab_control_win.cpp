@@ -9,7 +9,25 @@ namespace tw::ui {
 // tab control when it was resized so the pages follow the display area.
 class TabControl::Host final : public Panel {
 public:
-    Host(const Placement& at, std::function<void()> onSize) : Panel(at), onSize_(std::move(onSize)) {}
+    Host(const Placement& at, std::function<void()> onSize, std::function<void(int)> onStep)
+        : Panel(at), onSize_(std::move(onSize)), onStep_(std::move(onStep)) {}
+
+    // The keys of every property sheet, wherever the focus is among the
+    // tabs and their pages: Ctrl+Tab and Ctrl+PageDown for the next tab,
+    // with Shift or PageUp for the one before, round the end.
+    bool PreviewKey(const MSG& msg) override {
+        if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return false;
+        int step = 0;
+        if (msg.wParam == VK_TAB)
+            step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+        else if (msg.wParam == VK_NEXT)
+            step = 1;
+        else if (msg.wParam == VK_PRIOR)
+            step = -1;
+        if (step == 0) return false;
+        onStep_(step);
+        return true;
+    }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -20,6 +38,7 @@ protected:
 
 private:
     std::function<void()> onSize_;
+    std::function<void(int)> onStep_;
 };
 
 class TabControl::Strip final : public Control {
@@ -39,12 +58,26 @@ private:
 };
 
 TabControl::TabControl(const Placement& at) {
-    host_ = std::make_unique<Host>(at, [this] { PlacePages(); });
+    host_ = std::make_unique<Host>(at, [this] { PlacePages(); }, [this](int step) { Step(step); });
     const LONG width = at.rect.right - at.rect.left, height = at.rect.bottom - at.rect.top;
-    strip_ = std::make_unique<Strip>(host_->At(0, 0, width, height, kAnchorFill), [this] {
-        ShowSelectedPage();
-        if (onChange) onChange();
-    });
+    strip_ = std::make_unique<Strip>(host_->At(0, 0, width, height, kAnchorFill), [this] { Picked(); });
+}
+
+void TabControl::Picked() {
+    ShowSelectedPage();
+    if (onChange) onChange();
+}
+
+// The control that had the focus may be on the page now hidden; the tabs
+// take it then, as after a click on one.
+void TabControl::Step(int step) {
+    const auto count = static_cast<int>(pages_.size());
+    if (count < 2) return;
+    const int next = (static_cast<int>(Selected()) + step + count) % count;
+    SendMessageW(strip_->Handle(), TCM_SETCURSEL, next, 0);
+    const HWND focus = GetFocus();
+    Picked();
+    if (focus != GetFocus() || !IsWindowVisible(focus)) SetFocus(strip_->Handle());
 }
 
 TabControl::~TabControl() = default;

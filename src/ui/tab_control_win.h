@@ -34,12 +34,15 @@ public:
     // The tab strip's window (for the keyboard and tests).
     HWND Handle() const;
 
-    // The user picked another tab; its page is already in front.
+    // The user picked another tab (a click, the arrows on the focused tabs,
+    // Ctrl+Tab or Ctrl+PageDown anywhere inside); its page is already in front.
     std::function<void()> onChange;
 
 private:
     class Host;
     class Strip;
+    void Picked();
+    void Step(int step);
     void PlacePages();
     void ShowSelectedPage();
     RECT DisplayArea() const;

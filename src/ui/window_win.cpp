@@ -38,6 +38,11 @@ Window* Window::FromHandle(HWND hwnd) {
     return hwnd ? reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
+Window* Window::FromAnyHandle(HWND hwnd) {
+    if (!hwnd || reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC)) != &Procedure) return nullptr;
+    return FromHandle(hwnd);
+}
+
 void Window::Create(const wchar_t* className, DWORD style, DWORD exStyle, const std::wstring& title, int x, int y,
                     int width, int height, HWND parent, UINT classStyle, HBRUSH background, HCURSOR cursor) {
     static std::set<std::wstring> registered;

@@ -35,9 +35,13 @@ public:
 
     HWND Handle() const { return hwnd_; }
     static Window* FromHandle(HWND hwnd);
+    // The same for any window at all: null unless it is one of ours (a
+    // system control's user data may hold anything).
+    static Window* FromAnyHandle(HWND hwnd);
 
     // Sees keys before the focused control does (the message loop asks the
-    // top-level window first). True when the key was consumed.
+    // windows of ours that hold the focus, innermost first, up to the
+    // top-level one). True when the key was consumed.
     virtual bool PreviewKey(const MSG&) { return false; }
 
 protected:

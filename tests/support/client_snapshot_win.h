@@ -4,16 +4,18 @@
 namespace tw {
 
 // A control's client area as it paints (WM_PRINTCLIENT into a bitmap of the
-// screen's format), for reading pixels.
+// screen's format), for reading pixels; a control that leaves its
+// background to its parent is printed over the stock brush given.
 class ClientSnapshot {
 public:
-    explicit ClientSnapshot(HWND control) {
+    explicit ClientSnapshot(HWND control, int under = -1) {
         GetClientRect(control, &size_);
         const HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
         bitmap_ = CreateCompatibleBitmap(screen, size_.right, size_.bottom);
         ReleaseDC(nullptr, screen);
         old_ = SelectObject(dc_, bitmap_);
+        if (under >= 0) FillRect(dc_, &size_, static_cast<HBRUSH>(GetStockObject(under)));
         SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
     }
     ~ClientSnapshot() {

@@ -1,12 +1,15 @@
 #include <array>
+#include <initializer_list>
 #include <string>
 
+#include "support/client_snapshot_win.h"
 #include "support/common_controls6_win.h"
 #include "support/host_window_win.h"
 #include "support/ui_session_win.h"
 #include "ui/combo_list_win.h"
 #include "ui/group_panel_win.h"
 #include "ui/icon_button_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/number_box_win.h"
 #include "ui/radio_group_win.h"
 #include "ui/tab_control_win.h"
@@ -90,6 +93,48 @@ TEST_F(ControlsTest, ATabShowsItsOwnPageAloneAndPagesAnchorInsideIt) {
     const RECT after = PlacedRect(applies[0]->Handle());
     EXPECT_EQ(after.left - before.left, 100);
     EXPECT_EQ(after.top - before.top, 50);
+}
+
+// The keys the message loop gets with Ctrl (and Shift) held down.
+void PressWith(std::initializer_list<int> held, WPARAM key) {
+    BYTE state[256] = {};
+    for (const int k : held) state[k] = 0x80;
+    SetKeyboardState(state);
+    MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+    ui::ProcessMessage(msg);
+    const BYTE released[256] = {};
+    SetKeyboardState(const_cast<BYTE*>(released));
+}
+
+TEST_F(ControlsTest, CtrlTabAndCtrlPageKeysStepThroughTheTabsFromInsideAPage) {
+    HostWindow host(500, 400);
+    ui::TabControl tabs(host.panel->At(10, 10, 490, 390, ui::kAnchorFill));
+    std::array<std::unique_ptr<ui::CheckBox>, 3> boxes;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i] = std::make_unique<ui::CheckBox>(tabs.AddPage("Tab").At(10, 10, 200, 30), "Option");
+    int changes = 0;
+    tabs.onChange = [&] { ++changes; };
+    SetFocus(boxes[0]->Handle());
+
+    struct Case {
+        std::initializer_list<int> held;
+        WPARAM key;
+        std::size_t selected;
+    };
+    const Case cases[] = {{{VK_CONTROL}, VK_TAB, 1},           {{VK_CONTROL}, VK_NEXT, 2},
+                          {{VK_CONTROL}, VK_NEXT, 0},          {{VK_CONTROL, VK_SHIFT}, VK_TAB, 2},
+                          {{VK_CONTROL}, VK_PRIOR, 1},         {{}, VK_TAB, 1}};
+    int expectedChanges = 0;
+    for (const auto& [held, key, selected] : cases) {
+        const bool steps = held.size() > 0;
+        PressWith(held, key);
+        expectedChanges += steps;
+        EXPECT_EQ(tabs.Selected(), selected) << key;
+        EXPECT_TRUE(IsWindowVisible(tabs.Page(selected).Handle())) << key;
+        EXPECT_EQ(changes, expectedChanges) << key;
+        // The keys go on working: the focus never stays on a hidden page.
+        EXPECT_TRUE(IsWindowVisible(GetFocus())) << key;
+    }
 }
 
 TEST_F(ControlsTest, TheDropDownListKeepsItsOrderAndSelectionAndTakesNoTyping) {
@@ -213,6 +258,29 @@ TEST_F(ControlsTest, ARadioGroupEnablesTheFieldsOfTheSelectedChoiceOnly) {
     Resize(host, 500, 300);
     EXPECT_EQ(ClientRect(group.Handle()).right, 480);
     EXPECT_EQ(ClientRect(group.Frame().Handle()).right, 480);
+}
+
+// The program's group boxes, themed as in the program: the caption stands
+// in a gap of the frame's top line, clear of it (the line once ran into
+// the last stroke of "MTU" and covered it).
+TEST_F(ControlsTest, AGroupCaptionStandsWholeInAGapOfItsFrame) {
+    HostWindow host;
+    const CommonControls6Scope program;
+    ASSERT_TRUE(program.Active());
+    for (const char* caption : {"MTU", "Connection Type", "Wiping Algorithm"}) {
+        ui::GroupPanel group(host.panel->At(10, 10, 390, 130, ui::kAnchorTopStretch), caption);
+        const ClientSnapshot shot(group.Frame().Handle(), WHITE_BRUSH);
+        const int right = shot.Width() - 20, band = shot.Height() / 3;
+        int line = 0;
+        while (line < band && shot.At(right, line) == RGB(255, 255, 255)) ++line;
+        ASSERT_LT(line, band) << caption;
+        int gapEnd = right, ink = 0;
+        while (gapEnd > 0 && shot.At(gapEnd - 1, line) == shot.At(right, line)) --gapEnd;
+        for (int y = 0; y < line; ++y)
+            for (int x = 0; x < gapEnd; ++x) ink += shot.At(x, y) != RGB(255, 255, 255);
+        EXPECT_GT(ink, 0) << caption;
+        EXPECT_EQ(shot.At(gapEnd - 1, line), RGB(255, 255, 255)) << caption;
+    }
 }
 
 TEST_F(ControlsTest, AStartButtonBecomesAStopButtonWithItsPicture) {

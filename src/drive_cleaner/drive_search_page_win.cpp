@@ -9,17 +9,15 @@ namespace {
 constexpr std::string_view kStopQuestion =
     "Drive Cleaner module is searching for temporary files. Do you want to stop the process and exit Drive Cleaner?";
 
-// Pictures at the window's DPI, as its text is.
-HICON PictureFor(HWND window, MenuIcon icon) { return MenuIconOf(icon, ui::Scale(16, ui::WindowDpi(window))); }
-
 }  // namespace
 
 void TfrmDrive::BuildSearchPage() {
     ui::Panel& page = AddPage(kSearchPage, "Drive Cleaner",
         "This module will search for the garbage files in the drives you have selected. ", 80);
     auto& c = search_;
+    const int iconSize = MenuIconSize(Handle());
     c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
-                                               PictureFor(Handle(), MenuIcon::Start), true);
+                                               MenuIconOf(MenuIcon::Start, iconSize), true);
     // Up to the button: a path of 80 characters needs nearly all of it.
     c.status = std::make_unique<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), "");
     c.status->Show(false);
@@ -41,9 +39,9 @@ void TfrmDrive::BuildSearchPage() {
         search_.menu->Show(Handle(), screen);
     };
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
-        {"Select All", [this] { TickAllHits(true); }, PictureFor(Handle(), MenuIcon::SelectAll)},
-        {"Unselect All", [this] { TickAllHits(false); }, PictureFor(Handle(), MenuIcon::UnselectAll)},
-        {"Clean Checked", [this] { CleanCheckedHits(); }, PictureFor(Handle(), MenuIcon::CleanChecked)},
+        {"Select All", [this] { TickAllHits(true); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},
+        {"Unselect All", [this] { TickAllHits(false); }, MenuIconOf(MenuIcon::UnselectAll, iconSize)},
+        {"Clean Checked", [this] { CleanCheckedHits(); }, MenuIconOf(MenuIcon::CleanChecked, iconSize)},
     });
     statusTimer_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(100));
     statusTimer_->onTick = [this] {
@@ -67,7 +65,7 @@ void TfrmDrive::StartOrStopSearch() {
 void TfrmDrive::RunSearch() {
     search_run_.emplace(*this, std::initializer_list<ui::Control*>{search_.back.get()});
     search_run_->AskBeforeStopping(std::string(kStopQuestion));
-    search_.start->SetFace("&Stop", PictureFor(Handle(), MenuIcon::Stop));
+    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop, MenuIconSize(Handle())));
     hits_.clear();
     HitsChanged();
     search_.status->SetText("");
@@ -94,7 +92,7 @@ void TfrmDrive::RunSearch() {
     hits_ = search.TakeHits();
     HitsChanged();
     search_.status->SetText(SearchSummary(search.FoundBytes(), hits_.size()));
-    search_.start->SetFace("&Start", PictureFor(Handle(), MenuIcon::Start));
+    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start, MenuIconSize(Handle())));
     search_run_.reset();
     if (failure) Context().prompter.ShowError(*failure);
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "shell/artwork_draw_win.h"
+#include "ui/window_win.h"
 
 using namespace Gdiplus;
 
@@ -153,5 +154,7 @@ HICON MenuIconOf(MenuIcon icon, int size) {
     return art::KeptIcon(kFirstKey + static_cast<int>(icon), size,
                          [icon](Graphics& g, RectF box) { Draw(g, box, icon); });
 }
+
+int MenuIconSize(HWND window) { return ui::Scale(16, ui::WindowDpi(window)); }
 
 }  // namespace tw

@@ -8,5 +8,7 @@ namespace tw {
 enum class MenuIcon { SelectAll, UnselectAll, CleanChecked, Restore, Remove, RemoveAll, BackupFile, Cleaned, Passed, Trace, Start, Stop };
 
 HICON MenuIconOf(MenuIcon icon, int size = 16);
+// The size of these pictures in a window, at its DPI as its text is.
+int MenuIconSize(HWND window);
 
 }  // namespace tw

@@ -30,7 +30,7 @@ public:
 
 private:
     StartupIcons& icons_;
-    std::map<std::string, int> files_, items_;
+    std::map<std::string, int> files_, items_;  // items by their bytes
 };
 
 // The names Task Manager marked off in one home, read once per source
@@ -81,9 +81,10 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
     std::vector<std::pair<std::string, ShortcutInfo>> readable;  // file name, what it holds
     for (const auto& found : store.files.Find(home + "*.lnk")) {
         if (found.IsFolder()) continue;
-        auto shortcut = store.shell.ReadShortcut(home + found.name);
+        std::string link = home + found.name;
+        auto shortcut = store.shell.ReadShortcut(link);
         if (!shortcut) continue;
-        links.push_back(home + found.name);
+        links.push_back(std::move(link));
         readable.emplace_back(found.name, std::move(*shortcut));
     }
     // One call for the folder: the shell parses it once for all names.

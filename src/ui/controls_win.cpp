@@ -52,11 +52,7 @@ void Control::CreateControl(const Placement& at, const wchar_t* className, DWORD
 
 void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
 
-std::string Control::Text() const {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
+std::string Control::Text() const { return Narrow(WindowText(hwnd_)); }
 
 Button::Button(const Placement& at, std::string_view caption, bool isDefault) {
     CreateControl(at, WC_BUTTONW, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, caption);

@@ -11,12 +11,6 @@
 namespace tw::ui {
 namespace {
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void PaintFrameLine(HTHEME theme, HDC dc, RECT frame, int state) {
     if (!theme) {
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);

@@ -74,6 +74,8 @@ void CentreOver(HWND window, HWND owner);
 // The dots-per-inch of a window (96 on a plain screen), for scaling the
 // 96-DPI layout units.
 int WindowDpi(HWND hwnd);
+// A window's whole text, as GetWindowTextW gives it.
+std::wstring WindowText(HWND hwnd);
 inline int Scale(int value96, int dpi) { return MulDiv(value96, dpi, 96); }
 
 }  // namespace tw::ui

@@ -8,6 +8,7 @@
 namespace tw {
 namespace {
 
+using win32::ApiPath;
 using win32::Narrow;
 using win32::ThrowLastError;
 using win32::Widen;
@@ -58,9 +59,6 @@ public:
 private:
     win32::UniqueFile file_;
 };
-
-// A deep entry is listed, tested and deleted rather than missed.
-std::wstring ApiPath(std::string_view path) { return Widen(LongPathForm(path)); }
 
 DWORD AttributesOf(std::string_view path) { return GetFileAttributesW(ApiPath(path).c_str()); }
 

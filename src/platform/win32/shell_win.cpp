@@ -3,13 +3,13 @@
 #include <shlwapi.h>
 #include <shobjidl.h>
 
-#include "platform/file_system.h"
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
 
 namespace tw {
 namespace {
 
+using win32::ApiPath;
 using win32::ComPtr;
 using win32::ComScope;
 using win32::Narrow;
@@ -91,9 +91,8 @@ win32::UniqueIdList IdListFromPath(const std::wstring& path) {
 bool Movable(const std::string& path) {
     constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     constexpr DWORD kEntryItself = FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS;
-    const std::wstring wide = Widen(LongPathForm(path));
     const win32::UniqueFile probe(
-        CreateFileW(wide.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, kEntryItself, nullptr));
+        CreateFileW(ApiPath(path).c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING, kEntryItself, nullptr));
     return static_cast<bool>(probe);
 }
 

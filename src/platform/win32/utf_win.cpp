@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/error.h"
+#include "platform/file_system.h"
 #include "platform/text.h"
 
 namespace tw::win32 {
@@ -18,6 +19,8 @@ std::wstring Widen(std::string_view utf8) {
 std::string Narrow(std::wstring_view utf16) {
     return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
+
+std::wstring ApiPath(std::string_view path) { return Widen(LongPathForm(path)); }
 
 std::string ErrorText(DWORD code) {
     wchar_t* buffer = nullptr;

@@ -10,6 +10,9 @@ namespace tw::win32 {
 // any sequence of units. Invalid UTF-8 becomes U+FFFD, never an exception.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+// A path for the file calls: widened, and past the classic limit in its
+// "\\?\" form, so a deep entry is reached rather than missed.
+std::wstring ApiPath(std::string_view path);
 
 // The OS's own text for an error code (a Win32 error or an HRESULT), without
 // the trailing line break FormatMessageW appends; a number when the system

@@ -43,6 +43,7 @@ void StartupEntryDialog::AddButtons(std::string_view actionCaption, int top) {
     cancel_->onClick = [this] { Dismiss(); };
     action_->onClick = [this] { Confirm(); };
     SetDefaultButton(*action_);
+    SetFirstFocus(*name_);
 }
 
 void StartupEntryDialog::Browse() {

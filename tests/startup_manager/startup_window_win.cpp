@@ -134,6 +134,7 @@ TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
     machine.registry.CreateKey(kLocalMachine, kRun);
     OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
         EXPECT_EQ(d.LocationList().Entry(*d.LocationList().Selected()), "Registry - All Users - Run");
+        EXPECT_EQ(GetFocus(), d.NameBox().Handle()) << "the box opens ready for typing";
         d.NameBox().SetText("New");
         Press(d.ActionButton());
         EXPECT_EQ(prompter.History().back().text, "Please fill all the fields to add an startup entry");
@@ -158,6 +159,7 @@ TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {
     List().Select({1, std::nullopt});
     OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) {
         EXPECT_EQ(d.NameBox().Text(), "Old");
+        EXPECT_EQ(GetFocus(), d.NameBox().Handle());
         EXPECT_EQ(d.ProgramBox().Text(), "C:\\old.exe");
         d.NameBox().SetText("Renamed");
         Press(d.ActionButton());

@@ -3,6 +3,7 @@
 #include "shell/artwork_win.h"
 #include "startup_manager/startup_edits.h"
 #include "startup_manager/startup_locations.h"
+#include "startup_manager/startup_marks.h"
 #include "startup_manager/startup_window_win.h"
 #include "ui/error_text.h"
 #include "ui/fonts_win.h"
@@ -70,8 +71,9 @@ void TfrmAddStartup::Confirm() {
         return;
     }
     // A failed write throws before anything changed: the box stays open.
-    AddStartupEntry(owner_.Store(), name, program, location_->Entry(location_->Selected().value_or(0)));
-    ui::Guarded([this] { owner_.Rebuild(); });
+    const std::string location = location_->Entry(location_->Selected().value_or(0));
+    AddStartupEntry(owner_.Store(), name, program, location);
+    ui::Guarded([&] { owner_.RebuildAt(location, name, true); });
     Dismiss();
 }
 
@@ -86,8 +88,9 @@ TfrmEditStartup::TfrmEditStartup(TfrmStartup& owner, StartupEntry entry, bool ti
 }
 
 void TfrmEditStartup::Confirm() {
-    EditStartupEntry(owner_.Store(), entry_, ticked_, NameBox().Text(), ProgramBox().Text());
-    ui::Guarded([this] { owner_.Rebuild(); });
+    const std::string name = NameBox().Text();
+    EditStartupEntry(owner_.Store(), entry_, ticked_, name, ProgramBox().Text());
+    ui::Guarded([&] { owner_.RebuildAt(entry_.location, name, InEnabledHome(entry_, ticked_)); });
     Dismiss();
 }
 

@@ -6,6 +6,9 @@
 namespace tw {
 
 inline constexpr std::string_view kFillAllFields = "Please fill all the fields to add an startup entry";
+// An edit never writes over another entry of its home.
+inline constexpr std::string_view kEditNameTaken =
+    "A startup item named '%s' is already there. Choose another name.";
 
 // A new enabled entry. A registry home must exist already: a missing key
 // throws "Failed to set data for '<name>'". Same-named entries are
@@ -13,9 +16,11 @@ inline constexpr std::string_view kFillAllFields = "Please fill all the fields t
 void AddStartupEntry(const StartupStore& store, std::string_view name, std::string_view program,
                      std::string_view location);
 
-// Renames `entry` and gives it a new program in the home it is in. The new
-// entry is written before the old one goes, and a rename that changes only
-// letter case keeps the entry. A failed write throws and keeps the old one.
+// Renames `entry` and gives it a new program in the home it is in; Task
+// Manager's mark goes with it. The new entry is written before the old one
+// goes, and a rename that changes only letter case keeps the entry. A name
+// another entry of the home has, or a failed write, throws and keeps the
+// old entry.
 void EditStartupEntry(const StartupStore& store, const StartupEntry& entry, bool ticked, std::string_view newName,
                       std::string_view newProgram);
 

@@ -19,6 +19,9 @@ struct StartupEntry {
     // The shortcut file's own name (with ".lnk"), so a folder entry is found
     // again even where the shell's display name differs from it.
     std::string fileName;
+    // Found in the enabled home but switched off by Task Manager's mark:
+    // unticked, yet every operation acts on the enabled home.
+    bool markedOff = false;
 
     friend bool operator==(const StartupEntry&, const StartupEntry&) = default;
 };

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "services/path_rules.h"
 #include "startup_manager/startup_locations.h"
+#include "startup_manager/startup_marks.h"
 
 namespace tw {
 namespace {
@@ -54,12 +55,14 @@ void ListKey(const StartupStore& store, const StartupLocation& location, bool en
     const auto off = enabled ? ApprovedOffNames(store, location) : std::set<std::string>{};
     for (const auto& name : *names) {
         const auto value = store.registry.ReadValue(location.root, key, name);
-        if (value && !value->IsStringType()) throw Error(FormatText("Invalid data type for '%s'", name));
+        if (value && !value->data.empty() && !value->IsStringType())
+            throw Error(FormatText("Invalid data type for '%s'", name));
         StartupEntry entry;
         entry.name = name;
-        entry.command = value ? value->Text() : std::string();
+        entry.command = value && value->IsStringType() ? value->Text() : std::string();
         entry.location = location.text;
-        entry.enabled = enabled && !off.contains(UpcaseName(name));
+        entry.markedOff = off.contains(UpcaseName(name));
+        entry.enabled = enabled && !entry.markedOff;
         entry.imageIndex = icons.ForFile(ExtractStartupPath(entry.command));
         rows.push_back(std::move(entry));
     }
@@ -96,15 +99,14 @@ void ListFolder(const StartupStore& store, const StartupLocation& location, bool
         entry.command = shortcut.targetPath;
         entry.location = location.text;
         entry.fileName = file;
-        entry.enabled = enabled && !off.contains(UpcaseName(file));
+        entry.markedOff = off.contains(UpcaseName(file));
+        entry.enabled = enabled && !entry.markedOff;
         entry.imageIndex = icons.ForItem(shortcut.itemIdList);
         rows.push_back(std::move(entry));
     }
 }
 
 }  // namespace
-
-bool IsApprovedOff(const RegValue& mark) { return !mark.data.empty() && (mark.data[0] & 1) != 0; }
 
 void EnumerateStartupEntries(const StartupStore& store, StartupIcons& icons, std::vector<StartupEntry>& rows) {
     rows.clear();
@@ -126,6 +128,19 @@ void EnumerateStartupEntries(const StartupStore& store, StartupIcons& icons, std
     ListFolder(store, at(kCurrentUserFolder), true, cache, rows);
     ListFolder(store, at(kAllUsersFolder), false, cache, rows);
     ListFolder(store, at(kCurrentUserFolder), false, cache, rows);
+}
+
+std::optional<std::size_t> FindStartupRow(const std::vector<StartupEntry>& rows, std::string_view location,
+                                          std::string_view name, bool enabledHome) {
+    const StartupLocation* home = FindStartupLocation(location);
+    if (!home) return std::nullopt;
+    const std::string wanted = UpcaseName(home->IsFolder() ? std::string(name) + ".lnk" : std::string(name));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const StartupEntry& row = rows[i];
+        const std::string found = UpcaseName(home->IsFolder() ? ShortcutFileName(row) : row.name);
+        if (row.location == location && found == wanted && InEnabledHome(row, row.enabled) == enabledHome) return i;
+    }
+    return std::nullopt;
 }
 
 }  // namespace tw

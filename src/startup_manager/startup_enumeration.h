@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,13 +17,15 @@ public:
     virtual int ForItem(const ItemIdList& item) = 0;
 };
 
-// Clears `rows` and lists every source in its fixed order. A value that is
-// not a string throws tw::Error("Invalid data type for '<name>'"); the rows
+// Clears `rows` and lists every source in its fixed order. A value without
+// data reads as "" whatever its type; one with data that is not a string
+// throws tw::Error("Invalid data type for '<name>'"); the rows
 // found before it stay in `rows`.
 void EnumerateStartupEntries(const StartupStore& store, StartupIcons& icons, std::vector<StartupEntry>& rows);
 
-// True when Task Manager's mark for this value says "do not start": bit 0
-// of its first byte.
-bool IsApprovedOff(const RegValue& mark);
+// The row of the entry `name` (as typed: a shortcut's file is name + ".lnk")
+// in the given location and home, after a rebuild.
+std::optional<std::size_t> FindStartupRow(const std::vector<StartupEntry>& rows, std::string_view location,
+                                          std::string_view name, bool enabledHome);
 
 }  // namespace tw

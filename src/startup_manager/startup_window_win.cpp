@@ -87,16 +87,33 @@ void TfrmStartup::Rebuild() {
     show();
 }
 
+void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bool enabledHome) {
+    const auto select = [&] {
+        if (const auto row = FindStartupRow(rows_.entries, location, name, enabledHome))
+            page_.list->Select({*row, std::nullopt});
+    };
+    try {
+        Rebuild();
+    } catch (...) {
+        select();
+        throw;
+    }
+    select();
+}
+
 void TfrmStartup::ToggleRow(std::size_t row) {
     const bool enable = !rows_.ticked.at(row);
     const StartupStore store = Store();
-    const StartupEntry& entry = rows_.entries[row];
-    // An error leaves the box as it was; so does a move that found nothing.
+    StartupEntry& entry = rows_.entries[row];
+    // An error leaves the box as it was; so does a move that found nothing
+    // or would have written over another entry.
     const MoveResult moved = enable ? EnableStartupEntry(store, entry) : DisableStartupEntry(store, entry);
-    if (moved == MoveResult::NothingFound) {
-        Context().prompter.Notify(std::string(kNothingToMove));
+    if (moved != MoveResult::Moved) {
+        Context().prompter.Notify(std::string(moved == MoveResult::NameTaken ? kNameTaken : kNothingToMove));
         return;
     }
+    // The entry now lives where its box says, with no mark holding it off.
+    entry.markedOff = false;
     rows_.ticked[row] = enable;
     page_.list->Refresh();
 }

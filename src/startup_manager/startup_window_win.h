@@ -53,6 +53,8 @@ public:
     void RemoveSelected();
     // Lists the homes again; the selection goes.
     void Rebuild();
+    // Lists them again with the entry just added or edited selected.
+    void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
     StartupStore Store();
 
 private:

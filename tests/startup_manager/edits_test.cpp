@@ -56,12 +56,14 @@ TEST_F(StartupEdits, EditRenamesInTheHomeTheEntryIsIn) {
     }
 }
 
+// Deletes still work where writes fail: an edit that deleted first would
+// lose the entry here.
 TEST_F(StartupEdits, AFailedEditKeepsTheOldEntry) {
     for (const std::string_view newName : {"Other", "APP"}) {
         MemoryPlatform fresh;
         StartupStore frozen{fresh.registry, fresh.files, fresh.shell, true};
         fresh.registry.WriteValue(kCurrentUser, kRun, "App", RegValue::String("app.exe"));
-        fresh.registry.MakeReadOnly(kCurrentUser, kRun);
+        fresh.registry.FailWrites(kCurrentUser, kRun);
         StartupEntry entry{"App", "app.exe", std::string(kCurrentUserRun), -1, true, {}};
         EXPECT_THROW(EditStartupEntry(frozen, entry, true, newName, "new.exe"), Error);
         EXPECT_EQ(fresh.registry.ReadValue(kCurrentUser, kRun, "App"), RegValue::String("app.exe")) << newName;

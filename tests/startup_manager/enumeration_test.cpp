@@ -92,6 +92,19 @@ TEST_F(StartupEnumeration, AValueThatIsNotTextStopsTheListKeepingWhatCameBefore)
     EXPECT_EQ(rows[0].name, "First");
 }
 
+// Without data every type reads as the empty text; only data of another
+// type is refused.
+TEST_F(StartupEnumeration, AValueWithoutDataIsListedEmptyWhateverItsType) {
+    for (const std::uint32_t type : {RegType::None, RegType::Binary, RegType::Dword, RegType::MultiSz}) {
+        p.registry.DeleteKeyTree(kLocalMachine, kRun);
+        p.registry.WriteValue(kLocalMachine, kRun, "Empty", RegValue::Binary({}, type));
+        Value(kLocalMachine, kRun, "After", "after.exe");
+        EXPECT_EQ(Rows(List()), (std::vector<Row>{{"Empty", "", "Registry - All Users - Run", true},
+                                                  {"After", "after.exe", "Registry - All Users - Run", true}}))
+            << type;
+    }
+}
+
 TEST_F(StartupEnumeration, EachProgramsIconIsFetchedOnce) {
     Value(kLocalMachine, kRun, "A", "\"C:\\App\\app.exe\" /min");
     Value(kCurrentUser, kRun, "B", "C:\\App\\APP.EXE");

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "platform/error.h"
 #include "startup_fixture.h"
+#include "startup_manager/startup_edits.h"
 #include "startup_manager/startup_moves.h"
 
 namespace tw {
@@ -53,12 +57,14 @@ TEST_F(StartupMoves, AValueKeepsItsTypeAndBytesThroughDisableAndEnable) {
     }
 }
 
-TEST_F(StartupMoves, EnableOverwritesTheSameNameInTheEnabledHome) {
-    Value(kCurrentUser, kRun, "App", "old.exe");
-    Value(kCurrentUser, kRunOff, "App", "new.exe");
-    EnableStartupEntry(store, List()[1]);
-    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, "App")->Text(), "new.exe");
-    EXPECT_EQ(List().size(), 1u);
+TEST_F(StartupMoves, AMoveNeverWritesOverTheSameNameInTheOtherHome) {
+    Value(kCurrentUser, kRun, "App", "on.exe");
+    Value(kCurrentUser, kRunOff, "App", "off.exe");
+    const auto rows = List();
+    EXPECT_EQ(DisableStartupEntry(store, rows[0]), MoveResult::NameTaken);
+    EXPECT_EQ(EnableStartupEntry(store, rows[1]), MoveResult::NameTaken);
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, "App")->Text(), "on.exe");
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, "App")->Text(), "off.exe");
 }
 
 TEST_F(StartupMoves, AFailedWriteKeepsTheValueAndSaysSo) {
@@ -136,6 +142,112 @@ TEST_F(StartupMoves, TickingATaskManagerOffEntryMarksItOnAndLeavesItInPlace) {
     EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, "App"), RegValue::String("app.exe", RegType::ExpandSz));
     EXPECT_TRUE(p.files.FileExists(CommonFolder() + "\\Tool.lnk"));
     for (const auto& entry : List()) EXPECT_TRUE(entry.enabled) << entry.name;
+}
+
+// Task Manager's mark: the first byte says off (odd) or on, a time follows.
+RegValue Mark(std::uint8_t first) {
+    std::vector<std::uint8_t> bytes(12, 0x5a);
+    bytes[0] = first;
+    return RegValue::Binary(std::move(bytes));
+}
+
+// Run "App" switched off by Task Manager beside another "App" in Run-, a
+// ticked "Tool" with Task Manager's "on" mark, and the same pair of
+// shortcuts in the user's folder.
+class StartupOwnHomes : public StartupMoves {
+protected:
+    void Seed() {
+        for (const auto key : {kRun, kRunOff, kApprovedRun, kApprovedFolder}) p.registry.DeleteKeyTree(kCurrentUser, key);
+        for (const auto& folder : {UserFolder() + "\\", UserFolder() + "-\\"})
+            for (const auto& found : p.files.Find(folder + "*.lnk")) p.files.DeleteFile(folder + found.name);
+        Value(kCurrentUser, kRun, "App", "a.exe");
+        p.registry.WriteValue(kCurrentUser, kApprovedRun, "App", Mark(3));
+        Value(kCurrentUser, kRun, "Tool", "t.exe");
+        p.registry.WriteValue(kCurrentUser, kApprovedRun, "Tool", Mark(2));
+        Value(kCurrentUser, kRunOff, "App", "b.exe");
+        p.files.AddFolder(UserFolder() + "-");
+        Link(UserFolder() + "\\Link.lnk", "C:\\a.exe");
+        p.registry.WriteValue(kCurrentUser, kApprovedFolder, "Link.lnk", Mark(3));
+        Link(UserFolder() + "-\\Link.lnk", "C:\\b.exe");
+    }
+    // Every entry and mark of the user, as "home:name=command" and
+    // "mark:name=first byte", so a case sees whatever it touched.
+    std::vector<std::string> State() {
+        std::vector<std::string> state;
+        const auto values = [&](std::string_view home, std::string_view key, bool marks) {
+            for (const auto& name : p.registry.ValueNames(kCurrentUser, key).value_or(std::vector<std::string>{})) {
+                const RegValue value = *p.registry.ReadValue(kCurrentUser, key, name);
+                state.push_back(std::string(home) + ":" + name + "=" +
+                                (marks ? std::to_string(value.data.at(0)) : value.Text()));
+            }
+        };
+        values("Run", kRun, false);
+        values("Run-", kRunOff, false);
+        values("mark", kApprovedRun, true);
+        values("mark", kApprovedFolder, true);
+        for (const auto& [home, folder] : {std::pair{"F", UserFolder() + "\\"}, std::pair{"F-", UserFolder() + "-\\"}})
+            for (const auto& found : p.files.Find(folder + "*.lnk"))
+                state.push_back(std::string(home) + ":" + found.name + "=" +
+                                p.shell.ReadShortcut(folder + found.name)->targetPath);
+        std::sort(state.begin(), state.end());
+        return state;
+    }
+};
+
+TEST_F(StartupOwnHomes, EveryOperationActsOnTheRowsOwnEntryAndMarkOnly) {
+    using Strings = std::vector<std::string>;
+    const Strings before{"F-:Link.lnk=C:\\b.exe", "F:Link.lnk=C:\\a.exe", "Run-:App=b.exe", "Run:App=a.exe",
+                         "Run:Tool=t.exe", "mark:App=3", "mark:Link.lnk=3", "mark:Tool=2"};
+    const auto with = [&](const Strings& gone, const Strings& added) {
+        Strings state;
+        for (const auto& s : before)
+            if (std::find(gone.begin(), gone.end(), s) == gone.end()) state.push_back(s);
+        state.insert(state.end(), added.begin(), added.end());
+        std::sort(state.begin(), state.end());
+        return state;
+    };
+    using Act = std::function<MoveResult(const StartupEntry&)>;
+    const Act tick = [&](const StartupEntry& e) { return EnableStartupEntry(store, e); };
+    const Act untick = [&](const StartupEntry& e) { return DisableStartupEntry(store, e); };
+    const Act remove = [&](const StartupEntry& e) {
+        RemoveStartupEntry(store, e, e.enabled);
+        return MoveResult::Moved;
+    };
+    const Act rename = [&](const StartupEntry& e) {
+        EditStartupEntry(store, e, e.enabled, "New", "C:\\c.exe");
+        return MoveResult::Moved;
+    };
+    const struct {
+        std::string_view what;
+        std::size_t row;  // Run App, Run Tool, Run- App, F Link, F- Link
+        Act act;
+        MoveResult result;
+        Strings state;
+    } cases[] = {
+        {"tick Run App", 0, tick, MoveResult::Moved, with({"mark:App=3"}, {"mark:App=2"})},
+        {"remove Run App", 0, remove, MoveResult::Moved, with({"Run:App=a.exe", "mark:App=3"}, {})},
+        {"rename Run App", 0, rename, MoveResult::Moved,
+         with({"Run:App=a.exe", "mark:App=3"}, {"Run:New=C:\\c.exe", "mark:New=3"})},
+        {"untick Run Tool", 1, untick, MoveResult::Moved, with({"Run:Tool=t.exe", "mark:Tool=2"}, {"Run-:Tool=t.exe"})},
+        {"remove Run Tool", 1, remove, MoveResult::Moved, with({"Run:Tool=t.exe", "mark:Tool=2"}, {})},
+        {"tick Run- App", 2, tick, MoveResult::NameTaken, before},
+        {"remove Run- App", 2, remove, MoveResult::Moved, with({"Run-:App=b.exe"}, {})},
+        {"rename Run- App", 2, rename, MoveResult::Moved, with({"Run-:App=b.exe"}, {"Run-:New=C:\\c.exe"})},
+        {"tick F Link", 3, tick, MoveResult::Moved, with({"mark:Link.lnk=3"}, {"mark:Link.lnk=2"})},
+        {"remove F Link", 3, remove, MoveResult::Moved, with({"F:Link.lnk=C:\\a.exe", "mark:Link.lnk=3"}, {})},
+        {"rename F Link", 3, rename, MoveResult::Moved,
+         with({"F:Link.lnk=C:\\a.exe", "mark:Link.lnk=3"}, {"F:New.lnk=C:\\c.exe", "mark:New.lnk=3"})},
+        {"tick F- Link", 4, tick, MoveResult::NameTaken, before},
+        {"remove F- Link", 4, remove, MoveResult::Moved, with({"F-:Link.lnk=C:\\b.exe"}, {})},
+    };
+    for (const auto& c : cases) {
+        Seed();
+        ASSERT_EQ(State(), before);
+        const auto rows = List();
+        ASSERT_EQ(rows.size(), 5u);
+        EXPECT_EQ(c.act(rows[c.row]), c.result) << c.what;
+        EXPECT_EQ(State(), c.state) << c.what;
+    }
 }
 
 TEST_F(StartupMoves, RemoveDeletesFromTheHomeTheBoxNames) {

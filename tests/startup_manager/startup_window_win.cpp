@@ -39,9 +39,11 @@ protected:
         return names;
     }
     // Runs `act` on the dialog the next press opens; a box left open fails.
+    // `opened` counts the boxes, so a case fails when none opened.
     template <typename D>
     void OnDialog(std::function<void(D&)> act) {
-        ui::Dialog::SetShowHook([act](ui::Dialog& shown) {
+        ui::Dialog::SetShowHook([this, act](ui::Dialog& shown) {
+            ++opened;
             auto* dialog = dynamic_cast<D*>(&shown);
             ASSERT_NE(dialog, nullptr);
             act(*dialog);
@@ -50,7 +52,13 @@ protected:
         });
     }
 
+    std::optional<std::string> SelectedName() const {
+        const auto row = window->ListControls().list->Selected();
+        return row ? std::optional(window->Entries().at(row->row).name) : std::nullopt;
+    }
+
     std::unique_ptr<TfrmStartup> window;
+    int opened = 0;
 };
 
 TEST_F(StartupWindowTest, ListsTheEntriesWithTheirBoxesAndColumns) {
@@ -147,12 +155,18 @@ TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
     });
     Press(*window->ListControls().add);
     EXPECT_EQ(Names(), (std::vector<std::string>{"New", "App", "Old"}));
+    EXPECT_EQ(SelectedName(), "New") << "the selection follows the new entry";
     OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
         d.NameBox().SetText("Never");
         Key(d.NameBox().Handle(), VK_ESCAPE);
     });
     Press(*window->ListControls().add);
+    EXPECT_EQ(opened, 2);
     EXPECT_EQ(Names().size(), 3u);
+    prompter.Answer(true);
+    Press(*window->ListControls().remove);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"})) << "Remove took the highlighted entry";
+    EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, kRun, "New"));
 }
 
 TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {
@@ -167,10 +181,34 @@ TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {
     Press(*window->ListControls().edit);
     EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Renamed"}));
     EXPECT_FALSE(window->Ticked(1));
+    EXPECT_EQ(SelectedName(), "Renamed");
     List().Select({0, std::nullopt});
-    OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) { Press(d.CancelButton()); });
+    OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) {
+        d.NameBox().SetText("Cancelled");
+        Press(d.CancelButton());
+    });
     Press(*window->ListControls().edit);
+    EXPECT_EQ(opened, 2) << "Cancel was pressed in an open box";
     EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Renamed"}));
+}
+
+// The row keeps track of its home: once ticked, a row Task Manager had off
+// moves like any other, and Remove finds it where it went.
+TEST_F(StartupWindowTest, ARowTaskManagerHadOffIsFollowedThroughTickUntickAndRemove) {
+    machine.registry.WriteValue(kCurrentUser, kRun, "Marked", RegValue::String("m.exe"));
+    machine.registry.WriteValue(kCurrentUser, kApprovedRun, "Marked", RegValue::Binary({3, 0, 0, 0}));
+    window->Rebuild();
+    ASSERT_EQ(Names(), (std::vector<std::string>{"App", "Marked", "Old"}));
+    ASSERT_FALSE(window->Ticked(1));
+    ClickBox(1);
+    ClickBox(1);
+    EXPECT_FALSE(window->Ticked(1));
+    EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRunOff, "Marked"));
+    List().Select({1, std::nullopt});
+    prompter.Answer(true);
+    Press(*window->ListControls().remove);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"}));
+    EXPECT_FALSE(machine.registry.ReadValue(kCurrentUser, kApprovedRun, "Marked")) << "no mark is left behind";
 }
 
 }  // namespace

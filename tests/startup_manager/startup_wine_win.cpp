@@ -17,6 +17,7 @@ namespace tw {
 namespace {
 
 constexpr std::string_view kName = "Tidewell Test Entry";
+constexpr std::string_view kRenamed = "Tidewell Renamed Entry";
 
 class NoIcons final : public StartupIcons {
 public:
@@ -52,11 +53,10 @@ class StartupUnderWine : public ::testing::Test {
 protected:
     void SetUp() override { TearDown(); }
     void TearDown() override {
-        for (const auto key : {kRun, kRunOff})
-            for (const auto name : {kName, std::string_view("TIDEWELL test entry")})
+        for (const auto key : {kRun, kRunOff, kApprovedRun})
+            for (const auto name : {kName, kRenamed, std::string_view("TIDEWELL test entry")})
                 p.registry.DeleteValue(kCurrentUser, key, name);
         for (const auto key : {kRun32, kRun32Off}) p.registry.DeleteValue(kLocalMachine, key, kName);
-        p.registry.DeleteValue(kCurrentUser, kApprovedRun, kName);
         for (const bool enabled : {true, false}) p.files.DeleteFile(ShortcutPath(Folder(), enabled, "Tidewell Tool.lnk"));
     }
     std::string Folder() const { return p.shell.SpecialFolderPath(Csidl::Startup); }
@@ -173,6 +173,49 @@ TEST_F(StartupUnderWine, ATaskManagerOffEntryIsListedUntickedAndTickingMarksItOn
     EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName), RegValue::Binary(mark));
     EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kName), command);
     EXPECT_TRUE(Ours().at(0).enabled);
+}
+
+// "Run" holds a.exe switched off by Task Manager, "Run-" another entry of
+// the same name: each operation on the "Run" row leaves b.exe alone.
+TEST_F(StartupUnderWine, TheRunRowOfANameAlsoInRunMinusActsOnItselfOnly) {
+    const RegValue a = RegValue::String("C:\\a.exe"), b = RegValue::String("C:\\b.exe");
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRun, kName, a));
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRunOff, kName, b));
+    const std::vector<std::uint8_t> off{0x03, 0, 0, 0, 0x4a, 0x1f, 0x8e, 0x2c, 0xb2, 0x3e, 0xda, 0x01};
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kApprovedRun, kName, RegValue::Binary(off)));
+    auto rows = Ours();
+    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows[0].command, "C:\\a.exe");
+    EXPECT_FALSE(rows[0].enabled);
+
+    EXPECT_EQ(EnableStartupEntry(store, rows[0]), MoveResult::Moved);
+    std::vector<std::uint8_t> on(12, 0);
+    on[0] = 0x02;
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName), RegValue::Binary(on));
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kName), a);
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, kName), b);
+
+    rows = Ours();
+    ASSERT_TRUE(rows.at(0).enabled);
+    RemoveStartupEntry(store, rows[0], true);
+    EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kRun, kName));
+    EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName));
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, kName), b);
+}
+
+TEST_F(StartupUnderWine, ARenamedEntryTaskManagerHadOffStaysOff) {
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRun, kName, RegValue::String("C:\\a.exe")));
+    const RegValue off = RegValue::Binary({0x03, 0, 0, 0, 0x4a, 0x1f, 0x8e, 0x2c, 0xb2, 0x3e, 0xda, 0x01});
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kApprovedRun, kName, off));
+    EditStartupEntry(store, Ours().at(0), false, kRenamed, "C:\\c.exe");
+    const auto rows = Ours();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, kRenamed);
+    EXPECT_FALSE(rows[0].enabled);
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kRenamed), RegValue::String("C:\\c.exe"));
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kRenamed), off);
+    EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName)) << "the old mark goes";
+    EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kRunOff, kRenamed));
 }
 
 TEST_F(StartupUnderWine, The32BitViewIsListedMovedAndRemovedInThatViewOnly) {

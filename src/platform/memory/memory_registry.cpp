@@ -72,7 +72,7 @@ bool MemoryRegistry::KeyExists(RootKey root, std::string_view path) const { retu
 bool MemoryRegistry::CreateKey(RootKey root, std::string_view path) {
     if (!IsKnownRoot(root) || Matches(unopenable_, root, path) || (!path.empty() && path.front() == '\\')) return false;
     if (Find(root, path)) return true;
-    if (Matches(readOnly_, root, path)) return false;
+    if (Matches(readOnly_, root, path) || Matches(unwritable_, root, path)) return false;
     auto& slot = roots_[root];
     if (!slot) slot = std::make_unique<Key>();
     Key* key = slot.get();
@@ -128,7 +128,7 @@ std::optional<RegValue> MemoryRegistry::ReadValue(RootKey root, std::string_view
 }
 
 bool MemoryRegistry::WriteValue(RootKey root, std::string_view path, std::string_view name, const RegValue& value) {
-    if (Matches(readOnly_, root, path) || !CreateKey(root, path)) return false;
+    if (Matches(readOnly_, root, path) || Matches(unwritable_, root, path) || !CreateKey(root, path)) return false;
     Key* key = Find(root, path);
     const auto it = key->ValueAt(name);
     if (it != key->values.end())
@@ -163,5 +163,7 @@ bool MemoryRegistry::DeleteKeyTree(RootKey root, std::string_view path) {
 void MemoryRegistry::FailOpen(RootKey root, std::string_view path) { unopenable_.emplace_back(root, std::string(path)); }
 
 void MemoryRegistry::MakeReadOnly(RootKey root, std::string_view path) { readOnly_.emplace_back(root, std::string(path)); }
+
+void MemoryRegistry::FailWrites(RootKey root, std::string_view path) { unwritable_.emplace_back(root, std::string(path)); }
 
 }  // namespace tw

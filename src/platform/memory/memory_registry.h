@@ -32,9 +32,12 @@ public:
     bool DeleteKeyTree(RootKey root, std::string_view path) override;
 
     // Faults: a key (and everything below it) that cannot be opened at all,
-    // or that can be read but not written, created or deleted.
+    // that can be read but not written, created or deleted, or whose values
+    // can be read and deleted but not written (a full disk, a quota), which
+    // tells a write-then-delete apart from a delete-then-write.
     void FailOpen(RootKey root, std::string_view path);
     void MakeReadOnly(RootKey root, std::string_view path);
+    void FailWrites(RootKey root, std::string_view path);
 
 private:
     struct Key;
@@ -45,6 +48,7 @@ private:
     std::map<RootKey, std::unique_ptr<Key>> roots_;
     std::vector<std::pair<RootKey, std::string>> unopenable_;
     std::vector<std::pair<RootKey, std::string>> readOnly_;
+    std::vector<std::pair<RootKey, std::string>> unwritable_;
 };
 
 }  // namespace tw

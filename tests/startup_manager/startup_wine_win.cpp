@@ -159,48 +159,28 @@ TEST_F(StartupUnderWine, ACaseOnlyRenameKeepsTheEntry) {
     EXPECT_EQ(link->arguments, "/A readme.txt");
 }
 
-TEST_F(StartupUnderWine, ATaskManagerOffEntryIsListedUntickedAndTickingMarksItOn) {
-    const RegValue command = RegValue::String("C:\\probe.exe");
+// "Run-" holds another entry of the same name: ticking and removing the
+// "Run" row leave it alone.
+TEST_F(StartupUnderWine, ATaskManagerOffEntryIsTickedByItsMarkAndRemovedBesideItsNamesake) {
+    const RegValue command = RegValue::String("C:\\a.exe"), namesake = RegValue::String("C:\\b.exe");
     ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRun, kName, command));
+    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRunOff, kName, namesake));
     std::vector<std::uint8_t> mark{0x03, 0, 0, 0, 0x4a, 0x1f, 0x8e, 0x2c, 0xb2, 0x3e, 0xda, 0x01};
     ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kApprovedRun, kName, RegValue::Binary(mark)));
     auto rows = Ours();
-    ASSERT_EQ(rows.size(), 1u);
+    ASSERT_EQ(rows.size(), 2u);
     EXPECT_FALSE(rows[0].enabled);
     EXPECT_EQ(EnableStartupEntry(store, rows[0]), MoveResult::Moved);
     mark.assign(12, 0);
     mark[0] = 0x02;
     EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName), RegValue::Binary(mark));
     EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kName), command);
-    EXPECT_TRUE(Ours().at(0).enabled);
-}
-
-// "Run" holds a.exe switched off by Task Manager, "Run-" another entry of
-// the same name: each operation on the "Run" row leaves b.exe alone.
-TEST_F(StartupUnderWine, TheRunRowOfANameAlsoInRunMinusActsOnItselfOnly) {
-    const RegValue a = RegValue::String("C:\\a.exe"), b = RegValue::String("C:\\b.exe");
-    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRun, kName, a));
-    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kRunOff, kName, b));
-    const std::vector<std::uint8_t> off{0x03, 0, 0, 0, 0x4a, 0x1f, 0x8e, 0x2c, 0xb2, 0x3e, 0xda, 0x01};
-    ASSERT_TRUE(p.registry.WriteValue(kCurrentUser, kApprovedRun, kName, RegValue::Binary(off)));
-    auto rows = Ours();
-    ASSERT_EQ(rows.size(), 2u);
-    ASSERT_EQ(rows[0].command, "C:\\a.exe");
-    EXPECT_FALSE(rows[0].enabled);
-
-    EXPECT_EQ(EnableStartupEntry(store, rows[0]), MoveResult::Moved);
-    std::vector<std::uint8_t> on(12, 0);
-    on[0] = 0x02;
-    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName), RegValue::Binary(on));
-    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRun, kName), a);
-    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, kName), b);
-
     rows = Ours();
     ASSERT_TRUE(rows.at(0).enabled);
     RemoveStartupEntry(store, rows[0], true);
     EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kRun, kName));
     EXPECT_FALSE(p.registry.ReadValue(kCurrentUser, kApprovedRun, kName));
-    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, kName), b);
+    EXPECT_EQ(p.registry.ReadValue(kCurrentUser, kRunOff, kName), namesake);
 }
 
 TEST_F(StartupUnderWine, ARenamedEntryTaskManagerHadOffStaysOff) {

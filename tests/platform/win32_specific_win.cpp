@@ -1,6 +1,8 @@
 // What only the real machine can show: the OS's own error texts, data as
 // the W APIs store it, the native registry view, 64-bit file sizes, shell
 // link files written by others, and every cache container.
+#include <aclapi.h>
+#include <sddl.h>
 #include <shobjidl.h>
 
 #include "platform/error.h"
@@ -174,6 +176,30 @@ TEST_F(Win32Specific, ItemIdListIsTakenFromTheTarget) {
     wchar_t path[MAX_PATH] = {};
     ASSERT_TRUE(SHGetPathFromIDListW(list.Get(), path));
     EXPECT_EQ(win32::Narrow(path), target);
+}
+
+// The access list as the OS keeps it for the named entry, in its text form.
+std::string AccessListText(const std::string& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(Widen(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              nullptr, nullptr, &descriptor) != ERROR_SUCCESS)
+        return "unreadable";
+    wchar_t* text = nullptr;
+    std::string result = "unconvertible";
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        result = win32::Narrow(text);
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return result;
+}
+
+// Every user may create in the restore's parent folder; the folder made for
+// the copy keeps none of that.
+TEST_F(Win32Specific, PrivateFoldersAdmitAdministratorsAndSystemOnly) {
+    ASSERT_TRUE(machine_.files.CreatePrivateFolder(Scratch("private")));
+    EXPECT_EQ(AccessListText(Scratch("private")), "D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)");
 }
 
 TEST_F(Win32Specific, OpenOfAMissingFileFails) {

@@ -246,7 +246,9 @@ bool MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool
     Node* parent = ParentOf(to, &leaf);
     if (!parent) return false;
     if (auto existing = parent->Child(leaf)) {
-        if (failIfExists || existing->IsFolder() || (existing->attributes & FileAttr::ReadOnly) ||
+        // As on Windows, a link at the copy's name has its target written.
+        if (existing->IsLink() && !failIfExists) existing = Follow(existing);
+        if (!existing || failIfExists || existing->IsFolder() || (existing->attributes & FileAttr::ReadOnly) ||
             !existing->handles.empty())
             return false;
         existing->content = source->content;

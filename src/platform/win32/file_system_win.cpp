@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include <sddl.h>
-
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
+
+// After windows.h, which it needs but does not include.
+#include <sddl.h>
 
 namespace tw {
 namespace {

@@ -34,7 +34,10 @@ enum class OpenMode {
     Read,       // existing file, read only
     ReadWrite,  // existing file, read and write
     Create,     // new or truncated file, read and write
-    CreateNew,  // new file only, read and write: an existing file is never truncated
+    // New file only, read and write: whatever already has the name (a file,
+    // a folder, a link, even one to nothing) makes it throw, and is never
+    // opened, truncated or followed.
+    CreateNew,
     // Existing file, read and write, the named file itself: a symbolic link
     // or junction is never followed, and opening one throws.
     Overwrite,
@@ -91,6 +94,14 @@ public:
     virtual std::string WindowsFolder() const = 0;
     // The folder of the running executable, with its trailing backslash.
     virtual std::string ExecutableFolder() const = 0;
+
+    // A place of the program's own inside a folder every user can write to.
+    // Creates one new folder, whose parent exists, that only administrators
+    // and SYSTEM may open; what is made in it inherits that. False when
+    // anything (a file, a folder, a link) already has the name, so a folder
+    // someone else made first is never taken for ours, or when it cannot be
+    // made.
+    virtual bool CreatePrivateFolder(std::string_view path) = 0;
 };
 
 // "C:\a\b.txt" -> "C:\a\" (everything up to and including the last "\" or ":").

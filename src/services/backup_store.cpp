@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/text.h"
+#include "services/private_copy.h"
 
 namespace tw {
 namespace {
@@ -73,22 +74,27 @@ std::vector<BackupFile> BackupStore::List() const {
     return rows;
 }
 
-void BackupStore::Restore(std::string_view fileName, OwnerWindow owner) {
+void BackupStore::Restore(std::string_view fileName, RandomSource& random, OwnerWindow owner) {
     const std::string restoreArea = WithTrailingBackslash(files_.WindowsFolder()) + "Temp";
     if (!EnsureFolder(files_, restoreArea)) throw Error("Cannot create Restore Directory");
-    const std::string copy = restoreArea + "\\" + std::string(fileName);
-    // A failed copy is not reported, but opening would hand the editor a
-    // stale copy of an earlier restore or nothing at all.
-    if (files_.CopyFile(PathOf(fileName), copy, false)) shell_.Open(copy, owner);
+    const std::optional<std::string> folder = NewPrivateFolder(files_, random, restoreArea);
+    if (!folder) throw Error("Cannot create Restore Directory");
+    // The editor's question names the file, so the copy keeps the backup's name.
+    const std::string copy = *folder + "\\" + std::string(fileName);
+    if (CopyToNewFile(files_, PathOf(fileName), copy)) {
+        shell_.Open(copy, owner);
+    } else {
+        files_.RemoveFolder(*folder);
+    }
 }
 
 void BackupStore::RestoreSelected(const std::optional<std::string>& fileName, Prompter& prompter,
-                                  OwnerWindow owner) {
+                                  RandomSource& random, OwnerWindow owner) {
     if (!fileName) {
         prompter.Notify("Please select a backup file from the list.");
         return;
     }
-    Restore(*fileName, owner);
+    Restore(*fileName, random, owner);
 }
 
 bool BackupStore::Remove(const std::optional<std::string>& fileName, Prompter& prompter) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/random.h"
 #include "services/export_buffer.h"
 #include "services/prompter.h"
 
@@ -43,13 +44,19 @@ public:
     // The "*.reg" files (any case) in the order the file system gives them.
     std::vector<BackupFile> List() const;
 
-    // Copies the file into the Windows folder's "Temp" folder and asks the
-    // shell to open the copy; the registry editor does the rest. Throws
-    // tw::Error "Cannot create Restore Directory" when that folder cannot be
-    // made. A failed copy or open is not reported.
-    void Restore(std::string_view fileName, OwnerWindow owner);
+    // Copies the file, under its own name, into a new folder of its own in
+    // the Windows folder's "Temp" folder and asks the shell to open the copy;
+    // the registry editor does the rest. Every user may write to "Temp", and
+    // the editor imports with administrator rights, so the copy is a file
+    // only this call has made, in a folder only administrators can open,
+    // whose name random draws; nothing already in "Temp" is ever written.
+    // Throws tw::Error "Cannot create Restore Directory" when that folder or
+    // "Temp" cannot be made. A failed copy or open is not reported. Copies
+    // stay, as the editor may still be reading one after the window closed.
+    void Restore(std::string_view fileName, RandomSource& random, OwnerWindow owner);
     // Restore of the selected row; without one, a notice asks for one.
-    void RestoreSelected(const std::optional<std::string>& fileName, Prompter& prompter, OwnerWindow owner);
+    void RestoreSelected(const std::optional<std::string>& fileName, Prompter& prompter, RandomSource& random,
+                         OwnerWindow owner);
 
     // Each asks first; true on OK, when the list needs filling again (a
     // delete that fails is skipped silently). Without a selection, or

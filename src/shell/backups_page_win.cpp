@@ -48,7 +48,9 @@ std::optional<std::string> BackupsPage::Selected() const {
 }
 
 void BackupsPage::Restore() {
-    store_.RestoreSelected(Selected(), window_.Context().prompter, reinterpret_cast<std::uintptr_t>(window_.Handle()));
+    ShellContext& context = window_.Context();
+    store_.RestoreSelected(Selected(), context.prompter, context.random,
+                           reinterpret_cast<std::uintptr_t>(window_.Handle()));
 }
 
 void BackupsPage::Remove() {

@@ -142,7 +142,9 @@ TEST_F(InternetWindowTest, TheBackupsPageRestoresAndRemovesTheToolsOwnFiles) {
     ASSERT_EQ(w.BackupList().size(), 1u);
     page.files->Select({0, std::nullopt});
     Press(*page.restore);
-    EXPECT_EQ(machine.shell.Opened(), std::vector<std::string>{"C:\\Windows\\Temp\\a.reg"});
+    ASSERT_EQ(machine.shell.Opened().size(), 1u);
+    EXPECT_EQ(machine.files.Text(machine.shell.Opened()[0]), "REGEDIT4\r\n\r\n");
+    EXPECT_EQ(machine.shell.Opened()[0].rfind("C:\\Windows\\Temp\\", 0), 0u);
     prompter.Answer(true);
     page.menu->Choose("&Remove");
     EXPECT_TRUE(w.BackupList().empty());

@@ -312,6 +312,11 @@ TEST_P(FileSystemContract, LinksAreEntriesOfTheirOwnAndOverwriteNeverFollowsThem
     EXPECT_EQ(SortedNames(files.Find(links->folderLink + "\\*")), std::vector<std::string>{"inner.txt"});
     EXPECT_THROW(files.Open(links->folderLink, OpenMode::Overwrite, Share::Exclusive), Error);
     EXPECT_EQ(Get(files, links->fileLink), Bytes("kept")) << "reading follows a link";
+    for (const std::string& link : {links->fileLink, links->folderLink}) {
+        EXPECT_THROW(files.Open(link, OpenMode::CreateNew, Share::Exclusive), Error) << link;
+        EXPECT_FALSE(files.CreatePrivateFolder(link)) << link;
+    }
+    EXPECT_EQ(SortedNames(files.Find(links->folder + "\\*")), std::vector<std::string>{"inner.txt"});
     if (!Env().UnderWine()) {
         EXPECT_TRUE(files.FileExists(links->fileLink));
         EXPECT_TRUE(files.Attributes(links->fileLink).value_or(0) & FileAttr::ReparsePoint);
@@ -321,6 +326,23 @@ TEST_P(FileSystemContract, LinksAreEntriesOfTheirOwnAndOverwriteNeverFollowsThem
     }
     EXPECT_EQ(Get(files, links->file), Bytes("kept"));
     EXPECT_EQ(Get(files, links->folder + "\\inner.txt"), Bytes("inner"));
+}
+
+// The restore's copy lives in such a folder: one that nobody else made first.
+TEST_P(FileSystemContract, PrivateFoldersAreNewOnesOnly) {
+    FileSystem& files = P().files;
+    Put(files, Scratch("taken"), Bytes("theirs"));
+    ASSERT_TRUE(files.CreateFolder(Scratch("made by others")));
+    EXPECT_FALSE(files.CreatePrivateFolder(Scratch("taken")));
+    EXPECT_EQ(Get(files, Scratch("taken")), Bytes("theirs"));
+    EXPECT_FALSE(files.CreatePrivateFolder(Scratch("MADE BY OTHERS")));
+    EXPECT_FALSE(files.CreatePrivateFolder(Scratch("missing\\private")));
+    ASSERT_TRUE(files.CreatePrivateFolder(Scratch("private")));
+    Put(files, Scratch("private\\copy.reg"), Bytes("copy"));
+    EXPECT_EQ(Get(files, Scratch("private\\copy.reg")), Bytes("copy"));
+    EXPECT_FALSE(files.CreatePrivateFolder(Scratch("private")));
+    EXPECT_TRUE(files.DeleteFile(Scratch("private\\copy.reg")));
+    EXPECT_TRUE(files.RemoveFolder(Scratch("private")));
 }
 
 TEST_P(FileSystemContract, DeleteRemovesFilesOnly) {

@@ -1,6 +1,8 @@
 // What only the real machine can show: the OS's own error texts, data as
 // the W APIs store it, the native registry view, 64-bit file sizes, shell
 // link files written by others, and every cache container.
+#include <aclapi.h>
+#include <sddl.h>
 #include <shobjidl.h>
 
 #include "platform/error.h"
@@ -174,6 +176,35 @@ TEST_F(Win32Specific, ItemIdListIsTakenFromTheTarget) {
     wchar_t path[MAX_PATH] = {};
     ASSERT_TRUE(SHGetPathFromIDListW(list.Get(), path));
     EXPECT_EQ(win32::Narrow(path), target);
+}
+
+// The access list as the OS keeps it for the named entry, in its text form.
+std::string AccessListText(const std::string& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(Widen(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                              nullptr, nullptr, &descriptor) != ERROR_SUCCESS)
+        return "unreadable";
+    wchar_t* text = nullptr;
+    std::string result = "unconvertible";
+    if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr)) {
+        result = win32::Narrow(text);
+        LocalFree(text);
+    }
+    LocalFree(descriptor);
+    return result;
+}
+
+// Every user may create in the restore's parent folder; the folder made for
+// the copy admits none of them. Wine keeps no access list, but turns it into
+// the folder's Unix permissions and reads those back, so a grant to Everyone
+// (which a plain folder gets there) would show.
+TEST_F(Win32Specific, PrivateFoldersAdmitNoOrdinaryUser) {
+    ASSERT_TRUE(machine_.files.CreatePrivateFolder(Scratch("private")));
+    const std::string accessList = AccessListText(Scratch("private"));
+    if (!RunsUnderWine()) EXPECT_EQ(accessList.rfind("D:P(", 0), 0u) << "nothing inherited: " << accessList;
+    for (const char* everyone : {";;;WD)", ";;;BU)", ";;;AU)", ";;;IU)", ";;;CO)"})
+        EXPECT_EQ(accessList.find(everyone), std::string::npos) << accessList;
 }
 
 TEST_F(Win32Specific, OpenOfAMissingFileFails) {

@@ -1,5 +1,7 @@
 #include "registry_cleaner/registry_window_win.h"
 
+#include <set>
+
 #include "orphan_fixture.h"
 #include "registry_cleaner/scan_categories.h"
 #include "support/header_captions_win.h"
@@ -167,7 +169,7 @@ TEST_F(RegistryWindowTest, RemoveAndRemoveAllAskFirstThenDelete) {
                                                       {Kind::Confirm, "Do you want to remove all backup files?"}}));
 }
 
-TEST_F(RegistryWindowTest, RestoreHandsACopyInTheTempFolderToTheShell) {
+TEST_F(RegistryWindowTest, RestoreHandsANewCopyBelowTheTempFolderToTheShell) {
     machine.files.AddFile(std::string(kBackups) + "x.REG", "REGEDIT4\r\n\r\n");
     auto& w = Open();
     auto& page = w.BackupsControls();
@@ -179,8 +181,14 @@ TEST_F(RegistryWindowTest, RestoreHandsACopyInTheTempFolderToTheShell) {
     page.menu->Choose("Re&store");
     const RECT row = page.files->RowRect(0);
     SendMessageW(page.files->Handle(), WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, (row.top + row.bottom) / 2));
-    EXPECT_EQ(machine.shell.Opened(), std::vector<std::string>(3, "C:\\Windows\\Temp\\x.REG"));
-    EXPECT_EQ(machine.files.Text("C:\\Windows\\Temp\\x.REG"), "REGEDIT4\r\n\r\n");
+    const std::vector<std::string>& opened = machine.shell.Opened();
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(std::set<std::string>(opened.begin(), opened.end()).size(), 3u) << "each restore its own copy";
+    for (const std::string& copy : opened) {
+        EXPECT_TRUE(machine.files.IsPrivateFolder(FolderPart(copy))) << copy;
+        EXPECT_EQ(copy.substr(copy.size() - 6), "\\x.REG");
+        EXPECT_EQ(machine.files.Text(copy), "REGEDIT4\r\n\r\n");
+    }
 }
 
 TEST_F(RegistryWindowTest, HelpButtonsOpenTheirTopicsForThisWindow) {

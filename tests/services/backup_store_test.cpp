@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
 #include "services/backup_store.h"
@@ -113,39 +115,114 @@ TEST_F(Backups, EachToolHasItsOwnFolder) {
     EXPECT_TRUE(store.List().empty());
 }
 
-TEST_F(Backups, RestoreOpensACopyInTheWindowsTempFolder) {
-    const std::string name = store.Save(buffer);
-    p.files.RemoveFolder("C:\\Windows\\Temp");
-    store.Restore(name, 0);
-    const std::string copy = "C:\\Windows\\Temp\\" + name;
-    EXPECT_EQ(p.shell.Opened(), std::vector<std::string>{copy});
-    const std::string backup = p.files.Text(copy);
-    p.files.Open(copy, OpenMode::Create, Share::Exclusive)->Write(std::vector<std::uint8_t>{'x'});
-    store.Restore(name, 0);
-    EXPECT_EQ(p.files.Text(copy), backup);
-    EXPECT_EQ(p.shell.Opened().size(), 2u);
-}
-
-TEST_F(Backups, RestoreFailsWhenTheTempFolderCannotBeMade) {
-    const std::string name = store.Save(buffer);
-    p.files.RemoveFolder("C:\\Windows\\Temp");
-    p.files.FailCreateFolder("C:\\Windows\\Temp");
-    try {
-        store.Restore(name, 0);
-        ADD_FAILURE() << "restored without a restore folder";
-    } catch (const Error& error) {
-        EXPECT_STREQ(error.what(), "Cannot create Restore Directory");
+// Every user may write to the Windows folder's "Temp", where the copy once
+// had the backup's own name: whatever they left there is never written,
+// and the editor gets a copy nobody else could have made or changed.
+TEST_F(Backups, RestoreNeverWritesWhatOthersLeftInTheTempFolder) {
+    const std::string victim = "C:\\Windows\\System32\\config\\victim.dat";
+    struct Planted {
+        const char* what;
+        std::function<void(MemoryFileSystem&, const std::string& at)> plant;
+        std::vector<std::pair<std::string, std::string>> kept;  // path, bytes
+    };
+    const std::string oldCopy = "C:\\Windows\\Temp\\" + kToday + ".reg";
+    const std::vector<Planted> cases{
+        {"nothing", [](MemoryFileSystem&, const std::string&) {}, {}},
+        {"a foreign file", [](MemoryFileSystem& files, const std::string& at) { files.AddFile(at, "planted"); },
+         {{oldCopy, "planted"}}},
+        {"a link to a victim",
+         [&](MemoryFileSystem& files, const std::string& at) {
+             files.AddFile(victim, "victim");
+             files.AddLink(at, victim);
+         },
+         {{victim, "victim"}}},
+    };
+    for (const Planted& planted : cases) {
+        SCOPED_TRACE(planted.what);
+        MemoryPlatform q;
+        BackupStore restoring{q.Bundle(), kRegCleanBackups};
+        const std::string name = restoring.Save(buffer);
+        planted.plant(q.files, oldCopy);
+        SeededRandom random(1);
+        restoring.Restore(name, random, 0);
+        for (const auto& [path, bytes] : planted.kept) EXPECT_EQ(q.files.Text(path), bytes) << path;
+        ASSERT_EQ(q.shell.Opened().size(), 1u);
+        const std::string copy = q.shell.Opened()[0];
+        const std::string folder = copy.substr(0, copy.size() - name.size() - 1);
+        EXPECT_EQ(copy, folder + "\\" + name) << "the editor's question names the backup";
+        EXPECT_EQ(FolderPart(folder), "C:\\Windows\\Temp\\");
+        EXPECT_TRUE(q.files.IsPrivateFolder(folder)) << folder;
+        EXPECT_EQ(q.files.Text(copy), q.files.Text(kRegClean + "\\" + name));
     }
-    EXPECT_TRUE(p.shell.Opened().empty());
 }
 
-TEST_F(Backups, RestoreOfAVanishedFileOpensNothing) {
-    store.Restore("gone.reg", 0);
+// The plain path of a copy's folder, as the first draw of this seed names it.
+std::string FirstFolderDrawn(std::uint64_t seed, const ExportBuffer& buffer) {
+    MemoryPlatform q;
+    BackupStore store{q.Bundle(), kRegCleanBackups};
+    SeededRandom random(seed);
+    store.Restore(store.Save(buffer), random, 0);
+    return FolderPart(q.shell.Opened().at(0));
+}
+
+// A folder someone made first under the name drawn, even one leading
+// elsewhere, is never taken for the program's own.
+TEST_F(Backups, RestoreDrawsAnotherNameWhenOneIsTaken) {
+    const std::string taken = FirstFolderDrawn(7, buffer);
+    const std::string theirs = "C:\\Users\\Mallory\\Inbox";
+    const std::vector<std::pair<const char*, std::function<void()>>> plants{
+        {"a folder", [&] { p.files.AddFolder(taken); }},
+        {"a file", [&] { p.files.AddFile(taken.substr(0, taken.size() - 1), "mine"); }},
+        {"a link to a folder", [&] { p.files.AddLink(taken.substr(0, taken.size() - 1), theirs); }},
+    };
+    p.files.AddFolder(theirs);
+    const std::string name = store.Save(buffer);
+    for (const auto& [what, plant] : plants) {
+        SCOPED_TRACE(what);
+        p.files.DeleteFile(taken.substr(0, taken.size() - 1));
+        p.files.RemoveFolder(taken);
+        plant();
+        SeededRandom random(7);
+        store.Restore(name, random, 0);
+        ASSERT_FALSE(p.shell.Opened().empty());
+        EXPECT_NE(FolderPart(p.shell.Opened().back()), taken);
+        EXPECT_TRUE(p.files.IsPrivateFolder(FolderPart(p.shell.Opened().back())));
+        EXPECT_TRUE(p.files.Find(theirs + "\\*").empty());
+        EXPECT_FALSE(p.files.FileExists(taken + name));
+    }
+}
+
+// "Temp" missing and not to be made, or "Temp" refusing the copy's folder.
+TEST_F(Backups, RestoreFailsWhenItsFolderCannotBeMade) {
+    const std::string drawn = FirstFolderDrawn(9, buffer);
+    for (const std::string& refused : {std::string("C:\\Windows\\Temp"), drawn.substr(0, drawn.size() - 1)}) {
+        SCOPED_TRACE(refused);
+        MemoryPlatform q;
+        BackupStore failing{q.Bundle(), kRegCleanBackups};
+        const std::string name = failing.Save(buffer);
+        if (refused == "C:\\Windows\\Temp") q.files.RemoveFolder(refused);
+        q.files.FailCreateFolder(refused);
+        SeededRandom random(9);
+        try {
+            failing.Restore(name, random, 0);
+            ADD_FAILURE() << "restored without a restore folder";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.what(), "Cannot create Restore Directory");
+        }
+        EXPECT_TRUE(q.shell.Opened().empty());
+    }
+}
+
+TEST_F(Backups, RestoreOfAVanishedFileOpensNothingAndLeavesNothing) {
+    SeededRandom random(1);
+    store.Restore("gone.reg", random, 0);
     EXPECT_TRUE(p.shell.Opened().empty());
+    EXPECT_TRUE(p.files.Find("C:\\Windows\\Temp\\*").empty());
 }
 
 TEST_F(Backups, RestoreWithoutSelectionAsksForOne) {
-    store.RestoreSelected(std::nullopt, prompter, 0);
+    SeededRandom random(1);
+    store.RestoreSelected(std::nullopt, prompter, random, 0);
     EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{
                                       {ScriptedPrompter::Kind::Notify, "Please select a backup file from the list."}}));
     EXPECT_TRUE(p.shell.Opened().empty());

@@ -31,6 +31,7 @@ public:
     std::vector<std::string> LogicalDrives() const override { return inner_.LogicalDrives(); }
     std::string WindowsFolder() const override { return inner_.WindowsFolder(); }
     std::string ExecutableFolder() const override { return inner_.ExecutableFolder(); }
+    bool CreatePrivateFolder(std::string_view path) override { return inner_.CreatePrivateFolder(path); }
 
 protected:
     FileSystem& Inner() const { return inner_; }

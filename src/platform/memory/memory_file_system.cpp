@@ -72,6 +72,7 @@ struct MemoryFileSystem::Node {
     std::vector<const void*> handleOwners;
     std::vector<OpenHandle> handles;
     std::string linkTarget;  // a symbolic link or junction when not empty
+    bool privateToAdministrators = false;
 
     static std::shared_ptr<Node> Make(std::string name, std::uint32_t attributes,
                                       std::vector<std::uint8_t> content = {}) {
@@ -222,13 +223,17 @@ bool MemoryFileSystem::FolderExists(std::string_view path) const {
     return n && n->IsFolder();
 }
 
-bool MemoryFileSystem::CreateFolder(std::string_view path) {
+bool MemoryFileSystem::CreateFolder(std::string_view path) { return CreateFolderNode(path, false); }
+
+bool MemoryFileSystem::CreateFolderNode(std::string_view path, bool privateToAdministrators) {
     std::string leaf;
     Node* parent = ParentOf(path, &leaf);
     const bool refused = std::any_of(failCreate_.begin(), failCreate_.end(),
                                      [&](const std::string& f) { return EqualsIgnoreCase(f, path); });
     if (!parent || refused || parent->Child(leaf)) return false;
-    parent->children.push_back(Node::Make(leaf, FileAttr::Directory));
+    auto folder = Node::Make(leaf, FileAttr::Directory);
+    folder->privateToAdministrators = privateToAdministrators;
+    parent->children.push_back(std::move(folder));
     return true;
 }
 
@@ -241,7 +246,9 @@ bool MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool
     Node* parent = ParentOf(to, &leaf);
     if (!parent) return false;
     if (auto existing = parent->Child(leaf)) {
-        if (failIfExists || existing->IsFolder() || (existing->attributes & FileAttr::ReadOnly) ||
+        // As on Windows, a link at the copy's name has its target written.
+        if (existing->IsLink() && !failIfExists) existing = Follow(existing);
+        if (!existing || failIfExists || existing->IsFolder() || (existing->attributes & FileAttr::ReadOnly) ||
             !existing->handles.empty())
             return false;
         existing->content = source->content;
@@ -433,5 +440,12 @@ void MemoryFileSystem::FailCreateFolder(std::string_view path) { failCreate_.ins
 void MemoryFileSystem::LockFile(std::string_view path) { locked_.insert(std::string(path)); }
 void MemoryFileSystem::FailDelete(std::string_view path) { failDelete_.insert(std::string(path)); }
 void MemoryFileSystem::SetFreeSpace(std::uint64_t bytes) { freeSpace_ = bytes; }
+
+bool MemoryFileSystem::CreatePrivateFolder(std::string_view path) { return CreateFolderNode(path, true); }
+
+bool MemoryFileSystem::IsPrivateFolder(std::string_view path) const {
+    const Node* n = Lookup(path);
+    return n && !n->IsLink() && n->IsFolder() && n->privateToAdministrators;
+}
 
 }  // namespace tw

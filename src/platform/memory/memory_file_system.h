@@ -57,6 +57,10 @@ public:
     // Every Flush() of any stream is counted, for tests of write-through.
     std::size_t FlushCount() const { return flushCount_; }
 
+    bool CreatePrivateFolder(std::string_view path) override;
+    // True for a folder made by CreatePrivateFolder: others cannot write there.
+    bool IsPrivateFolder(std::string_view path) const;
+
 private:
     struct Node;
     class MemoryStream;
@@ -65,6 +69,7 @@ private:
     Node* Through(Node* node) const;  // a link's target, or the node itself
     std::shared_ptr<Node> Follow(std::shared_ptr<Node> node) const;
     bool Locked(std::string_view path) const;
+    bool CreateFolderNode(std::string_view path, bool privateToAdministrators);
     Node& EnsureFolder(std::string_view path);
 
     std::map<std::string, std::unique_ptr<Node>> drives_;  // key: upper-case letter

@@ -5,6 +5,9 @@
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
 
+// After windows.h, which it needs but does not include.
+#include <sddl.h>
+
 namespace tw {
 namespace {
 
@@ -144,7 +147,10 @@ std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mo
     DWORD shareMode = 0;
     if (share == Share::Read) shareMode = FILE_SHARE_READ;
     if (share == Share::ReadWrite) shareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (mode == OpenMode::Overwrite ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
+    // A link at the name of a new file is then an existing entry like any
+    // other: CREATE_NEW fails on it instead of creating what it points at.
+    const bool linkIsTheFile = mode == OpenMode::Overwrite || mode == OpenMode::CreateNew;
+    const DWORD flags = FILE_ATTRIBUTE_NORMAL | (linkIsTheFile ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
     const std::wstring wide = ApiPath(path);
     auto open = [&](DWORD disposition) {
         return win32::UniqueFile(CreateFileW(wide.c_str(), access, shareMode, nullptr, disposition, flags, nullptr));
@@ -213,6 +219,30 @@ std::string Win32FileSystem::ExecutableFolder() const {
     const std::size_t cut = buffer.find_last_of(L"\\:");
     buffer.resize(cut == std::wstring::npos ? 0 : cut + 1);
     return Narrow(buffer);
+}
+
+namespace {
+
+struct LocalMemoryTraits : win32::NullIsNone<HLOCAL> {
+    static void Close(Handle h) { LocalFree(h); }
+};
+
+// Full control for administrators and SYSTEM, inherited by what is made
+// inside; protected, so nothing is inherited from the parent, where every
+// user may create.
+constexpr wchar_t kAdministratorsAndSystemOnly[] = L"D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+
+}  // namespace
+
+bool Win32FileSystem::CreatePrivateFolder(std::string_view path) {
+    win32::Unique<LocalMemoryTraits> descriptor;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(kAdministratorsAndSystemOnly, SDDL_REVISION_1,
+                                                              descriptor.Put(), nullptr))
+        return false;
+    SECURITY_ATTRIBUTES security{sizeof security, descriptor.Get(), FALSE};
+    // Fails on any existing entry of that name, a link included, which it
+    // never follows.
+    return CreateDirectoryW(ApiPath(path).c_str(), &security) != 0;
 }
 
 }  // namespace tw

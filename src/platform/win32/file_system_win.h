@@ -23,6 +23,8 @@ public:
     std::vector<std::string> LogicalDrives() const override;
     std::string WindowsFolder() const override;
     std::string ExecutableFolder() const override;
+
+    bool CreatePrivateFolder(std::string_view path) override;
 };
 
 }  // namespace tw

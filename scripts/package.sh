@@ -22,6 +22,10 @@ done
 
 signing=()
 if packaging/sign.sh --enabled; then
+  # makensis runs the signing from a folder of its own.
+  for name in TW_SIGN_PFX TW_SIGN_CERT; do
+    [ -z "${!name:-}" ] || export "$name=$(realpath "${!name}")"
+  done
   signing=(-DSIGN_SCRIPT="$PWD/packaging/sign.sh")
   echo "package: signing with ${TW_SIGN_PFX:-the PKCS#11 key}${TW_SIGN_TIMESTAMP_URL:+, timestamped by $TW_SIGN_TIMESTAMP_URL}"
 else

@@ -66,6 +66,7 @@ printf '[ tsa ]\ndefault_tsa = authority\n[ authority ]\nserial = %s\nsigner_cer
 echo 01 > "$work/tsa.serial"
 tests/installer/tsa_server.py "$work/tsa.cnf" > "$work/tsa.port" &
 tsa=$!
+trap 'kill "$tsa" 2>/dev/null || true' EXIT
 for _ in $(seq 1 100); do [ -s "$work/tsa.port" ] && break; sleep 0.1; done
 cp build/packaging/x64/Tidewell.exe "$work/timestamped.exe"
 timestamped() {
@@ -85,7 +86,7 @@ for a in x64 x86; do packaging/build-msi.sh "$a" "build/packaging/$a" "$work/new
 cmake --build --preset win64 -j2 --target install_probe >/dev/null
 scripts/wine-prefix.sh headless
 source scripts/wine-env.sh
-trap 'wineserver -k 2>/dev/null || true' EXIT
+trap 'kill "$tsa" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 probe=$(to_windows_path build/win64/tests/installer/install_probe.exe)
 settings_key='HKLM\Software\Quorvex Software\Tidewell'
 # Wine's msi keeps ProgramMenuFolder the user's own even for a per-machine
@@ -148,8 +149,10 @@ prove() {
   check "upgrade keeps the backup" test -f "$host/Backups/RegClean/x.reg"
   check "upgrade keeps the settings" equals "$(value "$reg" "$settings_key" states)" kept
 
-  # With the basic UI, so that the refusal shows its message (Wine logs none).
-  /usr/lib/wine/wine64 msiexec /i "$(to_windows_path "$older")" /qb >/dev/null 2>&1 &
+  # With the basic UI, so that the refusal shows its message (Wine logs none);
+  # Wine titles the box otherwise than Windows, so any title is taken, and
+  # the installer is the only program with a window.
+  timeout 120 /usr/lib/wine/wine64 msiexec /i "$(to_windows_path "$older")" /qb >/dev/null 2>&1 &
   local downgrade=$!
   check "refused with the message" wine "$probe" wait "" \
     'A newer version of Quorvex Tidewell is already installed. Uninstall it first to install this version.' >/dev/null

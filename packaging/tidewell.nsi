@@ -53,6 +53,14 @@ VIAddVersionKey /LANG=1033 ProductVersion "${VERSION}"
 VIAddVersionKey /LANG=1033 LegalCopyright "Copyright (C) 2026 ${PUBLISHER}"
 VIAddVersionKey /LANG=1033 OriginalFilename "Tidewell-${VERSION}-${ARCH}-setup.exe"
 
+; ---- Signing ----
+; SIGN_SCRIPT (packaging/sign.sh) signs the uninstaller before it is packed
+; into the installer, and then the installer itself.
+!ifdef SIGN_SCRIPT
+!uninstfinalize '"${SIGN_SCRIPT}" "%1"' = 0
+!finalize '"${SIGN_SCRIPT}" "%1"' = 0
+!endif
+
 !define MUI_ICON "${BUILD_DIR}/tidewell.ico"
 !define MUI_UNICON "${BUILD_DIR}/tidewell.ico"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ python3 googletest mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-dejavu-core xvfb xauth
-          x11-utils xdotool imagemagick fp-utils nsis unicode-data)
+          x11-utils xdotool imagemagick fp-utils nsis unicode-data wixl msitools osslsigncode openssl
+          python3-yaml python3-jsonschema)
 
 missing=()
 for p in "${packages[@]}"; do

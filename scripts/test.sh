@@ -20,6 +20,8 @@ stage() {
   fi
 }
 
+# Both installer tests run even when the first fails.
+installers() { local rc=0; tests/installer/check_installers.sh || rc=1; tests/installer/check_msi.sh || rc=1; return $rc; }
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"; }
 run_tests() { ctest --preset "$1" -j"${2:-$jobs}"; }
 
@@ -31,7 +33,7 @@ stage "build win64" build win64
 stage "test win64" run_tests win64 1
 stage "build win32" build win32
 stage "test win32" run_tests win32 1
-stage "installers" tests/installer/check_installers.sh
+stage "installers" installers
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED stages: ${failed[*]}"

@@ -297,15 +297,18 @@ TEST_F(DriveWindowTest, TheHitListFollowsTheCleanAndTakesNoClicksMeanwhile) {
         const std::size_t left = drive.Hits().size();
         if (list.VisibleCount() != left)
             mismatches.push_back(std::to_string(list.VisibleCount()) + " rows for " + std::to_string(left) + " hits");
-        if (left < found && left > 0 && list.VisibleCount() == left) {
+        if (left < found && left > 1 && list.VisibleCount() == left) {
             ++middleLooks;
             EXPECT_FALSE(IsWindowEnabled(list.Handle()));
             RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            const RECT box = list.CheckBoxRect(left - 1);
-            const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-            SendMessageW(list.Handle(), WM_MOUSEMOVE, 0, at);
-            SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-            SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+            // The last row is the file in hand; the one above it is still to go.
+            for (const std::size_t row : {left - 1, left - 2}) {
+                const RECT box = list.CheckBoxRect(row);
+                const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+                SendMessageW(list.Handle(), WM_MOUSEMOVE, 0, at);
+                SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+                SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+            }
         }
     });
     // A timer knocks at each pump: one look at every point where messages run.

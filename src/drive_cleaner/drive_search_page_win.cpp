@@ -2,6 +2,7 @@
 #include "drive_cleaner/junk_clean.h"
 #include "platform/error.h"
 #include "shell/menu_icons_win.h"
+#include "ui/row_view_progress_win.h"
 
 namespace tw {
 namespace {
@@ -113,8 +114,10 @@ void TfrmDrive::CleanCheckedHits() {
     if (!Context().prompter.Confirm("Do you want to delete selected junk files?")) return;
     const BusyScope run(*this, {search_.start.get(), search_.back.get(), search_.clean.get()});
     cleaningTimer_->Start();
+    // Rows leave the list while messages run between files.
+    ui::RowViewProgress progress(Progress(), *search_.hits);
     const std::size_t left = tw::CleanCheckedHits(hits_, Context().platform.files, Context().platform.shell,
-                                                  options_.recycle->Checked(), Progress());
+                                                  options_.recycle->Checked(), progress);
     cleaningTimer_->Stop();
     HitsChanged();
     search_.status->SetText(CleanSummary(left));

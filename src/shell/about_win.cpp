@@ -30,7 +30,8 @@ TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
         p.At(20, 190, 433, 310),
         "Copyright \xC2\xA9 2026 Quorvex Software. All rights reserved.\r\n\r\n"
         "This program is protected by copyright law. Quorvex Tidewell changes your registry and deletes files "
-        "only when you ask it to, and keeps a backup of every registry change it makes.");
+        "only when you ask it to; the Registry Cleaner and the Internet Tuner keep a backup of every registry change "
+        "they make.");
     ok_ = std::make_unique<ui::Button>(p.At(353, 330, 433, 355), "OK", true);
     ok_->onClick = [this] { Dismiss(); };
     SetDefaultButton(*ok_);

@@ -23,6 +23,7 @@ public:
     ui::LinkLabel& WebLink() { return *web_; }
     ui::LinkLabel& SupportLink() { return *support_; }
     ui::Button& OkButton() { return *ok_; }
+    const ui::Label& Notice() const { return *notice_; }
 
 private:
     ShellContext& context_;

@@ -8,10 +8,11 @@
 namespace tw {
 
 // One long run of a tool window, from start to end. While it lasts, the
-// named controls are disabled, the indicator (a progress bar, a status line)
-// is shown, and a close by Esc, "Main Menu" or the close box is held: the
-// window closes once the run has ended. A run ended by an error leaves the
-// window as it was before, and the focus where it was.
+// named controls and every list of the window are disabled, the indicator
+// (a progress bar, a status line) is shown, and a close by Esc, "Main Menu"
+// or the close box is held: the window closes once the run has ended. A
+// run ended by an error leaves the window as it was before, and the focus
+// where it was.
 class BusyScope {
 public:
     BusyScope(ModuleWindow& window, std::initializer_list<ui::Control*> disabled, ui::Control* indicator = nullptr,
@@ -27,6 +28,7 @@ public:
 private:
     ModuleWindow& window_;
     std::vector<ui::Control*> disabled_;
+    std::vector<HWND> rowViews_;
     ui::Control* indicator_;
     HWND focus_;
 };

@@ -25,12 +25,17 @@ std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame, int dpi) {
     return items;
 }
 
-// Enter presses the page's default button unless a button has the focus
-// (then dialog navigation presses that one).
-bool FocusIsOnButton() {
+// Enter presses the page's default button unless the focused control takes
+// Enter itself: a button (dialog navigation presses that one), a task-pane
+// link (it follows the link), an open drop-down list.
+bool FocusTakesEnter(const MSG& msg) {
+    const HWND focus = GetFocus();
     wchar_t className[16] = {};
-    GetClassNameW(GetFocus(), className, 16);
-    return lstrcmpiW(className, L"Button") == 0;
+    GetClassNameW(focus, className, 16);
+    if (lstrcmpiW(className, L"Button") == 0) return true;
+    MSG asked = msg;
+    const LRESULT code = SendMessageW(focus, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&asked));
+    return (code & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) != 0;
 }
 
 }  // namespace
@@ -157,7 +162,7 @@ bool ModuleWindow::PreviewKey(const MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
         const auto button = defaultButtons_.find(front_);
-        if (button != defaultButtons_.end() && !FocusIsOnButton()) {
+        if (button != defaultButtons_.end() && !FocusTakesEnter(msg)) {
             button->second->Click();
             return true;
         }

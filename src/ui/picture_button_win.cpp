@@ -75,12 +75,22 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            keyDown_ = 0;
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
         case WM_GETDLGCODE:
             return DLGC_BUTTON | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
+        // A key clicks when it is let go, and only if it went down here: the
+        // release of a key that closed another window, after which this
+        // button got the focus back, is not a press.
+        case WM_KEYDOWN:
+            if ((wParam == VK_SPACE || wParam == VK_RETURN) && !(lParam & (1 << 30))) keyDown_ = wParam;
+            return 0;
         case WM_KEYUP:
-            if (wParam == VK_SPACE || wParam == VK_RETURN) Click();
+            if (wParam == keyDown_ && keyDown_ != 0) {
+                keyDown_ = 0;
+                Click();
+            }
             return 0;
         default:
             return Default(message, wParam, lParam);

@@ -34,6 +34,7 @@ private:
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;
+    WPARAM keyDown_ = 0;  // Space or Enter, pressed while this button had the focus
 };
 
 }  // namespace tw::ui

@@ -183,7 +183,7 @@ void RowView::Paint(HDC dc, const RECT& area) {
     auto line = std::upper_bound(visible_.begin(), visible_.end(), top,
                                  [](int y, const Line& l) { return y < l.top + l.height; });
     for (; line != visible_.end() && line->top < bottom; ++line)
-        PaintRow(memory, static_cast<std::size_t>(line - visible_.begin()), 0);
+        if (Exists(line->ref)) PaintRow(memory, static_cast<std::size_t>(line - visible_.begin()), 0);
     SelectObject(memory, oldFont);
 }
 

@@ -15,6 +15,11 @@ constexpr int kRowHeight = 18;
 constexpr int kBox = 16;
 constexpr int kChildIndent = 20;
 
+bool IsInput(UINT message) {
+    return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           message == WM_CONTEXTMENU;
+}
+
 }  // namespace
 
 RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
@@ -75,6 +80,29 @@ void RowView::Reset() {
     Rebuild();
 }
 
+void RowView::RowsChanged() {
+    const std::size_t count = model_.RowCount();
+    expanded_.resize(count, false);
+    if (model_.IsTree())
+        Rebuild();
+    else if (visible_.size() != count)
+        ResizeFlatLines(count);
+    else
+        Refresh();
+    if (selected_ && *selected_ >= visible_.size()) selected_.reset();
+    if (hot_ && *hot_ >= visible_.size()) hot_.reset();
+}
+
+// A flat list's line i is row i: a clean that erases rows one by one costs
+// a line each, not a rebuild of the whole list.
+void RowView::ResizeFlatLines(std::size_t count) {
+    if (visible_.size() > count) visible_.resize(count);
+    const int height = RowHeight({});
+    while (visible_.size() < count) visible_.push_back({{visible_.size(), std::nullopt}, ContentHeight(), height});
+    UpdateScroll();
+    Refresh();
+}
+
 void RowView::Rebuild() {
     visible_.clear();
     int top = 0;
@@ -107,7 +135,7 @@ void RowView::Expand(std::size_t row, bool expanded) {
 bool RowView::IsExpanded(std::size_t row) const { return row < expanded_.size() && expanded_[row]; }
 
 std::optional<RowRef> RowView::Selected() const {
-    if (!selected_ || *selected_ >= visible_.size()) return std::nullopt;
+    if (!LiveLine(selected_)) return std::nullopt;
     return visible_[*selected_].ref;
 }
 
@@ -117,8 +145,18 @@ void RowView::Select(RowRef ref) {
 }
 
 std::optional<RowRef> RowView::HotRow() const {
-    if (!hot_ || *hot_ >= visible_.size()) return std::nullopt;
+    if (!LiveLine(hot_)) return std::nullopt;
     return visible_[*hot_].ref;
+}
+
+bool RowView::Exists(const RowRef& ref) const {
+    if (ref.row >= model_.RowCount()) return false;
+    return !ref.child || *ref.child < model_.ChildCount(ref.row);
+}
+
+std::optional<std::size_t> RowView::LiveLine(std::optional<std::size_t> index) const {
+    if (!index || *index >= visible_.size() || !Exists(visible_[*index].ref)) return std::nullopt;
+    return index;
 }
 
 std::optional<std::size_t> RowView::IndexOf(const RowRef& ref) const {
@@ -179,7 +217,7 @@ std::optional<std::size_t> RowView::LineAt(POINT p) const {
     if (it == visible_.begin()) return std::nullopt;
     const auto index = static_cast<std::size_t>(std::distance(visible_.begin(), it) - 1);
     const auto& line = visible_[index];
-    return y < line.top + line.height ? std::optional<std::size_t>(index) : std::nullopt;
+    return y < line.top + line.height ? LiveLine(index) : std::nullopt;
 }
 
 void RowView::LayoutHeader() {
@@ -252,7 +290,7 @@ void RowView::SelectLine(std::size_t index) {
 }
 
 void RowView::ToggleCheckAt(std::size_t index) {
-    if (!model_.HasCheckBoxes() || index >= visible_.size()) return;
+    if (!model_.HasCheckBoxes() || !LiveLine(index)) return;
     const RowRef ref = visible_[index].ref;
     model_.ToggleCheck(ref);
     Refresh();
@@ -291,7 +329,7 @@ void RowView::OnKey(WPARAM key) {
         case VK_DELETE: if (onDelete) onDelete(); break;
         case VK_RIGHT:
         case VK_LEFT: {
-            if (!selected_ || !model_.IsTree()) break;
+            if (!LiveLine(selected_) || !model_.IsTree()) break;
             const RowRef ref = visible_[current].ref;
             if (key == VK_RIGHT && !ref.child) Expand(ref.row, true);
             if (key == VK_LEFT && !ref.child) Expand(ref.row, false);
@@ -299,7 +337,7 @@ void RowView::OnKey(WPARAM key) {
             break;
         }
         case VK_RETURN:
-            if (selected_ && onDoubleClick) onDoubleClick(visible_[current].ref);
+            if (LiveLine(selected_) && onDoubleClick) onDoubleClick(visible_[current].ref);
             break;
         default: break;
     }
@@ -310,6 +348,7 @@ void RowView::AutoSizeColumn(int column) {
     const HGDIOBJ old = SelectObject(dc, MessageFont(WindowDpi(Handle())));
     int widest = 0;
     for (std::size_t i = 0; i < visible_.size(); ++i) {
+        if (!Exists(visible_[i].ref)) continue;
         const std::wstring text = Wide(model_.CellText(visible_[i].ref, column));
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -334,6 +373,9 @@ void RowView::AutoSizeColumn(int column) {
 
 LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // While a run holds the list shut, nothing may act on its rows, however
+    // the message came.
+    if (!IsWindowEnabled(Handle()) && IsInput(message)) return 0;
     switch (message) {
         case WM_ERASEBKGND:
             return 1;

@@ -34,6 +34,10 @@ public:
 
     // The model changed: rows are rebuilt, groups collapsed, nothing selected.
     void Reset();
+    // The model gained or lost rows in the middle of a run: the list follows
+    // at once, keeping its place; rows past the new end lose hot and
+    // selection.
+    void RowsChanged();
     // Repaint after a change that kept the rows (e.g. checks set in code).
     void Refresh() { InvalidateRect(Handle(), nullptr, FALSE); }
     void Expand(std::size_t row, bool expanded);
@@ -68,6 +72,7 @@ private:
         int height = 0;
     };
     void Rebuild();
+    void ResizeFlatLines(std::size_t count);
     void Paint(HDC dc, const RECT& area);
     void PaintRow(HDC dc, std::size_t index, int originY);
     void PaintCheck(HDC dc, const RECT& box, CheckState state);
@@ -96,6 +101,10 @@ private:
     int Indent(const RowRef& ref) const;
     int ContentHeight() const;
     std::optional<std::size_t> IndexOf(const RowRef& ref) const;
+    // Whether the model still has this row: between a change and the view
+    // being told, a line may name a record that is gone.
+    bool Exists(const RowRef& ref) const;
+    std::optional<std::size_t> LiveLine(std::optional<std::size_t> index) const;
 
     RowModel& model_;
     HWND header_ = nullptr;

@@ -137,13 +137,23 @@ TEST_F(DriveSearchTest, StopKeepsTheHitsSoFarAndUnwindsEveryFolder) {
     for (int i = 0; i < 5; ++i) Add("E:\\a\\b\\f" + std::to_string(i) + ".tmp");
     Add("E:\\z\\late.tmp");
     Add("D:\\d.tmp");
-    progress.atPump = 6;  // "&Stop" is pressed as the third file is read
-    progress.script = [&] { progress.stop = true; };
     DriveSearch search(sized, progress);
+    // Messages run before each file is looked at; "&Stop" is pressed at the
+    // first look after the second hit, and nothing is looked at after it.
+    std::vector<std::size_t> foundAtEachLook;
+    int looksAfterStop = 0;
+    progress.atPump = 0;
+    progress.script = [&] {
+        foundAtEachLook.push_back(search.FoundCount());
+        if (progress.stop) ++looksAfterStop;
+        if (search.FoundCount() == 2) progress.stop = true;
+    };
     search.Run({"E:\\", "D:\\"}, kTmp);
     ASSERT_EQ(search.FoundCount(), 2u);
     EXPECT_EQ(search.Hits()[1].path, "E:\\a\\b\\f1.tmp");
-    EXPECT_EQ(progress.pumps, 6);
+    EXPECT_EQ(looksAfterStop, 0);
+    for (std::size_t i = 1; i < foundAtEachLook.size(); ++i)
+        EXPECT_LE(foundAtEachLook[i], foundAtEachLook[i - 1] + 1) << "two files found without a look between";
 }
 
 TEST_F(DriveSearchTest, AnInvalidMaskOrUnreadableWindowsFolderStopsBeforeTheWalk) {

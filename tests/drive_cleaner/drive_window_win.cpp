@@ -1,6 +1,7 @@
 #include "drive_cleaner/drive_window_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/shell_win.h"
 #include "support/client_snapshot_win.h"
@@ -13,6 +14,9 @@ namespace {
 
 using Kind = ScriptedPrompter::Kind;
 using Paths = std::vector<std::string>;
+
+HWND knocked = nullptr;
+void CALLBACK Knock(HWND, UINT, UINT_PTR, DWORD) { PostMessageW(knocked, WM_APP, 0, 0); }
 
 class DriveWindowTest : public UiTest {
 protected:
@@ -242,6 +246,45 @@ TEST_F(DriveWindowTest, TheAddDialogAddsRemoveAndDefaultsReload) {
     window->OptionsControls().defaults->Click();
     EXPECT_EQ(TypeRows().size(), 8u);
     EXPECT_TRUE(window->OptionsControls().recycle->Checked());
+}
+
+// Rows leave the list while the clean lets messages run: the list learns of
+// each as it goes, and nothing the mouse does there reaches a row that is gone
+// or stops the rest of the clean.
+TEST_F(DriveWindowTest, TheHitListFollowsTheCleanAndTakesNoClicksMeanwhile) {
+    for (int i = 0; i < 8; ++i) machine.files.AddFile("C:\\junk\\many" + std::to_string(i) + ".tmp", "1");
+    Search();
+    auto& list = *window->SearchControls().hits;
+    ASSERT_EQ(window->Hits().size(), 10u);
+    int middleLooks = 0;
+    std::size_t lastLook = 0;
+    MessageProbe probe([&] {
+        const std::size_t left = window->Hits().size();
+        if (std::exchange(lastLook, left) == left) return;  // one look a file
+        EXPECT_EQ(list.VisibleCount(), left);
+        if (left < 10 && left > 1 && list.VisibleCount() == left) {
+            ++middleLooks;
+            EXPECT_FALSE(IsWindowEnabled(list.Handle()));
+            RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            // The last row is the file in hand; the one above it is still to go.
+            for (const std::size_t row : {left - 1, left - 2}) {
+                const RECT box = list.CheckBoxRect(row);
+                const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+                SendMessageW(list.Handle(), WM_MOUSEMOVE, 0, at);
+                SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+            }
+        }
+        Sleep(16);  // a frame: the next file lets messages run again
+    });
+    // A timer knocks at each pump: one look at every point where messages run.
+    knocked = probe.Handle();
+    const UINT_PTR knocker = SetTimer(nullptr, 0, 5, &Knock);
+    prompter.Answer(true);
+    window->SearchControls().clean->Click();
+    KillTimer(nullptr, knocker);
+    EXPECT_GT(middleLooks, 0) << "the list was looked at in the middle of the clean";
+    EXPECT_TRUE(window->Hits().empty()) << "a click on the list stopped part of the clean";
+    EXPECT_TRUE(IsWindowEnabled(list.Handle()));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "history_cleaner/history_cleaner.h"
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
@@ -56,10 +58,11 @@ protected:
     HistoryHooks Hooks() {
         HistoryHooks hooks;
         hooks.pump = [this] {
-            ++pumps;
+            steps += 'p';
             if (duringPump) duringPump();
         };
         hooks.status = [this](std::optional<std::string_view> text) {
+            steps += 's';
             events.push_back(text ? "status " + std::string(*text) : "status hidden");
         };
         hooks.filling = [this](bool filling) {
@@ -100,7 +103,9 @@ protected:
     MemoryPlatform machine;
     ScriptedPrompter prompter;
     std::vector<std::string> events;
-    int pumps = 0;
+    // What the run did, in order: 'r' a cache entry read, 's' a status
+    // shown, 'p' messages let run.
+    std::string steps;
     std::function<void()> duringPump;
     HistoryCleaner cleaner{machine.Bundle(), prompter, Hooks()};
     HistoryTree& tree = cleaner.Tree();
@@ -152,8 +157,11 @@ TEST_F(HistorySession, FieldsShowUnsignedCountsTheLowSizeBitsAndTheLocalDate) {
 
 TEST_F(HistorySession, AFillEmptiesTheTreeLetsMessagesRunPerEntryAndEndsBuilt) {
     AddMixedCache();
+    machine.urlCache.OnEachRead([this] { steps += 'r'; });
     cleaner.Start();
-    EXPECT_EQ(pumps, 7 + 2 * 3);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), 'r'), 7);
+    for (const char* unbroken : {"rr", "rs", "ss"}) EXPECT_EQ(steps.find(unbroken), std::string::npos) << steps;
+    EXPECT_EQ(steps.back(), 'p') << steps;
     const std::vector<std::string> fill = {"filling over empty tree", "status " + std::string(kFetchingText),
                                            "status " + std::string(kFetchingText),
                                            "status " + std::string(kFetchingText), "filled 3"};

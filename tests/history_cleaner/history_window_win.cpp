@@ -1,6 +1,7 @@
 #include "history_cleaner/history_window_win.h"
 
 #include "support/header_captions_win.h"
+#include "support/menu_watch_win.h"
 #include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
 
@@ -220,6 +221,28 @@ TEST_F(HistoryWindowTest, FiftyThousandEntriesFillWhileTheWindowAnswersAndBuildN
     EXPECT_TRUE(IsWindowVisible(w.Handle())) << "a close waits for the fill";
     Settle();
     EXPECT_FALSE(IsWindowVisible(w.Handle()));
+}
+
+// "Unselect All" from the tree's menu while a clean runs would untick what
+// is still to go: the tree takes no menu until the run is over.
+TEST_F(HistoryWindowTest, TheTreesMenuWaitsForTheCleansEnd) {
+    Open();
+    auto& c = Page();
+    Press(*c.start);
+    const test::MenuWatch unselectAll(2);  // "Unselect All", if a menu shows
+    bool shutMeanwhile = false;
+    MessageProbe probe([&] {
+        shutMeanwhile = !IsWindowEnabled(c.tree->Handle());
+        SendMessageW(c.tree->Handle(), WM_CONTEXTMENU, 0, -1);
+    });
+    probe.Post();
+    prompter.Answer(true);
+    Press(*c.clean);
+    EXPECT_EQ(probe.Looks(), 1);
+    EXPECT_TRUE(shutMeanwhile);
+    EXPECT_TRUE(unselectAll.Shown().empty());
+    EXPECT_EQ(Urls(), std::vector<std::string>{"http://tidewell.test/unlisted"});
+    EXPECT_TRUE(IsWindowEnabled(c.tree->Handle()));
 }
 
 }  // namespace

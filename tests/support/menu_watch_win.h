@@ -10,10 +10,16 @@ namespace tw::test {
 
 // Reads the items of each context menu this thread shows, as it appears on
 // the screen, and closes it as a click elsewhere would: the real menu loop
-// runs and returns, and no test waits for a click.
+// runs and returns, and no test waits for a click. Given an item's place
+// (1 for the first), it chooses that item instead, with the keys a user
+// would press.
 class MenuWatch {
 public:
-    MenuWatch() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId())) { shown_.clear(); }
+    explicit MenuWatch(int choose = 0)
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId())) {
+        shown_.clear();
+        choose_ = choose;
+    }
     ~MenuWatch() { UnhookWindowsHookEx(hook_); }
     MenuWatch(const MenuWatch&) = delete;
     MenuWatch& operator=(const MenuWatch&) = delete;
@@ -44,12 +50,15 @@ private:
             (reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_SHOWWINDOW)) {
             const auto menu = reinterpret_cast<HMENU>(SendMessageW(sent->hwnd, MN_GETHMENU, 0, 0));
             shown_.push_back(Captions(menu));
-            EndMenu();
+            if (choose_ == 0) EndMenu();
+            for (int down = 0; down < choose_; ++down) PostMessageW(sent->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+            if (choose_ > 0) PostMessageW(sent->hwnd, WM_KEYDOWN, VK_RETURN, 0);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     static inline std::vector<std::vector<std::string>> shown_;
+    static inline int choose_ = 0;
     HHOOK hook_;
 };
 

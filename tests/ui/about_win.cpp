@@ -58,5 +58,15 @@ TEST_F(AboutTest, HasTheFixedClientSizeAndCaption) {
     EXPECT_FALSE(GetWindowLongW(about.Handle(), GWL_STYLE) & WS_THICKFRAME);
 }
 
+// The notice promises backups only where they are made: the Privacy
+// Protector and the Startup Manager change the registry without one.
+TEST_F(AboutTest, TheNoticePromisesBackupsOnlyOfTheToolsThatMakeThem) {
+    const std::string notice = about.Notice().Text();
+    EXPECT_NE(notice.find("the Registry Cleaner and the Internet Tuner keep a backup of every registry change they make"),
+              std::string::npos)
+        << notice;
+    EXPECT_EQ(notice.find("every registry change it makes"), std::string::npos) << notice;
+}
+
 }  // namespace
 }  // namespace tw

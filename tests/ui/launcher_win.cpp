@@ -222,3 +222,61 @@ TEST_F(LauncherTest, TabMovesBetweenButtonsAndEnterOpensTheTool) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+// Keys as the keyboard gives them: through the system's input queue to
+// whichever window has the focus when each arrives.
+void PressKey(WORD key) {
+    INPUT strokes[2] = {};
+    for (INPUT& stroke : strokes) {
+        stroke.type = INPUT_KEYBOARD;
+        stroke.ki.wVk = key;
+    }
+    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, strokes, sizeof(INPUT));
+    for (int round = 0; round < 5; ++round) {
+        Sleep(10);
+        ui::PumpMessages();
+    }
+}
+
+// A key that closes the tool window must not also press the launcher's
+// button that gets the focus back.
+TEST_F(LauncherTest, MainMenuByTheKeyboardReturnsToTheLauncherAndStaysThere) {
+    for (const Tool tool : {Tool::RegistryCleaner, Tool::DriveCleaner}) {
+        for (const WORD key : {WORD{VK_SPACE}, WORD{VK_RETURN}}) {
+            const std::string where = std::string(ToolName(tool)) + (key == VK_SPACE ? " with Space" : " with Enter");
+            StoreFlag(tool, "0");  // the working page, whose default button Enter must not press
+            ModuleWindow& window = Open(tool);
+            SetForegroundWindow(window.Handle());
+            SetFocus(window.Tasks().Handle());
+            ASSERT_EQ(GetFocus(), window.Tasks().Handle()) << where;
+            while (window.Tasks().FocusItem() != 3) PressKey(VK_DOWN);  // "Main Menu"
+            PressKey(key);
+            Settle();
+            EXPECT_EQ(launcher.OpenModuleWindow(), nullptr) << where;
+            EXPECT_TRUE(Visible(launcher.Handle())) << where;
+            EXPECT_EQ(GetFocus(), launcher.ToolButton(tool).Handle()) << where;
+            if (ModuleWindow* reopened = launcher.OpenModuleWindow()) reopened->Close();
+        }
+    }
+}
+
+// Enter on a focused link follows it, as Space does, rather than pressing
+// the page's default button.
+TEST_F(LauncherTest, EnterOnAFocusedTaskLinkOpensItsPage) {
+    StoreFlag(Tool::RegistryCleaner, "0");
+    ModuleWindow& window = Open(Tool::RegistryCleaner);
+    SetForegroundWindow(window.Handle());
+    SetFocus(window.Tasks().Handle());
+    while (window.Tasks().FocusItem() != 2) PressKey(VK_DOWN);  // "Backups"
+    PressKey(VK_RETURN);
+    EXPECT_EQ(window.FrontPage(), 3) << "the scan page's \"&Start\" took the key";
+    window.Close();
+    Settle();
+}
+
+}  // namespace
+}  // namespace tw

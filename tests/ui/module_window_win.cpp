@@ -3,6 +3,7 @@
 #include "app/module_factory_win.h"
 #include "shell/busy_scope_win.h"
 #include "support/ui_session_win.h"
+#include "ui/row_view_win.h"
 
 namespace tw {
 namespace {
@@ -85,6 +86,37 @@ TEST_F(ModuleWindowTest, EveryWayOfClosingWaitsForTheRunsEnd) {
         Settle();
         EXPECT_EQ(closed, 1) << way;
     }
+}
+
+// A row view is a window, not a control: a run must still shut it, on every
+// page, with its context menu, and give it back as it was, focus included.
+TEST_F(ModuleWindowTest, ARunShutsEveryRowViewOfItsWindowAndGivesThemBack) {
+    class NoRows final : public ui::RowModel {
+        std::size_t RowCount() const override { return 0; }
+        std::string CellText(ui::RowRef, int) const override { return {}; }
+    } rows;
+    ModuleWindow window(Tool::DriveCleaner, context);
+    window.BringToFront(2);
+    ShowWindow(window.Handle(), SW_SHOW);
+    ui::RowView front(window.Page(2)->At(16, 60, 300, 200), rows), behind(window.Page(3)->At(16, 60, 300, 200), rows),
+        shutBefore(window.Page(2)->At(16, 210, 300, 300), rows);
+    EnableWindow(shutBefore.Handle(), FALSE);
+    int menus = 0;
+    front.onContextMenu = [&](std::optional<ui::RowRef>, POINT) { ++menus; };
+    SetFocus(front.Handle());
+    {
+        const BusyScope run(window, {});
+        EXPECT_FALSE(IsWindowEnabled(front.Handle()));
+        EXPECT_FALSE(IsWindowEnabled(behind.Handle()));
+        SendMessageW(front.Handle(), WM_CONTEXTMENU, 0, -1);
+        EXPECT_EQ(menus, 0);
+    }
+    EXPECT_TRUE(IsWindowEnabled(front.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(behind.Handle()));
+    EXPECT_FALSE(IsWindowEnabled(shutBefore.Handle())) << "what the run did not shut, it does not open";
+    EXPECT_EQ(GetFocus(), front.Handle());
+    SendMessageW(front.Handle(), WM_CONTEXTMENU, 0, -1);
+    EXPECT_EQ(menus, 1);
 }
 
 TEST_F(ModuleWindowTest, ARunThatCanStopAsksAndStopsOnlyOnOk) {

@@ -1,5 +1,6 @@
 #include "ui/row_view_win.h"
 
+#include <functional>
 #include <memory>
 
 #include "support/client_snapshot_win.h"
@@ -27,6 +28,31 @@ class FlatList final : public ui::RowModel {
 public:
     std::size_t RowCount() const override { return 40; }
     std::string CellText(RowRef ref, int) const override { return "Row " + std::to_string(ref.row); }
+};
+
+// A list whose records go away under the view, as a clean erases them,
+// and which notes every question about a row it no longer has.
+class ShrinkingList final : public ui::RowModel {
+public:
+    std::size_t RowCount() const override { return count; }
+    std::string CellText(RowRef ref, int) const override {
+        Note(ref);
+        return "Row " + std::to_string(ref.row);
+    }
+    bool HasCheckBoxes() const override { return true; }
+    CheckState Check(RowRef ref) override {
+        Note(ref);
+        return CheckState::Checked;
+    }
+    void ToggleCheck(RowRef ref) override { Note(ref); }
+
+    std::size_t count = 10;
+    mutable std::size_t pastTheEnd = 0;
+
+private:
+    void Note(RowRef ref) const {
+        if (ref.row >= count) ++pastTheEnd;
+    }
 };
 
 class RowViewTest : public UiTest {
@@ -254,6 +280,46 @@ TEST_F(RowViewTest, ACellAfterTheFirstShowsItsOwnIcon) {
     ReleaseDC(view->Handle(), dc);
     EXPECT_GE(view->ColumnWidth(1), 4 + 16 + 4 + text.cx + 2);
     ImageList_Destroy(images);
+}
+
+// The records behind the last rows are gone and the view has not been told
+// yet: nothing a paint, the mouse or a key does may reach past the model's end.
+TEST_F(RowViewTest, RowsPastTheModelsEndAreNeitherDrawnNorTouched) {
+    ShrinkingList list;
+    auto view = Make(list);
+    int checks = 0, opened = 0;
+    std::optional<RowRef> menuFor{RowRef{}};
+    view->onCheckChanged = [&](RowRef) { ++checks; };
+    view->onDoubleClick = [&](RowRef) { ++opened; };
+    view->onContextMenu = [&](std::optional<RowRef> ref, POINT) { menuFor = ref; };
+    const RECT last = view->RowRect(9), box = view->CheckBoxRect(9);
+    const LPARAM onLast = MAKELPARAM(100, (last.top + last.bottom) / 2);
+    view->Select({9, std::nullopt});
+    list.count = 6;
+    const std::pair<const char*, std::function<void()>> touches[] = {
+        {"paint", [&] { RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
+        {"mouse over", [&] { SendMessageW(view->Handle(), WM_MOUSEMOVE, 0, onLast); }},
+        {"box click", [&] { Click(*view, box); }},
+        {"double click", [&] { SendMessageW(view->Handle(), WM_LBUTTONDBLCLK, 0, onLast); }},
+        {"Space", [&] { Key(*view, VK_SPACE); }},
+        {"Enter", [&] { Key(*view, VK_RETURN); }},
+        {"menu key", [&] { SendMessageW(view->Handle(), WM_CONTEXTMENU, 0, -1); }},
+        {"column auto-size", [&] {
+             NMHEADERW divider{{nullptr, 0, HDN_DIVIDERDBLCLICKW}, 0, 0, nullptr};
+             divider.hdr.hwndFrom = FindWindowExW(view->Handle(), nullptr, WC_HEADERW, nullptr);
+             SendMessageW(view->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&divider));
+         }},
+    };
+    for (const auto& [touch, act] : touches) {
+        list.pastTheEnd = 0;
+        act();
+        EXPECT_EQ(list.pastTheEnd, 0u) << touch;
+    }
+    EXPECT_EQ(checks, 0);
+    EXPECT_EQ(opened, 0);
+    EXPECT_EQ(menuFor, std::nullopt);
+    view->RowsChanged();
+    EXPECT_EQ(view->VisibleCount(), 6u);
 }
 
 }  // namespace

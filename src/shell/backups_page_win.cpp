@@ -49,6 +49,7 @@ std::optional<std::string> BackupsPage::Selected() const {
 
 void BackupsPage::Restore() {
     store_.RestoreSelected(Selected(), window_.Context().prompter, reinterpret_cast<std::uintptr_t>(window_.Handle()));
+    if (onRestored) onRestored();
 }
 
 void BackupsPage::Remove() {

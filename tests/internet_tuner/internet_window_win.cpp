@@ -108,13 +108,12 @@ TEST_F(InternetWindowTest, EveryApplyOfTheAdvancedPageBacksUpThenWritesAllFourTa
 // Stored numbers outside a box's range (the keep-alive list's own 40
 // minutes among them) are written back as they are when nobody typed.
 TEST_F(InternetWindowTest, AnApplyWithNoBoxTouchedLeavesNumbersOutsideTheRangesAsStored) {
-    const std::pair<RootKey, std::string_view> tcpip{kLocalMachine, test::kTcpip},
-        settings{kCurrentUser, test::kInternetSettings};
-    const std::vector<std::tuple<std::pair<RootKey, std::string_view>, std::string_view, std::uint32_t>> stored{
-        {tcpip, "SessionKeepAlive", 240000}, {tcpip, "TcpWindowSize", 1048576},
-        {settings, "MaxConnectionsPerServer", 128}};
-    for (const auto& [key, name, number] : stored)
-        machine.registry.WriteValue(key.first, key.second, name, RegValue::Dword(number));
+    const std::tuple<RootKey, std::string_view, std::string_view, std::uint32_t> stored[]{
+        {kLocalMachine, test::kTcpip, "SessionKeepAlive", 240000},
+        {kLocalMachine, test::kTcpip, "TcpWindowSize", 1048576},
+        {kCurrentUser, test::kInternetSettings, "MaxConnectionsPerServer", 128}};
+    for (const auto& [root, key, name, number] : stored)
+        machine.registry.WriteValue(root, key, name, RegValue::Dword(number));
     auto& w = Open();
     w.Tasks().Activate(2);
     auto& a = w.Advanced();
@@ -124,9 +123,8 @@ TEST_F(InternetWindowTest, AnApplyWithNoBoxTouchedLeavesNumbersOutsideTheRangesA
         SetFocus(a.tab[Tab::kNetworkTab].apply->Handle());
     }
     Press(*a.tab[Tab::kNetworkTab].apply);
-    for (const auto& [key, name, number] : stored)
-        EXPECT_EQ(machine.registry.ReadValue(key.first, key.second, name).value_or(RegValue{}).AsDword(), number)
-            << name;
+    for (const auto& [root, key, name, number] : stored)
+        EXPECT_EQ(machine.registry.ReadValue(root, key, name).value_or(RegValue{}).AsDword(), number) << name;
 }
 
 // What a restore or anything else changed since the window opened is never

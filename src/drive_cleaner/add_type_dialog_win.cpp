@@ -42,6 +42,7 @@ void TfrmAddNew::AddClick() {
         context_.prompter.Inform("To add a new file type, 'File Type' field must be filled.");
         return;
     }
+    if (MatchesEveryFileName(mask_->Text()) && !context_.prompter.Confirm(EveryFileQuestion(mask_->Text()))) return;
     AddJunkFileType(context_.settings, mask_->Text(), description_->Text());
     added_ = true;
     Dismiss();

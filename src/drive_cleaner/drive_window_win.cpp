@@ -138,8 +138,8 @@ DriveOptions TfrmDrive::ChosenOptions() const {
 }
 
 void TfrmDrive::AddClick() {
-    addDialog_->Run(Handle());
-    LoadTypes();
+    // A reload drops unsaved ticks: only a type really added is worth it.
+    if (addDialog_->Run(Handle())) LoadTypes();
 }
 
 void TfrmDrive::RemoveClick() {

@@ -41,6 +41,40 @@ char32_t Folded(char32_t c) { return c >= U'a' && c <= U'z' ? c - 32 : c; }
 
 }  // namespace
 
+// From just after the "[" to just after its "]".
+std::size_t FileMask::ReadSet(std::string_view mask, std::u32string_view chars, std::size_t i) {
+    Token set(Kind::Set);
+    if (i < chars.size() && chars[i] == U'!') {
+        set.negated = true;
+        ++i;
+    }
+    for (;;) {
+        if (i >= chars.size()) Invalid(mask, i + 1);
+        if (chars[i] == U']') break;
+        // A "-" makes a range from the character before it, which may end a
+        // range itself ("[a-c-e]" is a to e); only one closing the set stands
+        // for itself.
+        const bool closingDash = !set.ranges.empty() && i + 1 < chars.size() && chars[i + 1] == U']';
+        char32_t low;
+        if (chars[i] == U'-' && !closingDash) {
+            if (set.ranges.empty()) Invalid(mask, i + 1);
+            if (i + 1 >= chars.size()) Invalid(mask, i + 2);
+            low = set.ranges.back().high;
+        } else {
+            low = Folded(chars[i++]);
+        }
+        if (i + 1 < chars.size() && chars[i] == U'-' && chars[i + 1] != U']') {
+            set.ranges.push_back({low, Folded(chars[i + 1])});
+            i += 2;
+        } else {
+            set.ranges.push_back({low, low});
+        }
+    }
+    if (set.ranges.empty()) Invalid(mask, i + 1);
+    tokens_.push_back(std::move(set));
+    return i + 1;
+}
+
 FileMask::FileMask(std::string_view mask) {
     const auto chars = Characters(mask);
     int starSegments = 0;
@@ -55,29 +89,7 @@ FileMask::FileMask(std::string_view mask) {
             tokens_.emplace_back(Kind::AnyOne);
             ++i;
         } else if (c == U'[') {
-            Token set(Kind::Set);
-            ++i;
-            if (i < chars.size() && chars[i] == U'!') {
-                set.negated = true;
-                ++i;
-            }
-            for (;;) {
-                if (i >= chars.size()) Invalid(mask, i + 1);
-                if (chars[i] == U']') break;
-                // A "-" is a range's; only one closing the set stands for itself.
-                const bool closingDash = !set.ranges.empty() && i + 1 < chars.size() && chars[i + 1] == U']';
-                if (chars[i] == U'-' && !closingDash) Invalid(mask, i + 1);
-                const char32_t low = chars[i++];
-                if (i + 1 < chars.size() && chars[i] == U'-' && chars[i + 1] != U']') {
-                    set.ranges.push_back({Folded(low), Folded(chars[i + 1])});
-                    i += 2;
-                } else {
-                    set.ranges.push_back({Folded(low), Folded(low)});
-                }
-            }
-            if (set.ranges.empty()) Invalid(mask, i + 1);
-            ++i;
-            tokens_.push_back(std::move(set));
+            i = ReadSet(mask, chars, i + 1);
         } else {
             tokens_.emplace_back(Kind::Literal, Folded(c));
             ++i;

@@ -33,6 +33,7 @@ private:
         std::vector<Range> ranges;
     };
 
+    std::size_t ReadSet(std::string_view mask, std::u32string_view chars, std::size_t i);
     bool TokenMatches(const Token& token, char32_t c) const;
 
     std::vector<Token> tokens_;

@@ -1,7 +1,11 @@
 #include "drive_cleaner/junk_file_types.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+#include "drive_cleaner/file_mask.h"
+#include "platform/error.h"
 
 namespace tw {
 namespace {
@@ -16,6 +20,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kDefaultT
     {"*.gid", "Temporary Help Files"},
     {"file*.chk", "Scandisk Backup Files"},
 }};
+
+// Names as unlike as file names get, each with an extension, as nearly all
+// have: a mask that matches all of them leaves no kind of file out.
+constexpr std::array<std::string_view, 5> kUnlikeNames{"a.b", "1.2", "setup.exe", "NTUSER.DAT",
+                                                       "~$Report 2024 (final).docx"};
 
 }  // namespace
 
@@ -32,6 +41,20 @@ void AddJunkFileType(SettingsStore& settings, std::string_view mask, std::string
 void RemoveJunkFileType(SettingsStore& settings, std::string_view mask) {
     settings.DeleteValue(SettingsStore::kJunkEnabled, mask);
     settings.DeleteValue(SettingsStore::kJunkDisabled, mask);
+}
+
+bool MatchesEveryFileName(std::string_view mask) {
+    try {
+        const FileMask file(mask);
+        return std::ranges::all_of(kUnlikeNames, [&](std::string_view name) { return file.Matches(name); });
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+std::string EveryFileQuestion(std::string_view mask) {
+    return "The file type '" + std::string(mask) +
+           "' matches every file, programs and documents included. Do you want to add it?";
 }
 
 std::vector<std::string> DefaultJunkMasks() {

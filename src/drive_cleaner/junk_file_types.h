@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,13 @@ DriveOptions LoadDriveOptions(const SettingsStore& settings);
 // overwritten, one among the disabled types stays.
 void AddJunkFileType(SettingsStore& settings, std::string_view mask, std::string_view description);
 void RemoveJunkFileType(SettingsStore& settings, std::string_view mask);
+// True for a mask that matches files of every kind ("*", "*.*", "?*"):
+// a search with it lists programs and documents for deleting alike. An
+// invalid mask is false; the search reports it.
+bool MatchesEveryFileName(std::string_view mask);
+// "The file type '*.*' matches every file, programs and documents
+// included. Do you want to add it?"
+std::string EveryFileQuestion(std::string_view mask);
 // The eight defaults' masks, in list order.
 std::vector<std::string> DefaultJunkMasks();
 // The eight defaults, all enabled, in place of every stored type.

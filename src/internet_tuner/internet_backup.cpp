@@ -20,7 +20,7 @@ void RecordSection(ExportBuffer& buffer, const NetworkStore& store, NetParameter
                    bool last = false) {
     const ParameterPlace& place = store.Place(parameter);
     store.ReadWholeNumber(parameter);  // raises a wrong type's error before anything is saved
-    for (const std::string& key : store.KeysOf(parameter, true)) {
+    for (const std::string& key : store.KeysOf(parameter, true, KeyAccess::Read)) {
         buffer.AddLine(KeyLine(place.root, key));
         RecordValue(buffer, store, place.root, key, place.name);
         if (!place.twinName.empty()) RecordValue(buffer, store, place.root, key, place.twinName);

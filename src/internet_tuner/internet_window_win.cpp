@@ -17,6 +17,14 @@ TfrmInternet::TfrmInternet(ShellContext& context)
     // The frame placed its pages when it was sized; these came later.
     SendMessageW(Handle(), WM_SIZE, 0, 0);
     ReadCurrentSettings();
+    // The page shows what is stored, so that its next apply never writes
+    // back what a restore or the wizard has changed since.
+    backups_->onRestored = [this] { ReadCurrentSettings(); };
+}
+
+void TfrmInternet::ShowTaskPage(int page) {
+    if (page == kAdvancedPage) ReadCurrentSettings();
+    BringToFront(page);
 }
 
 void TfrmInternet::BuildWizardPage() {

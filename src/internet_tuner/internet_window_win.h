@@ -66,6 +66,9 @@ public:
     AdvancedSettings ChosenSettings() const;
     void ShowSettings(const AdvancedSettings& settings);
 
+protected:
+    void ShowTaskPage(int page) override;
+
 private:
     void BuildWizardPage();
     void BuildAdvancedPage();

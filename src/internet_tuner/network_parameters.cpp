@@ -84,17 +84,17 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(number);
 }
 
-std::vector<std::string> NetworkStore::MtuSubKeys() const {
+std::vector<std::string> NetworkStore::MtuSubKeys(KeyAccess access) const {
     const ParameterPlace& place = Place(NetParameter::Mtu);
-    auto names = registry_.SubKeyNames(place.root, place.key, KeyAccess::Full);
+    auto names = registry_.SubKeyNames(place.root, place.key, access);
     return names ? std::move(*names) : std::vector<std::string>{};
 }
 
-std::vector<std::string> NetworkStore::KeysOf(NetParameter parameter, bool everyOne) const {
+std::vector<std::string> NetworkStore::KeysOf(NetParameter parameter, bool everyOne, KeyAccess access) const {
     const ParameterPlace& place = Place(parameter);
     if (!place.inEverySubKey) return {std::string(place.key)};
     std::vector<std::string> keys;
-    for (const std::string& name : MtuSubKeys()) {
+    for (const std::string& name : MtuSubKeys(access)) {
         keys.push_back(SubKeyPath(place.key, name));
         if (!everyOne) break;
     }

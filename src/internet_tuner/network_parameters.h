@@ -50,8 +50,8 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
 
 // The network parameter store: a read, a write and a delete per parameter.
 // Every call opens its key for reading and writing, acts and lets it go, so
-// a key the user may only read shows its values as absent. Keys are never
-// created.
+// a key the user may only read shows its values as absent; only the
+// backup's reads ask for less. Keys are never created.
 class NetworkStore {
 public:
     NetworkStore(Registry& registry, NetFamily family) : registry_(registry), family_(family) {}
@@ -69,9 +69,11 @@ public:
     // Either read as a whole number; nullopt for a text that does not convert.
     std::optional<std::int32_t> ReadWholeNumber(NetParameter parameter) const;
 
-    // The value as stored, whatever its type, for the backup.
+    // The value as stored, whatever its type, for the backup. Read access
+    // only: a key that denies writing still holds its values, and a backup
+    // that took them for missing would delete them on restore.
     std::optional<RegValue> ReadStored(RootKey root, std::string_view key, std::string_view name) const {
-        return registry_.ReadValue(root, key, name, KeyAccess::Full);
+        return registry_.ReadValue(root, key, name, KeyAccess::Read);
     }
 
     // "Failed to set data for '%s'" when the key cannot be opened or written.
@@ -85,11 +87,12 @@ public:
     void Delete(NetParameter parameter);
 
     // The adapter or interface sub-keys in enumeration order; empty when
-    // there are none or the key cannot be opened.
-    std::vector<std::string> MtuSubKeys() const;
+    // there are none or the key cannot be opened with that access.
+    std::vector<std::string> MtuSubKeys(KeyAccess access = KeyAccess::Full) const;
     // The keys a parameter's reads and writes reach: the MTU's read only
     // the first sub-key, its writes every one.
-    std::vector<std::string> KeysOf(NetParameter parameter, bool everyOne) const;
+    std::vector<std::string> KeysOf(NetParameter parameter, bool everyOne,
+                                    KeyAccess access = KeyAccess::Full) const;
 
 private:
     void WriteValue(NetParameter parameter, const RegValue& value);

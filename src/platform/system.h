@@ -36,11 +36,16 @@ public:
     virtual std::optional<std::string> ToAnsi(std::u16string_view text) const = 0;
 };
 
+enum class ClipboardResult {
+    Emptied,
+    NotOpened,   // another program holds the clipboard open
+    NotEmptied,  // opened, but emptying it failed
+};
+
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // False when another program holds the clipboard open.
-    virtual bool Empty() = 0;
+    virtual ClipboardResult Empty() = 0;
 };
 
 }  // namespace tw

@@ -75,7 +75,11 @@ void CleanTrace(PrivacyItem item, Platform& platform, OwnerWindow owner) {
             CleanRecentDocuments(platform);
             return;
         case PrivacyItem::Clipboard:
-            if (!platform.clipboard.Empty()) throw Error("Cannot open clipboard");
+            switch (platform.clipboard.Empty()) {
+                case ClipboardResult::Emptied: return;
+                case ClipboardResult::NotOpened: throw Error("Cannot open clipboard");
+                case ClipboardResult::NotEmptied: throw Error("Cannot empty clipboard");
+            }
             return;
         default:
             DeleteTraceKeys(item, platform.registry);

@@ -51,6 +51,7 @@ void BackupsPage::Restore() {
     ShellContext& context = window_.Context();
     store_.RestoreSelected(Selected(), context.prompter, context.random,
                            reinterpret_cast<std::uintptr_t>(window_.Handle()));
+    if (onRestored) onRestored();
 }
 
 void BackupsPage::Remove() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ public:
 
     // Lists the folder again, after a backup was saved or removed.
     void Refill();
+    // Runs once a backup has been handed to the registry editor, for a page
+    // that shows what is stored.
+    std::function<void()> onRestored;
     Controls& GetControls() { return controls_; }
     const std::vector<BackupFile>& Files() const { return files_; }
 

@@ -1,9 +1,11 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "services/prompter.h"
 
 namespace tw {
 
@@ -19,11 +21,18 @@ struct JoinRequest {
     std::string destination;  // empty: beside the pieces
 };
 
+// "C:\out\report.doc already exists. Do you want to replace it?"
+std::string ReplaceQuestion(std::string_view path);
+
 // Appends pieces 00000, 00001, ... up to the first missing index into the
-// joined file, once PieceSetRefusal has found them consistent. The joined
-// file replaces one of its name only when it is complete. Returns the notice
-// to show, whether the join was done or refused; failures throw tw::Error
-// naming the file, as SplitFile does, and leave an existing output as it was.
-std::string JoinPieces(FileSystem& files, const JoinRequest& request, const std::function<void()>& pump);
+// joined file, once PieceSetRefusal has found them consistent. A file of the
+// output's name is often the original, edited since: it is replaced only
+// when the user says so, and only once the joined file is complete; one
+// that appears during the join is never replaced. Returns the notice to
+// show, whether the join was done or refused, or nothing when the user kept
+// the existing file; failures throw tw::Error naming the file, as SplitFile
+// does, and leave an existing output as it was.
+std::optional<std::string> JoinPieces(FileSystem& files, Prompter& prompter, const JoinRequest& request,
+                                      const std::function<void()>& pump);
 
 }  // namespace tw

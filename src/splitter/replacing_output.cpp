@@ -15,7 +15,13 @@ std::string FreeTemporaryName(const FileSystem& files, const std::string& path) 
     return name;
 }
 
-void PutInPlace(FileSystem& files, const std::string& temporary, const std::string& path) {
+void PutInPlace(FileSystem& files, const std::string& temporary, const std::string& path, Existing existing) {
+    if (existing == Existing::Keep) {
+        // Nobody was asked about a file that turned up meanwhile.
+        if (!files.MoveFile(temporary, path))
+            throw Error("Cannot create file \"" + path + "\". Cannot create a file when that file already exists.");
+        return;
+    }
     try {
         files.ReplaceFile(temporary, path);
     } catch (const Error& e) {
@@ -25,13 +31,14 @@ void PutInPlace(FileSystem& files, const std::string& temporary, const std::stri
 
 }  // namespace
 
-void WriteReplacing(FileSystem& files, const std::string& path, const std::function<void(NamedStream&)>& write) {
+void WriteReplacing(FileSystem& files, const std::string& path, Existing existing,
+                    const std::function<void(NamedStream&)>& write) {
     const std::string temporary = FreeTemporaryName(files, path);
     NamedStream output = CreateNewForWriting(files, temporary, path);
     try {
         write(output);
         output.stream.reset();
-        PutInPlace(files, temporary, path);
+        PutInPlace(files, temporary, path, existing);
     } catch (...) {
         output.stream.reset();  // a file still open cannot be deleted
         files.DeleteFile(temporary);

@@ -27,16 +27,16 @@ void TfrmTweak::Connect(int page, ui::PathSections& paths, ui::PageButtons& butt
     SetDefaultButton(page, *buttons.action);
 }
 
-void TfrmTweak::RunCopy(const std::function<std::string(const std::function<void()>& pump)>& copy) {
+void TfrmTweak::RunCopy(const std::function<std::optional<std::string>(const std::function<void()>& pump)>& copy) {
     // A close waits for the notice too: the window must outlive this click.
     const BusyScope click(*this, {});
-    std::string notice;
+    std::optional<std::string> notice;
     {
         const BusyScope run(*this, {split_.buttons.action.get(), join_.buttons.action.get(),
                                     split_.paths.browseFile.get(), join_.paths.browseFile.get()});
         notice = copy(Progress().Pump());
     }
-    Context().prompter.Notify(notice);
+    if (notice) Context().prompter.Notify(*notice);
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "shell/module_window_win.h"
@@ -50,7 +51,7 @@ private:
     void RefreshJoinInformation();
     // Runs a copy with the window's messages flowing, its action buttons
     // disabled and closing held off, then shows the notice it returns.
-    void RunCopy(const std::function<std::string(const std::function<void()>& pump)>& copy);
+    void RunCopy(const std::function<std::optional<std::string>(const std::function<void()>& pump)>& copy);
 
     SplitPage split_;
     JoinPage join_;

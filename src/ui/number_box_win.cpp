@@ -1,6 +1,7 @@
 #include "ui/number_box_win.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "ui/number_text.h"
@@ -44,13 +45,21 @@ NumberBox::~NumberBox() {
     if (IsWindow(arrows_)) DestroyWindow(arrows_);
 }
 
-int NumberBox::Value() const { return ClampNumberText(Text(), minimum_, maximum_); }
+int NumberBox::Value() const {
+    if (userEdited_) return ClampNumberText(Text(), minimum_, maximum_);
+    return ClampNumberText(accepted_, 0, std::numeric_limits<int>::max());
+}
 
 void NumberBox::SetValue(int value) {
-    const int clamped = std::clamp(value, minimum_, maximum_);
-    accepted_ = std::to_string(clamped);
+    const int shown = value < 0 ? minimum_ : value;
+    accepted_ = std::to_string(shown);
+    userEdited_ = false;
+    // The arrows write their own position, within the range, into the box:
+    // the number shown is put back after them.
+    settingText_ = true;
+    SendMessageW(arrows_, UDM_SETPOS32, 0, std::clamp(shown, minimum_, maximum_));
     SetText(accepted_);
-    SendMessageW(arrows_, UDM_SETPOS32, 0, clamped);
+    settingText_ = false;
 }
 
 void NumberBox::Enable(bool enabled) {
@@ -65,22 +74,24 @@ void NumberBox::Show(bool visible) {
 
 void NumberBox::OnCommand(WORD code) {
     if (code == EN_KILLFOCUS) {
-        Normalize();
+        // Value() already reads the entry so, hence no onChange.
+        if (userEdited_) SetValue(Value());
         return;
     }
-    if (code != EN_CHANGE || restoring_) return;
+    if (code != EN_CHANGE || settingText_) return;
     // ES_NUMBER stops typed letters, not pasted ones: a text with anything
     // but digits is refused whole and the last good text comes back.
     const std::string text = Text();
     if (!IsNumberText(text)) {
-        restoring_ = true;
+        settingText_ = true;
         SetText(accepted_);
         SendMessageW(Handle(), EM_SETSEL, accepted_.size(), accepted_.size());
-        restoring_ = false;
+        settingText_ = false;
         return;
     }
     if (text == accepted_) return;
     accepted_ = text;
+    userEdited_ = true;
     if (onChange) onChange();
 }
 

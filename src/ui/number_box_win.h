@@ -9,21 +9,22 @@
 namespace tw::ui {
 
 // A whole-number box with a range: an edit that takes digits only (typed or
-// pasted) and up-down arrows beside it. A number out of range, or an empty
-// box, is brought into the range when the box loses the focus, so whoever
-// reads it on a button's click reads digits within the range.
+// pasted) and up-down arrows beside it. What the user enters is brought
+// into the range (an empty box too) when the box loses the focus, so whoever
+// reads it on a button's click reads digits within the range. A number set
+// in code is the one stored somewhere: it shows and stays as it is, even
+// outside the range, until the user changes it, so that writing back an
+// untouched box never changes what was stored.
 class NumberBox : public Control {
 public:
-    // The range starts at 0 or above; the value is brought into it.
+    // The range starts at 0 or above.
     NumberBox(const Placement& at, int minimum, int maximum, int value);
     ~NumberBox() override;
 
     int Value() const;
-    // Setting in code raises no onChange, as with the other controls.
+    // Setting in code raises no onChange, as with the other controls. A
+    // number below 0 cannot be shown in digits and shows as the minimum.
     void SetValue(int value);
-    // As on leaving the box: the text becomes the value within the range
-    // (Value() already read it so, hence no onChange).
-    void Normalize() { SetValue(Value()); }
 
     void Enable(bool enabled) override;
     void Show(bool visible) override;
@@ -36,7 +37,8 @@ private:
     int minimum_, maximum_;
     HWND arrows_ = nullptr;
     std::string accepted_;
-    bool restoring_ = false;
+    bool userEdited_ = false;
+    bool settingText_ = false;
 };
 
 }  // namespace tw::ui

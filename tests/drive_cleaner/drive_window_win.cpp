@@ -287,5 +287,32 @@ TEST_F(DriveWindowTest, TheHitListFollowsTheCleanAndTakesNoClicksMeanwhile) {
     EXPECT_TRUE(IsWindowEnabled(list.Handle()));
 }
 
+// A type for every file asks first; leaving the box unsaved keeps the ticks.
+TEST_F(DriveWindowTest, AMaskForEveryFileAsksAndCancellingTheBoxKeepsTheTicks) {
+    Show(TfrmDrive::kOptionsPage);
+    window->Types()[0].enabled = false;
+    ui::Dialog::SetShowHook([&](ui::Dialog& d) {
+        auto& add = static_cast<TfrmAddNew&>(d);
+        add.Mask().SetText("*.*");
+        add.AddButton().Click();
+        EXPECT_TRUE(add.IsShowing()) << "Cancel on the question leaves the box open";
+        add.CancelButton().Click();
+    });
+    prompter.Answer(false);
+    window->OptionsControls().add->Click();
+    EXPECT_EQ(prompter.History().at(0),
+              (ScriptedPrompter::Shown{Kind::Confirm, "The file type '*.*' matches every file, programs and documents "
+                                                      "included. Do you want to add it?"}));
+    EXPECT_EQ(TypeRows(), std::vector<std::string>{"-*.tmp"});
+    ui::Dialog::SetShowHook([&](ui::Dialog& d) {
+        auto& add = static_cast<TfrmAddNew&>(d);
+        add.Mask().SetText("*");
+        add.AddButton().Click();
+    });
+    prompter.Answer(true);
+    window->OptionsControls().add->Click();
+    EXPECT_EQ(TypeRows(), (std::vector<std::string>{"+*.tmp", "+*"})) << "a real add reloads";
+}
+
 }  // namespace
 }  // namespace tw

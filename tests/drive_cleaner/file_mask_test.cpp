@@ -52,6 +52,11 @@ TEST(FileMaskTest, MatchesAsTheMaskSyntaxSays) {
         {"5.log", "[!a-z].log", true},
         {"q.log", "[!a-z].log", false},
         {"-.log", "[a-].log", true},
+        // A "-" after a range has a character before it: the range's end.
+        {"dx", "[a-c-e]x", true},
+        {"Ax", "[a-c-e]x", true},
+        {"fx", "[a-c-e]x", false},
+        {"-x", "[a-c-e]x", false},
         {"file7.chk", "file?.chk", true},
         {"ab5.log", "ab[0-9].log", true},
         {"$.$$$", "*.$$$", true},
@@ -79,7 +84,9 @@ TEST(FileMaskTest, InvalidMasksNameTheirPosition) {
         {"x[]", "'x[]' is an invalid mask at (3)"},          // empty
         {"[!]", "'[!]' is an invalid mask at (3)"},
         {"[-z]", "'[-z]' is an invalid mask at (2)"},        // "-" with nothing before it
-        {"[a-c-e]", "'[a-c-e]' is an invalid mask at (5)"},
+        {"[!-a]", "'[!-a]' is an invalid mask at (3)"},
+        {"[a-c-", "'[a-c-' is an invalid mask at (6)"},
+        {"[a-c-e]", "valid"},
         {"%d[", "'%d[' is an invalid mask at (4)"},
         {thirtyOneStars, "'" + thirtyOneStars + "' is an invalid mask at (61)"},
         {thirtyStars, "valid"},

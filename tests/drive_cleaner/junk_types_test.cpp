@@ -62,5 +62,15 @@ TEST_F(JunkTypesTest, OptionsAndTicksAreStoredAndReadBack) {
     }
 }
 
+// Such a type would list programs and documents for deleting alike.
+TEST(JunkTypes, MasksThatMatchEveryFileNameAreTold) {
+    const std::pair<const char*, bool> cases[] = {
+        {"*", true},      {"*.*", true},     {"**", true},        {"*.**", true},     {"?*", true},
+        {"*?", true},     {"*.?*", true},    {"*.tmp", false},    {"file*.chk", false}, {"?.?", false},
+        {"*.???", false}, {"[a-z]*.*", false}, {"*e*", false},    {"*.[", false},     {"", false},
+    };
+    for (const auto& [mask, every] : cases) EXPECT_EQ(MatchesEveryFileName(mask), every) << mask;
+}
+
 }  // namespace
 }  // namespace tw

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "internet_tuner/connection_profiles.h"
 #include "internet_tuner/internet_backup.h"
@@ -236,6 +237,20 @@ TEST(InternetBackup, NineXStateIsRecordedValueByValueAsStored) {
                                    settings, "\"MaxConnectionsPerServer\"=-", "",
                                    settings, "\"MaxConnectionsPer1_0Server\"=dword:00000000",
                                }));
+}
+
+// A key the user may read but not write still has its values recorded:
+// a delete line there would make a restore delete them.
+TEST(InternetBackup, KeysThatDenyWritingAreRecordedAsStored) {
+    Tuner t(NetFamily::NT);
+    t.Set(kLocalMachine, t.AdapterKey(0), "MTU", RegValue::Dword(1500));
+    t.Set(kLocalMachine, t.AdapterKey(1), "MTU", RegValue::Dword(1400));
+    t.SetGlobal("DefaultTTL", RegValue::Dword(64));
+    t.machine.registry.MakeReadOnly(kLocalMachine, t.AdapterKey(1));
+    t.machine.registry.MakeReadOnly(kLocalMachine, test::kTcpip);
+    const auto lines = t.BackupLines();
+    for (const char* line : {"\"MTU\"=dword:00000578", "\"DefaultTTL\"=dword:00000040"})
+        EXPECT_EQ(std::ranges::count(lines, line), 1) << line;
 }
 
 TEST(InternetTuner, AnAdvancedApplySavesTheBackupFirstAndSaysSo) {

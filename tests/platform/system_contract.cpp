@@ -71,11 +71,11 @@ TEST_P(SystemContract, ToAnsiRefusesWhatTheCodePageCannotHold) {
 
 TEST_P(SystemContract, ClipboardEmptiesUnlessAnotherProgramHoldsIt) {
     Clipboard& clipboard = P().clipboard;
-    EXPECT_TRUE(clipboard.Empty());
+    EXPECT_EQ(clipboard.Empty(), ClipboardResult::Emptied);
     Env().HoldClipboard();
-    EXPECT_FALSE(clipboard.Empty());
+    EXPECT_EQ(clipboard.Empty(), ClipboardResult::NotOpened);
     Env().ReleaseClipboard();
-    EXPECT_TRUE(clipboard.Empty());
+    EXPECT_EQ(clipboard.Empty(), ClipboardResult::Emptied);
 }
 
 }  // namespace

@@ -190,23 +190,27 @@ INSTANTIATE_TEST_SUITE_P(
                  [](MemoryPlatform& m) { m.registry.FailOpen(kLocalMachine, "SYSTEM"); }, kSwapRow,
                  "Failed to set data for 'ClearPageFileAtShutdown'"},
         StopCase{"ClipboardHeldByAnotherProgram", [](MemoryPlatform& m) { m.clipboard.SetHeldByOther(true); },
-                 kClipboardRow, "Cannot open clipboard"}),
+                 kClipboardRow, "Cannot open clipboard"},
+        StopCase{"ClipboardOpensButCannotBeEmptied", [](MemoryPlatform& m) { m.clipboard.SetEmptyFails(true); },
+                 kClipboardRow, "Cannot empty clipboard"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinkedFoldersAndUndeletableFiles) {
     p.files.AddFile(Recent("read-only.lnk"), {'r'}, FileAttr::ReadOnly);
     p.files.AddFile(Recent("in use.lnk"), "busy");
     p.files.LockFile(Recent("in use.lnk"));
-    p.files.AddFolder("C:\\Elsewhere");
     p.files.AddFile("C:\\Elsewhere\\precious.doc", "mine");
-    p.files.AddFolder(Recent("Linked"), FileAttr::Directory | FileAttr::ReparsePoint);
-    p.files.AddFile(Recent("Linked\\through.doc"), "mine too");
+    p.files.AddFile("C:\\Elsewhere\\other.doc", "mine too");
+    // Links out of the folder: a junction, and a link to a file that goes
+    // as the link itself.
+    p.files.AddLink(Recent("Linked"), "C:\\Elsewhere");
+    p.files.AddLink(Recent("precious.doc"), "C:\\Elsewhere\\precious.doc");
     EXPECT_FALSE(CleanRecentFolder(p.shell, p.files).empty());
     auto names = RecentNames();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Linked", "Sub", "in use.lnk", "read-only.lnk"}));
-    EXPECT_TRUE(p.files.FileExists(Recent("Linked\\through.doc")));
-    EXPECT_TRUE(p.files.FileExists("C:\\Elsewhere\\precious.doc"));
+    EXPECT_EQ(p.files.Text("C:\\Elsewhere\\precious.doc"), "mine");
+    EXPECT_EQ(p.files.Text("C:\\Elsewhere\\other.doc"), "mine too");
 }
 
 // Counts every listing and deletion, wherever it would land.

@@ -71,6 +71,12 @@ public:
         if (moved.empty()) return Inner().ReplaceFile(from, to);
         written_[ToUpperAscii(to)] = moved.mapped();
     }
+    bool MoveFile(std::string_view from, std::string_view to) override {
+        if (!Created(from)) return Inner().MoveFile(from, to);
+        if (FileExists(to)) return false;
+        ReplaceFile(from, to);
+        return true;
+    }
 
 private:
     class Source final : public Stream {

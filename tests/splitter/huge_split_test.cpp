@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/memory/memory_platform.h"
+#include "services/scripted_prompter.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
 #include "splitter/generated_file_system.h"
@@ -47,7 +48,8 @@ TEST(HugeSplit, FiveGibibytesSplitAt700MegabytesIntoEightPiecesAndJoinBackIdenti
     EXPECT_EQ(set.count, 8u);
     EXPECT_EQ(set.totalSize, kSize);
 
-    ASSERT_EQ(JoinPieces(files, {"C:\\big\\movie.bin.00004", "C:\\joined"}, {}),
+    ScriptedPrompter prompter;
+    ASSERT_EQ(JoinPieces(files, prompter, {"C:\\big\\movie.bin.00004", "C:\\joined"}, {}),
               "The file: movie.bin is successfully joined");
     const auto* joined = files.Created("C:\\joined\\movie.bin");
     ASSERT_NE(joined, nullptr);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_platform.h"
+#include "services/scripted_prompter.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
 #include "splitter/piece_names.h"
@@ -74,8 +75,15 @@ TEST(RealSplit, ReadOnlySourceSplitsAndItsReadOnlyPiecesJoin) {
     ASSERT_TRUE(platform.files.SetAttributes(source, FileAttr::ReadOnly));
     ASSERT_EQ(SplitFile(platform.files, {source, folder.Path(), 0, "1"}, {}), kSplitDone);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(platform.files.SetAttributes(PieceName(source, i), FileAttr::ReadOnly));
+    // Beside its pieces the original is still there: asked, Cancel keeps it.
+    ScriptedPrompter prompter;
+    prompter.Answer(false);
+    EXPECT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), ""}, {}), std::nullopt);
+    EXPECT_EQ(prompter.History().at(0).text, source + " already exists. Do you want to replace it?");
+    EXPECT_EQ(ReadAt(platform.files, source, 0, text.size() + 1), text);
+    EXPECT_EQ(platform.files.Find(folder.Path() + "*.tmp").size(), 0u);
     ASSERT_TRUE(platform.files.CreateFolder(folder.Path() + "joined"));
-    ASSERT_EQ(JoinPieces(platform.files, {PieceName(source, 1), folder.Path() + "joined"}, {}),
+    ASSERT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), folder.Path() + "joined"}, {}),
               "The file: Übersicht.txt is successfully joined");
     EXPECT_EQ(ReadAt(platform.files, folder.Path() + "joined\\Übersicht.txt", 0, text.size() + 1), text);
     platform.files.DeleteFile(folder.Path() + "joined\\Übersicht.txt");

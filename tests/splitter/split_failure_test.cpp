@@ -2,6 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
+#include "services/scripted_prompter.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
 #include "support/forwarding_file_system.h"
@@ -19,10 +20,10 @@ protected:
         p.files.AddFile("C:\\in\\a.bin", std::vector<std::uint8_t>(3000000, 0x5A));
         p.files.AddFolder("C:\\out");
     }
-    std::string ErrorOf(const std::function<std::string()>& run) {
+    std::string ErrorOf(const std::function<std::optional<std::string>()>& run) {
         try {
-            const std::string notice = run();
-            ADD_FAILURE() << "no error, the notice was: " << notice;
+            const auto notice = run();
+            ADD_FAILURE() << "no error, the notice was: " << notice.value_or("(none)");
         } catch (const Error& e) {
             return e.what();
         }
@@ -31,10 +32,11 @@ protected:
     std::string Split(const std::string& destination = "") {
         return SplitFile(p.files, {"C:\\in\\a.bin", destination, 0, "1"}, {});
     }
-    std::string Join(const std::string& destination = "") {
-        return JoinPieces(p.files, {"C:\\in\\a.bin.00000", destination}, {});
+    std::optional<std::string> Join(const std::string& destination = "") {
+        return JoinPieces(p.files, prompter, {"C:\\in\\a.bin.00000", destination}, {});
     }
     MemoryPlatform p;
+    ScriptedPrompter prompter;
 };
 
 TEST_F(SplitFailureTest, SourceInUseElsewhereCannotBeOpened) {
@@ -96,9 +98,12 @@ TEST_F(SplitFailureTest, ADamagedSetIsRefusedOrReportedAndTheExistingOutputKept)
         ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\a.bin", "", 0, "1"}, {}), kSplitDone);
         machine.files.AddFile("C:\\out\\a.bin", "the only copy of last year's data");
         c.apply(machine.files);
+        // Refused sets are refused before anyone is asked.
+        ScriptedPrompter asked;
+        if (c.notice.empty()) asked.Answer(true);
         std::string notice, error;
         try {
-            notice = JoinPieces(machine.files, {"C:\\in\\a.bin.00000", "C:\\out"}, {});
+            notice = JoinPieces(machine.files, asked, {"C:\\in\\a.bin.00000", "C:\\out"}, {}).value_or("");
         } catch (const Error& e) {
             error = e.what();
         }
@@ -115,28 +120,41 @@ TEST_F(SplitFailureTest, AnOutputThatCannotBeCreatedStopsTheJoin) {
               "Cannot create file \"C:\\nowhere\\a.bin\". The system cannot find the path specified.");
 }
 
-// Cuts a piece short just as the join opens it, after its size was checked.
-class CutShortOnOpen final : public test::ForwardingFileSystem {
+// Someone else acts just as the join opens a file.
+class ActOnOpen final : public test::ForwardingFileSystem {
 public:
-    CutShortOnOpen(MemoryFileSystem& files, std::string piece)
-        : ForwardingFileSystem(files), memory_(files), piece_(std::move(piece)) {}
+    ActOnOpen(FileSystem& files, std::string path, std::function<void()> act)
+        : ForwardingFileSystem(files), path_(std::move(path)), act_(std::move(act)) {}
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
-        if (path == piece_) memory_.AddFile(piece_, std::vector<std::uint8_t>(10));
+        if (path == path_) act_();
         return Inner().Open(path, mode, share);
     }
 
 private:
-    MemoryFileSystem& memory_;
-    std::string piece_;
+    std::string path_;
+    std::function<void()> act_;
 };
 
 TEST_F(SplitFailureTest, APieceCutShortDuringTheJoinFailsAndTheOutputIsKept) {
     ASSERT_EQ(Split(), kSplitDone);
     p.files.AddFile("C:\\out\\a.bin", "older");
-    CutShortOnOpen files(p.files, "C:\\in\\a.bin.00001");
-    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+    // After its size was checked.
+    ActOnOpen files(p.files, "C:\\in\\a.bin.00001",
+                    [&] { p.files.AddFile("C:\\in\\a.bin.00001", std::vector<std::uint8_t>(10)); });
+    prompter.Answer(true);
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
               "Cannot read file \"C:\\in\\a.bin.00001\". The file ended before its expected size.");
     EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "older");
+}
+
+// Nobody was asked about a file that turns up while the join writes.
+TEST_F(SplitFailureTest, AFileThatAppearsDuringTheJoinIsNeverReplaced) {
+    ASSERT_EQ(Split(), kSplitDone);
+    ActOnOpen files(p.files, "C:\\out\\a.bin.tmp", [&] { p.files.AddFile("C:\\out\\a.bin", "someone else's"); });
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+              "Cannot create file \"C:\\out\\a.bin\". Cannot create a file when that file already exists.");
+    EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "someone else's");
+    EXPECT_EQ(p.files.Find("C:\\out\\*").size(), 1u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
+#include "services/scripted_prompter.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
 #include "splitter/piece_names.h"
@@ -31,8 +32,8 @@ protected:
                       const std::string& custom = "1") {
         return SplitFile(files, {path, destination, choice, custom}, [this] { ++pumps; });
     }
-    std::string Join(const std::string& piece, const std::string& destination = "") {
-        return JoinPieces(files, {piece, destination}, [this] { ++pumps; });
+    std::optional<std::string> Join(const std::string& piece, const std::string& destination = "") {
+        return JoinPieces(files, prompter, {piece, destination}, [this] { ++pumps; });
     }
     // The names in a folder, sorted.
     std::vector<std::string> Names(const std::string& folder) const {
@@ -47,6 +48,7 @@ protected:
 
     MemoryPlatform p;
     test::RecordingFileSystem files{p.files};
+    ScriptedPrompter prompter;
     std::vector<std::uint8_t> source;
     int pumps = 0;
 };
@@ -160,7 +162,8 @@ TEST_F(SplitJoinTest, ReadOnlySourceAndReadOnlyPiecesSplitAndJoin) {
     EXPECT_EQ(p.files.Content("C:\\out\\a.bin"), source);
 }
 
-TEST_F(SplitJoinTest, ExistingPiecesAndOutputAreOverwritten) {
+// A join's output of an existing name is often the original, edited since.
+TEST_F(SplitJoinTest, ExistingPiecesAreOverwrittenAndAnExistingOutputOnlyOnOk) {
     AddSource("C:\\in\\a.bin", kFloppy + 10);
     p.files.AddFile("C:\\in\\a.bin.00001", Pattern(5000, 99));
     ASSERT_EQ(Split("C:\\in\\a.bin"), kSplitDone);
@@ -168,7 +171,13 @@ TEST_F(SplitJoinTest, ExistingPiecesAndOutputAreOverwritten) {
     p.files.AddFile("C:\\out\\a.bin", "older and longer content than nothing");
     // The join writes through a temporary name, never one that is taken.
     p.files.AddFile("C:\\out\\a.bin.tmp", "someone else's");
+    prompter.Answer(false).Answer(true);
+    EXPECT_EQ(Join("C:\\in\\a.bin.00000", "C:\\out"), std::nullopt);
+    EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "older and longer content than nothing");
     ASSERT_EQ(Join("C:\\in\\a.bin.00000", "C:\\out"), "The file: a.bin is successfully joined");
+    EXPECT_EQ(prompter.History(), std::vector<ScriptedPrompter::Shown>(
+                                      2, {ScriptedPrompter::Kind::Confirm,
+                                          "C:\\out\\a.bin already exists. Do you want to replace it?"}));
     EXPECT_EQ(p.files.Content("C:\\out\\a.bin"), source);
     EXPECT_EQ(p.files.Text("C:\\out\\a.bin.tmp"), "someone else's");
     EXPECT_EQ(Names("C:\\out\\"), (std::vector<std::string>{"a.bin", "a.bin.tmp"}));

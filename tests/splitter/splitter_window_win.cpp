@@ -118,6 +118,26 @@ TEST_F(SplitterWindowTest, JoinWritesTheSetAndShowsItsNotice) {
     EXPECT_EQ(machine.files.Content("C:\\out\\report.doc"), machine.files.Content("C:\\in\\report.doc"));
 }
 
+// Joined beside its pieces, the output's name is the original's, which the
+// user may have changed since the split.
+TEST_F(SplitterWindowTest, AJoinOverAnExistingFileAsksAndReplacesItOnlyOnOk) {
+    ShowWindow(window.Handle(), SW_SHOW);
+    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, {}), kSplitDone);
+    machine.files.AddFile("C:\\in\\report.doc", "edited since");
+    join.paths.file->SetText("C:\\in\\report.doc.00001");
+    prompter.Answer(false);
+    Press(*join.buttons.action);
+    EXPECT_EQ(machine.files.Text("C:\\in\\report.doc"), "edited since");
+    prompter.Answer(true);
+    Press(*join.buttons.action);
+    EXPECT_TRUE(machine.files.Content("C:\\in\\report.doc") == std::vector<std::uint8_t>(3000000, 0x42));
+    const std::string question = "C:\\in\\report.doc already exists. Do you want to replace it?";
+    EXPECT_EQ(Notices(), (std::vector<ScriptedPrompter::Shown>{
+                             {Kind::Confirm, question},
+                             {Kind::Confirm, question},
+                             {Kind::Notify, "The file: report.doc is successfully joined"}}));
+}
+
 TEST_F(SplitterWindowTest, AFailureReachesTheErrorHandlerAndLeavesTheWindowUsable) {
     std::vector<std::string> errors;
     ui::SetErrorHandler([&](const std::string& text) { errors.push_back(text); });

@@ -165,7 +165,7 @@ TEST_F(ControlsTest, TheDropDownListKeepsItsOrderAndSelectionAndTakesNoTyping) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(ControlsTest, TheNumberBoxTakesDigitsOnlyAndClampsToItsRangeOnLeaving) {
+TEST_F(ControlsTest, TheNumberBoxTakesDigitsOnlyAndClampsWhatIsTypedOnLeaving) {
     HostWindow host;
     ui::NumberBox box(host.panel->At(10, 10, 100, 32), 50, 9999, 50);
     ui::Button other(host.panel->At(10, 50, 100, 73), "Other");
@@ -200,6 +200,19 @@ TEST_F(ControlsTest, TheNumberBoxTakesDigitsOnlyAndClampsToItsRangeOnLeaving) {
     }
     SetWindowTextW(box.Handle(), L"123456");  // longer than the box lets anyone type
     EXPECT_EQ(box.Value(), 9999);
+
+    // A number set in code, as a stored one is, stays as it is even outside
+    // the range until the user changes it: focus passing through keeps it.
+    for (const int stored : {10, 123456}) {
+        box.SetValue(stored);
+        SetFocus(box.Handle());
+        leave();
+        EXPECT_EQ(box.Text(), std::to_string(stored));
+        EXPECT_EQ(box.Value(), stored);
+    }
+    type(L"12");
+    leave();
+    EXPECT_EQ(box.Value(), 50);
 
     // The arrows step within the range; disabling the box disables them too.
     const int before = changes;

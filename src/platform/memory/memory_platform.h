@@ -69,14 +69,16 @@ private:
 
 class MemoryClipboard final : public Clipboard {
 public:
-    bool Empty() override;
+    ClipboardResult Empty() override;
     void SetText(std::string text) { text_ = std::move(text); }
     const std::string& Text() const { return text_; }
     void SetHeldByOther(bool held) { held_ = held; }
+    void SetEmptyFails(bool fails) { emptyFails_ = fails; }
 
 private:
     std::string text_;
     bool held_ = false;
+    bool emptyFails_ = false;
 };
 
 // English (United States) locale, code page 1252, Windows 10 by default.

@@ -77,10 +77,11 @@ std::optional<std::string> MemorySystem::ToAnsi(std::u16string_view text) const 
     return out;
 }
 
-bool MemoryClipboard::Empty() {
-    if (held_) return false;
+ClipboardResult MemoryClipboard::Empty() {
+    if (held_) return ClipboardResult::NotOpened;
+    if (emptyFails_) return ClipboardResult::NotEmptied;
     text_.clear();
-    return true;
+    return ClipboardResult::Emptied;
 }
 
 bool MemoryUrlCache::DeleteEntry(std::string_view url) {

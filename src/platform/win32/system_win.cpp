@@ -89,11 +89,11 @@ std::optional<std::string> Win32System::ToAnsi(std::u16string_view text) const {
     return ansi;
 }
 
-bool Win32Clipboard::Empty() {
-    if (!OpenClipboard(nullptr)) return false;
+ClipboardResult Win32Clipboard::Empty() {
+    if (!OpenClipboard(nullptr)) return ClipboardResult::NotOpened;
     const bool emptied = EmptyClipboard() != 0;
     CloseClipboard();
-    return emptied;
+    return emptied ? ClipboardResult::Emptied : ClipboardResult::NotEmptied;
 }
 
 }  // namespace tw

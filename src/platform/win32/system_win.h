@@ -19,7 +19,7 @@ public:
 
 class Win32Clipboard final : public Clipboard {
 public:
-    bool Empty() override;
+    ClipboardResult Empty() override;
 };
 
 }  // namespace tw

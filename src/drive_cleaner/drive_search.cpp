@@ -56,9 +56,11 @@ bool DriveSearch::SearchFolder(const std::string& folder) {
         }
         if (excludeSystem_ && (entry.attributes & FileAttr::System) != 0) continue;
         DecodeName(entry.name, name_);
+        std::optional<std::optional<FileIdentity>> identity;  // read once, for the first mask that matches
         for (const auto& mask : masks_) {
             if (!mask.Matches(std::u32string_view(name_))) continue;
-            hits_.push_back({entry.name, folder + entry.name, entry.size, true});
+            if (!identity) identity = files_.Identity(folder + entry.name);
+            hits_.push_back({entry.name, folder + entry.name, entry.size, true, *identity});
             foundBytes_ += entry.size;
         }
     }

@@ -52,6 +52,41 @@ public:
     virtual void Flush() = 0;  // to the disk, not only to the OS
 };
 
+// Which file an entry is, whatever path led to it: the volume's serial
+// number and the file's ID on that volume. A rename keeps it; a new file
+// (even one of the same name) gets another.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t idHigh = 0;  // 0 where the volume gives 64-bit IDs only
+    std::uint64_t idLow = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// What an entry is opened for. Examine shares everything and takes no data
+// access, so it never stands in another program's way.
+enum class EntryAccess {
+    Examine,
+    Delete,     // shares reading, writing and deletion, as a plain delete does
+    Overwrite,  // read, write, rename and delete, shared with nobody
+};
+
+// A file opened as the entry itself: a link at its name is the link, never
+// what it points at. Whatever is done through it is done to that very file,
+// even when a folder on its path is swapped meanwhile.
+class FileEntry {
+public:
+    virtual ~FileEntry() = default;
+    virtual std::uint32_t Attributes() const = 0;
+    // The file goes when this entry is closed. False when it cannot be
+    // deleted (read-only, say).
+    virtual bool Delete() = 0;
+    // A new name in the folder that holds the file, never over another
+    // file. False when the name is taken or the rename fails.
+    virtual bool Rename(std::string_view newName) = 0;
+    // The file's bytes; only an entry opened for Overwrite may write them.
+    virtual Stream& Contents() = 0;
+};
+
 // Paths are Windows paths ("C:\dir\file.txt"), UTF-8, compared without
 // regard to case. As on Windows, a symbolic link or junction is followed on
 // the way to an entry and when a file is opened (OpenMode::Overwrite aside),
@@ -83,6 +118,15 @@ public:
     // is missing.
     virtual std::vector<FoundFile> Find(std::string_view pattern) const = 0;
     virtual std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) = 0;
+    // The identity of the entry itself (a link's own, not its target's);
+    // links on the way to it are followed. Nothing when it cannot be read.
+    virtual std::optional<FileIdentity> Identity(std::string_view path) const = 0;
+    // Opens the file entry at `path` without following a link at its name,
+    // and gives it only when it is still `expected` (any file when nothing
+    // is expected). Throws tw::Error with the OS's text when it cannot be
+    // opened: missing, in use, a folder, or a link opened for Overwrite.
+    virtual std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                                 EntryAccess access) = 0;
     virtual DriveType GetDriveType(std::string_view rootPath) const = 0;
     // Root paths such as "C:\" of the drives that exist.
     virtual std::vector<std::string> LogicalDrives() const = 0;
@@ -100,5 +144,10 @@ std::string WithTrailingBackslash(std::string_view path);
 // A drive path past the classic limit in its "\\?\" form, which the file
 // calls take whole; every other path as it is.
 std::string LongPathForm(std::string_view path);
+
+// Deletes the file at `path` through its own handle, only when it is still
+// the `expected` one. False when it is another file, or cannot be opened or
+// deleted; a link at its name is deleted itself.
+bool DeleteVerified(FileSystem& files, std::string_view path, const FileIdentity& expected);
 
 }  // namespace tw

@@ -27,6 +27,11 @@ public:
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
         return inner_.Open(path, mode, share);
     }
+    std::optional<FileIdentity> Identity(std::string_view path) const override { return inner_.Identity(path); }
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        return inner_.OpenEntry(path, expected, access);
+    }
     DriveType GetDriveType(std::string_view rootPath) const override { return inner_.GetDriveType(rootPath); }
     std::vector<std::string> LogicalDrives() const override { return inner_.LogicalDrives(); }
     std::string WindowsFolder() const override { return inner_.WindowsFolder(); }

@@ -59,4 +59,18 @@ private:
     std::unique_ptr<Stream> inner_;
 };
 
+// Passes every call to another file entry.
+class ForwardingEntry : public FileEntry {
+public:
+    explicit ForwardingEntry(std::unique_ptr<FileEntry> inner) : inner_(std::move(inner)) {}
+
+    std::uint32_t Attributes() const override { return inner_->Attributes(); }
+    bool Delete() override { return inner_->Delete(); }
+    bool Rename(std::string_view newName) override { return inner_->Rename(newName); }
+    Stream& Contents() override { return inner_->Contents(); }
+
+private:
+    std::unique_ptr<FileEntry> inner_;
+};
+
 }  // namespace tw::test

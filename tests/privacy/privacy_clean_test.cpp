@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                  kClipboardRow, "Cannot open clipboard"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinkedFoldersAndUndeletableFiles) {
+TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinksAndUndeletableFiles) {
     p.files.AddFile(Recent("read-only.lnk"), {'r'}, FileAttr::ReadOnly);
     p.files.AddFile(Recent("in use.lnk"), "busy");
     p.files.LockFile(Recent("in use.lnk"));
@@ -201,10 +201,11 @@ TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinkedFoldersAndUndeletable
     p.files.AddFile("C:\\Elsewhere\\precious.doc", "mine");
     p.files.AddFolder(Recent("Linked"), FileAttr::Directory | FileAttr::ReparsePoint);
     p.files.AddFile(Recent("Linked\\through.doc"), "mine too");
+    p.files.AddLink(Recent("file link.lnk"), "C:\\Elsewhere\\precious.doc");
     EXPECT_FALSE(CleanRecentFolder(p.shell, p.files).empty());
     auto names = RecentNames();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Linked", "Sub", "in use.lnk", "read-only.lnk"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Linked", "Sub", "file link.lnk", "in use.lnk", "read-only.lnk"}));
     EXPECT_TRUE(p.files.FileExists(Recent("Linked\\through.doc")));
     EXPECT_TRUE(p.files.FileExists("C:\\Elsewhere\\precious.doc"));
 }

@@ -43,8 +43,9 @@ bool DriveSearch::MayEnter(const std::string& folder, const FoundFile& entry) co
 
 bool DriveSearch::SearchFolder(const std::string& folder) {
     currentFolder_ = folder;
-    // One listing per folder gives files and sub-folders together.
-    const auto entries = files_.Find(folder + "*");
+    // One listing per folder gives files and sub-folders together, and each
+    // file's identity without opening it.
+    const auto entries = files_.ListFolder(folder);
     std::vector<const FoundFile*> subFolders;
     for (const auto& entry : entries) {
         progress_.LetMessagesRun();
@@ -56,11 +57,9 @@ bool DriveSearch::SearchFolder(const std::string& folder) {
         }
         if (excludeSystem_ && (entry.attributes & FileAttr::System) != 0) continue;
         DecodeName(entry.name, name_);
-        std::optional<std::optional<FileIdentity>> identity;  // read once, for the first mask that matches
         for (const auto& mask : masks_) {
             if (!mask.Matches(std::u32string_view(name_))) continue;
-            if (!identity) identity = files_.Identity(folder + entry.name);
-            hits_.push_back({entry.name, folder + entry.name, entry.size, true, *identity});
+            hits_.push_back({entry.name, folder + entry.name, entry.size, true, entry.identity});
             foundBytes_ += entry.size;
         }
     }

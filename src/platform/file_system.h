@@ -20,10 +20,21 @@ inline constexpr std::uint32_t Normal = 0x80;
 inline constexpr std::uint32_t ReparsePoint = 0x400;
 }  // namespace FileAttr
 
+// Which file an entry is, whatever path led to it: the volume's serial
+// number and the file's ID on that volume. A rename keeps it; a new file
+// (even one of the same name) gets another.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t idHigh = 0;  // 0 where the volume gives 64-bit IDs only
+    std::uint64_t idLow = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 struct FoundFile {
     std::string name;  // the name only, not the path
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
+    std::optional<FileIdentity> identity = {};  // given by ListFolder only
     bool IsFolder() const { return (attributes & FileAttr::Directory) != 0; }
     bool IsReparsePoint() const { return (attributes & FileAttr::ReparsePoint) != 0; }
 };
@@ -50,16 +61,6 @@ public:
     virtual std::uint64_t Size() const = 0;
     virtual void Seek(std::uint64_t position) = 0;
     virtual void Flush() = 0;  // to the disk, not only to the OS
-};
-
-// Which file an entry is, whatever path led to it: the volume's serial
-// number and the file's ID on that volume. A rename keeps it; a new file
-// (even one of the same name) gets another.
-struct FileIdentity {
-    std::uint64_t volume = 0;
-    std::uint64_t idHigh = 0;  // 0 where the volume gives 64-bit IDs only
-    std::uint64_t idLow = 0;
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
 // What an entry is opened for. Examine shares everything and takes no data
@@ -117,6 +118,9 @@ public:
     // out), in the order the file system returns them. Empty when the folder
     // is missing.
     virtual std::vector<FoundFile> Find(std::string_view pattern) const = 0;
+    // Every entry of a folder, as Find(folder + "*") gives them, each with
+    // its identity read from the listing itself: no entry is opened.
+    virtual std::vector<FoundFile> ListFolder(std::string_view folder) const = 0;
     virtual std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) = 0;
     // The identity of the entry itself (a link's own, not its target's);
     // links on the way to it are followed. Nothing when it cannot be read.

@@ -334,6 +334,13 @@ TEST_P(FileSystemContract, IdentityFollowsTheFileAndEntriesActOnlyOnIt) {
     EXPECT_EQ(files.Identity(Scratch("A.TXT")), a);
     EXPECT_NE(files.Identity(Scratch("b.txt")), a);
     EXPECT_FALSE(files.Identity(Scratch("missing.txt")).has_value());
+    const auto listed = files.ListFolder(Scratch());
+    EXPECT_EQ(SortedNames(listed), (std::vector<std::string>{"a.txt", "b.txt"}));
+    for (const char* name : {"a.txt", "b.txt"}) {
+        ASSERT_NE(Named(listed, name), nullptr);
+        EXPECT_EQ(Named(listed, name)->identity, files.Identity(Scratch(name))) << "the listing's own";
+        EXPECT_EQ(Named(listed, name)->size, 1u);
+    }
     ASSERT_TRUE(files.MoveFile(Scratch("a.txt"), Scratch("moved.txt")));
     EXPECT_EQ(files.Identity(Scratch("moved.txt")), a) << "a rename keeps the file";
 

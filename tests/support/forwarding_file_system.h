@@ -24,6 +24,7 @@ public:
         return inner_.SetAttributes(path, attributes);
     }
     std::vector<FoundFile> Find(std::string_view pattern) const override { return inner_.Find(pattern); }
+    std::vector<FoundFile> ListFolder(std::string_view folder) const override { return inner_.ListFolder(folder); }
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
         return inner_.Open(path, mode, share);
     }

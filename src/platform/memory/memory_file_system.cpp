@@ -409,6 +409,14 @@ std::vector<FoundFile> MemoryFileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
+std::vector<FoundFile> MemoryFileSystem::ListFolder(std::string_view folder) const {
+    const Node* node = Through(Lookup(folder));
+    std::vector<FoundFile> found;
+    if (!node || !node->IsFolder()) return found;
+    for (const auto& c : node->children) found.push_back({c->name, c->attributes, c->content.size(), c->identity});
+    return found;
+}
+
 std::unique_ptr<Stream> MemoryFileSystem::Open(std::string_view path, OpenMode mode, Share share) {
     const bool write = mode != OpenMode::Read;
     std::string leaf;

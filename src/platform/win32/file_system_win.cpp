@@ -82,21 +82,28 @@ void RefuseLink(const win32::UniqueFile& file) {
     if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) win32::ThrowError(kStoppedOnSymlink);
 }
 
-// The 128-bit ID where the volume gives one (Windows 8 and later), else the
-// 64-bit index; a volume answers the same way each time, so two reads of one
-// file always compare equal.
+// The 64-bit index and the 32-bit serial, as a folder's listing gives them
+// too, so an identity read from the listing compares with one read here.
 std::optional<FileIdentity> IdentityOf(HANDLE file) {
-    FILE_ID_INFO wide{};
-    if (GetFileInformationByHandleEx(file, FileIdInfo, &wide, sizeof wide)) {
-        FileIdentity identity{wide.VolumeSerialNumber};
-        std::memcpy(&identity.idLow, wide.FileId.Identifier, sizeof identity.idLow);
-        std::memcpy(&identity.idHigh, wide.FileId.Identifier + sizeof identity.idLow, sizeof identity.idHigh);
-        return identity;
-    }
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file, &information)) return std::nullopt;
     return FileIdentity{information.dwVolumeSerialNumber, 0,
                         (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+}
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Appends one buffer of a folder's listing.
+void AppendListed(const std::uint8_t* at, DWORD volume, std::vector<FoundFile>& found) {
+    for (;;) {
+        const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+        const std::wstring_view name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+        if (name != L"." && name != L"..")
+            found.push_back({Narrow(name), entry->FileAttributes, static_cast<std::uint64_t>(entry->EndOfFile.QuadPart),
+                             FileIdentity{volume, 0, static_cast<std::uint64_t>(entry->FileId.QuadPart)}});
+        if (entry->NextEntryOffset == 0) return;
+        at += entry->NextEntryOffset;
+    }
 }
 
 // The NT form of a path, which a rename by handle takes whole: a bare name
@@ -152,7 +159,6 @@ struct EntryOpening {
 };
 
 EntryOpening OpeningFor(EntryAccess access) {
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     switch (access) {
         case EntryAccess::Examine: return {FILE_READ_ATTRIBUTES, kShareAll};
         case EntryAccess::Delete: return {DELETE | FILE_READ_ATTRIBUTES, kShareAll};
@@ -223,6 +229,20 @@ std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
+std::vector<FoundFile> Win32FileSystem::ListFolder(std::string_view folder) const {
+    std::vector<FoundFile> found;
+    const win32::UniqueFile listing(CreateFileW(ApiPath(folder).c_str(), FILE_LIST_DIRECTORY, kShareAll, nullptr,
+                                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!listing || !GetFileInformationByHandle(listing.Get(), &information)) return found;
+    std::vector<std::uint64_t> buffer(8192);  // 64 KiB, aligned for the entries
+    const DWORD length = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
+    for (auto kind = FileIdBothDirectoryRestartInfo;
+         GetFileInformationByHandleEx(listing.Get(), kind, buffer.data(), length); kind = FileIdBothDirectoryInfo)
+        AppendListed(reinterpret_cast<const std::uint8_t*>(buffer.data()), information.dwVolumeSerialNumber, found);
+    return found;
+}
+
 std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mode, Share share) {
     const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     DWORD shareMode = 0;
@@ -241,7 +261,6 @@ std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mo
 }
 
 std::optional<FileIdentity> Win32FileSystem::Identity(std::string_view path) const {
-    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     // Backup semantics lets a folder be opened too; with only the right to
     // read attributes it needs no privilege and never meets a share mode.
     const win32::UniqueFile file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,

@@ -43,8 +43,9 @@ bool DriveSearch::MayEnter(const std::string& folder, const FoundFile& entry) co
 
 bool DriveSearch::SearchFolder(const std::string& folder) {
     currentFolder_ = folder;
-    // One listing per folder gives files and sub-folders together.
-    const auto entries = files_.Find(folder + "*");
+    // One listing per folder gives files and sub-folders together, and each
+    // file's identity without opening it.
+    const auto entries = files_.ListFolder(folder);
     std::vector<const FoundFile*> subFolders;
     for (const auto& entry : entries) {
         progress_.LetMessagesRun();
@@ -58,7 +59,7 @@ bool DriveSearch::SearchFolder(const std::string& folder) {
         DecodeName(entry.name, name_);
         for (const auto& mask : masks_) {
             if (!mask.Matches(std::u32string_view(name_))) continue;
-            hits_.push_back({entry.name, folder + entry.name, entry.size, true});
+            hits_.push_back({entry.name, folder + entry.name, entry.size, true, entry.identity});
             foundBytes_ += entry.size;
         }
     }

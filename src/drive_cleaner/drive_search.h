@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ struct JunkFileHit {
     std::string path;  // folder with its trailing "\" and the name
     std::uint64_t size = 0;
     bool ticked = true;
+    // Read when found; the clean acts only on this very file. Nothing when
+    // it could not be read, and then the clean leaves the file alone.
+    std::optional<FileIdentity> identity = {};
 };
 
 struct SearchRules {

@@ -13,7 +13,8 @@ namespace tw {
 // Deletes, or sends to the Recycle Bin, every ticked hit from the last row
 // to the first, so files deep in a folder go before anything above them.
 // A row leaves the list only when its file is gone; one that could not be
-// removed stays, unticked. Returns how many stayed.
+// removed, or is no longer the file that was found, stays, unticked.
+// Returns how many stayed.
 std::size_t CleanCheckedHits(std::vector<JunkFileHit>& hits, FileSystem& files, Shell& shell, bool recycle,
                              RunProgress& progress);
 

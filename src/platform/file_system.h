@@ -20,10 +20,21 @@ inline constexpr std::uint32_t Normal = 0x80;
 inline constexpr std::uint32_t ReparsePoint = 0x400;
 }  // namespace FileAttr
 
+// Which file an entry is, whatever path led to it: the volume's serial
+// number and the file's ID on that volume. A rename keeps it; a new file
+// (even one of the same name) gets another.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t idHigh = 0;  // 0 where the volume gives 64-bit IDs only
+    std::uint64_t idLow = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 struct FoundFile {
     std::string name;  // the name only, not the path
     std::uint32_t attributes = 0;
     std::uint64_t size = 0;
+    std::optional<FileIdentity> identity = {};  // given by ListFolder only
     bool IsFolder() const { return (attributes & FileAttr::Directory) != 0; }
     bool IsReparsePoint() const { return (attributes & FileAttr::ReparsePoint) != 0; }
 };
@@ -53,6 +64,31 @@ public:
     virtual std::uint64_t Size() const = 0;
     virtual void Seek(std::uint64_t position) = 0;
     virtual void Flush() = 0;  // to the disk, not only to the OS
+};
+
+// What an entry is opened for. Examine shares everything and takes no data
+// access, so it never stands in another program's way.
+enum class EntryAccess {
+    Examine,
+    Delete,     // shares reading, writing and deletion, as a plain delete does
+    Overwrite,  // read, write, rename and delete, shared with nobody
+};
+
+// A file opened as the entry itself: a link at its name is the link, never
+// what it points at. Whatever is done through it is done to that very file,
+// even when a folder on its path is swapped meanwhile.
+class FileEntry {
+public:
+    virtual ~FileEntry() = default;
+    virtual std::uint32_t Attributes() const = 0;
+    // The file goes when this entry is closed. False when it cannot be
+    // deleted (read-only, say).
+    virtual bool Delete() = 0;
+    // A new name in the folder that holds the file, never over another
+    // file. False when the name is taken or the rename fails.
+    virtual bool Rename(std::string_view newName) = 0;
+    // The file's bytes; only an entry opened for Overwrite may write them.
+    virtual Stream& Contents() = 0;
 };
 
 // Paths are Windows paths ("C:\dir\file.txt"), UTF-8, compared without
@@ -85,7 +121,19 @@ public:
     // out), in the order the file system returns them. Empty when the folder
     // is missing.
     virtual std::vector<FoundFile> Find(std::string_view pattern) const = 0;
+    // Every entry of a folder, as Find(folder + "*") gives them, each with
+    // its identity read from the listing itself: no entry is opened.
+    virtual std::vector<FoundFile> ListFolder(std::string_view folder) const = 0;
     virtual std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) = 0;
+    // The identity of the entry itself (a link's own, not its target's);
+    // links on the way to it are followed. Nothing when it cannot be read.
+    virtual std::optional<FileIdentity> Identity(std::string_view path) const = 0;
+    // Opens the file entry at `path` without following a link at its name,
+    // and gives it only when it is still `expected` (any file when nothing
+    // is expected). Throws tw::Error with the OS's text when it cannot be
+    // opened: missing, in use, a folder, or a link opened for Overwrite.
+    virtual std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                                 EntryAccess access) = 0;
     virtual DriveType GetDriveType(std::string_view rootPath) const = 0;
     // Root paths such as "C:\" of the drives that exist.
     virtual std::vector<std::string> LogicalDrives() const = 0;
@@ -111,5 +159,10 @@ std::string WithTrailingBackslash(std::string_view path);
 // A drive path past the classic limit in its "\\?\" form, which the file
 // calls take whole; every other path as it is.
 std::string LongPathForm(std::string_view path);
+
+// Deletes the file at `path` through its own handle, only when it is still
+// the `expected` one. False when it is another file, or cannot be opened or
+// deleted; a link at its name is deleted itself.
+bool DeleteVerified(FileSystem& files, std::string_view path, const FileIdentity& expected);
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include "privacy/recent_traces.h"
 
+#include "platform/error.h"
+
 namespace tw {
 namespace {
 
@@ -20,17 +22,26 @@ bool IsRealFolder(const FileSystem& files, std::string_view path) {
     return attributes && (*attributes & FileAttr::Directory) && !(*attributes & FileAttr::ReparsePoint);
 }
 
+// Found and deleted in one step, so there is no earlier identity to hold it
+// to: the entry is opened itself, and deleted through that very handle only
+// when it is a plain file, never a folder or a link to anything.
+void DeletePlainFile(FileSystem& files, const std::string& path) {
+    try {
+        const auto entry = files.OpenEntry(path, std::nullopt, EntryAccess::Delete);
+        if (!(entry->Attributes() & (FileAttr::Directory | FileAttr::ReparsePoint))) entry->Delete();
+    } catch (const Error&) {
+        // In use or gone: left, as any file that cannot be deleted.
+    }
+}
+
 }  // namespace
 
 std::string CleanRecentFolder(const Shell& shell, FileSystem& files) {
     const std::string folder = shell.SpecialFolderPath(Csidl::Recent);
     if (!IsAbsoluteFolder(folder) || !IsRealFolder(files, folder)) return {};
     const std::string prefix = WithTrailingBackslash(folder);
-    for (const FoundFile& entry : files.Find(prefix + "*.*")) {
-        // A link inside the folder is deleted as the link itself, never
-        // followed; only folders (linked or not) are left alone.
-        if (!entry.IsFolder()) files.DeleteFile(prefix + entry.name);
-    }
+    for (const FoundFile& entry : files.Find(prefix + "*.*"))
+        if (!entry.IsFolder()) DeletePlainFile(files, prefix + entry.name);
     return folder;
 }
 

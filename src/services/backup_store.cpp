@@ -97,18 +97,23 @@ void BackupStore::RestoreSelected(const std::optional<std::string>& fileName, Pr
     Restore(*fileName, random, owner);
 }
 
+// Only the files there when the question was asked go: a folder swapped for
+// a link while it waits leads to other files, which are left alone.
 bool BackupStore::Remove(const std::optional<std::string>& fileName, Prompter& prompter) {
     if (!fileName) return false;
+    const auto asked = files_.Identity(PathOf(*fileName));
     if (!prompter.Confirm("Do you want to remove this backup file? (" + *fileName + ")")) return false;
-    files_.DeleteFile(PathOf(*fileName));
+    if (asked) DeleteVerified(files_, PathOf(*fileName), *asked);
     return true;
 }
 
 bool BackupStore::RemoveAll(Prompter& prompter) {
-    const std::vector<BackupFile> rows = List();
-    if (rows.empty()) return false;
+    std::vector<std::pair<std::string, std::optional<FileIdentity>>> asked;
+    for (const BackupFile& row : List()) asked.emplace_back(PathOf(row.fileName), files_.Identity(PathOf(row.fileName)));
+    if (asked.empty()) return false;
     if (!prompter.Confirm("Do you want to remove all backup files?")) return false;
-    for (const BackupFile& row : rows) files_.DeleteFile(PathOf(row.fileName));
+    for (const auto& [path, identity] : asked)
+        if (identity) DeleteVerified(files_, path, *identity);
     return true;
 }
 

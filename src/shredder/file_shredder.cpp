@@ -19,50 +19,48 @@ Error Failure(std::string_view path, std::string_view reason) {
     return Error(FormatText(kCannotShred, path) + std::string(reason));
 }
 
-// A rename fails for a file that is gone, but also for one another program
-// holds open or one whose temporary name is taken: only the first is "cannot
-// be found"; the others name the file and why.
-[[noreturn]] void RenameFailed(FileSystem& files, std::string_view path, std::string_view target) {
-    if (!files.FileExists(path)) throw Error(FormatText(kRenameFailed, path));
-    if (files.FileExists(target)) throw Failure(path, FormatText(kTempNameTaken, kShredTempName));
+// The entry of the listed file, opened to be overwritten, renamed and
+// deleted, and only when it is still the file that was added.
+std::unique_ptr<FileEntry> OpenListed(FileSystem& files, const ListedFile& file, bool rename) {
+    std::unique_ptr<FileEntry> entry;
     try {
-        // Opened only to learn the system's reason; nothing is read.
-        files.Open(path, OpenMode::Read, Share::Exclusive);
+        entry = files.OpenEntry(file.path, file.identity, EntryAccess::Overwrite);
     } catch (const Error& e) {
-        throw Failure(path, e.what());
+        // Only a file that is really gone "cannot be found"; the others are
+        // named with the system's reason.
+        if (rename && !files.FileExists(file.path)) throw Error(FormatText(kRenameFailed, file.path));
+        throw Failure(file.path, e.what());
     }
-    throw Failure(path, "It cannot be renamed.");
+    if (!entry) throw Error(FormatText(kNotTheListedFile, file.path));
+    return entry;
 }
 
-void OverwriteAllPasses(FileSystem& files, PassWriter& writer, std::string_view path, const WipeAlgorithm& algorithm) {
-    for (const WipePass& pass : algorithm.passes) {
-        const auto file = files.Open(path, OpenMode::Overwrite, Share::Exclusive);
-        writer.Overwrite(*file, pass);
-    }
-}
+std::string NamePart(std::string_view path) { return std::string(path.substr(FolderPart(path).size())); }
 
 }  // namespace
 
-void ShredFile(FileSystem& files, RandomSource& random, std::string_view path, const ShredOptions& options,
+void ShredFile(FileSystem& files, RandomSource& random, const ListedFile& file, const ShredOptions& options,
                const std::function<void()>& pump) {
+    const std::string& path = file.path;
     RefuseLink(files, path);
-    std::string target(path);
-    if (options.rename) {
-        target = FolderPart(path) + std::string(kShredTempName);
-        if (!files.MoveFile(path, target)) RenameFailed(files, path, target);
+    const auto entry = OpenListed(files, file, options.rename);
+    const std::string target = options.rename ? FolderPart(path) + std::string(kShredTempName) : path;
+    if (options.rename && !entry->Rename(kShredTempName)) {
+        if (files.FileExists(target)) throw Failure(path, FormatText(kTempNameTaken, kShredTempName));
+        throw Failure(path, "It cannot be renamed.");
     }
     // The row keeps the file's own name, so a file that is not gone gets it
     // back; otherwise the next attempt would find a "$000000.tmp" in its way.
-    const auto nameBack = [&] { return target == path || files.MoveFile(target, path); };
+    const auto nameBack = [&] { return !options.rename || entry->Rename(NamePart(path)); };
     PassWriter writer(random, pump, options.written);
     try {
-        OverwriteAllPasses(files, writer, target, options.algorithm);
+        for (const WipePass& pass : options.algorithm.passes) writer.Overwrite(entry->Contents(), pass);
     } catch (const Error& e) {
         nameBack();
         throw Failure(path, e.what());
     }
-    if (files.DeleteFile(target)) return;
-    throw Error(FormatText(kDeleteFailed, nameBack() ? path : std::string_view(target)));
+    if (entry->Delete()) return;
+    throw Error(FormatText(kDeleteFailed, nameBack() ? path : target));
 }
 
 }  // namespace tw

@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "platform/random.h"
+#include "shredder/shred_list.h"
 #include "shredder/wipe_algorithms.h"
 
 namespace tw {
@@ -19,6 +20,9 @@ inline constexpr std::string_view kLinkRefused =
     "File: %s is a link to another file or folder. Shredding it would destroy what it points to, so it was left "
     "alone.";
 inline constexpr std::string_view kDeleteFailed = "File: %s has been overwritten but cannot be deleted.";
+inline constexpr std::string_view kNotTheListedFile =
+    "File: %s is no longer the file that was added to the list: a folder on its path has been changed since. It was "
+    "left alone.";
 
 struct ShredOptions {
     const WipeAlgorithm& algorithm;
@@ -28,15 +32,17 @@ struct ShredOptions {
     std::function<void(std::uint64_t)> written = {};
 };
 
-// Overwrites one file with every pass of the algorithm, each pass opening
-// the file afresh, and deletes it. A symbolic link or junction is refused
-// untouched (kLinkRefused), never followed. A file that is gone throws
-// "File: %s cannot be found."; one that cannot be renamed, opened or
-// written throws kCannotShred with the system's reason (or kTempNameTaken),
-// and one that cannot be deleted throws
+// Overwrites one file with every pass of the algorithm and deletes it, all
+// through one handle opened on the listed file itself, so a folder swapped
+// on its path meanwhile redirects nothing: a file that is no longer the one
+// listed throws kNotTheListedFile untouched. A symbolic link or junction is
+// refused untouched (kLinkRefused), never followed. A file that is gone
+// throws "File: %s cannot be found." when it was to be renamed; one that
+// cannot be opened, renamed or written throws kCannotShred with the
+// system's reason (or kTempNameTaken), and one that cannot be deleted throws
 // kDeleteFailed; a renamed file then gets its own name back, which the
 // delete message names (or "$000000.tmp" when even that fails).
-void ShredFile(FileSystem& files, RandomSource& random, std::string_view path, const ShredOptions& options,
+void ShredFile(FileSystem& files, RandomSource& random, const ListedFile& file, const ShredOptions& options,
                const std::function<void()>& pump);
 
 }  // namespace tw

@@ -15,24 +15,33 @@ inline constexpr std::string_view kShredQuestion =
     "want to continue?";
 inline constexpr std::string_view kShredDone = "You have successfully deleted the files.";
 
+// A listed file: its path, and which file it was when it was added, so
+// only that very file is ever shredded.
+struct ListedFile {
+    std::string path;
+    FileIdentity identity;
+};
+
 // The files waiting to be shredded, in the order they were added; row i of
 // the list shows path i.
 class ShredList {
 public:
-    std::size_t Count() const { return paths_.size(); }
-    bool Empty() const { return paths_.empty(); }
-    const std::string& Path(std::size_t row) const { return paths_.at(row); }
-    const std::vector<std::string>& Paths() const { return paths_; }
+    std::size_t Count() const { return files_.size(); }
+    bool Empty() const { return files_.empty(); }
+    const std::string& Path(std::size_t row) const { return files_.at(row).path; }
+    const ListedFile& File(std::size_t row) const { return files_.at(row); }
+    std::vector<std::string> Paths() const;
 
     // False when a row with the same path, ignoring case, is already there.
-    bool Add(std::string_view path);
-    // Adds the paths that name existing files; folders and missing paths are
-    // left out. Returns how many rows were added.
+    bool Add(std::string_view path, const FileIdentity& identity);
+    // Adds the paths that name existing files, each with its identity;
+    // folders and missing paths are left out. Returns how many rows were
+    // added.
     std::size_t AddExistingFiles(const FileSystem& files, const std::vector<std::string>& paths);
     void Remove(std::size_t row);
 
 private:
-    std::vector<std::string> paths_;
+    std::vector<ListedFile> files_;
 };
 
 // The bytes every pass of the algorithm writes over the listed files
@@ -42,7 +51,7 @@ std::uint64_t PassBytes(const FileSystem& files, const std::vector<std::string>&
 // Shreds the listed files from the last row to the first, removing each row
 // once its file is done. What `shredOne` throws stops the run: that row and
 // every row above it stay. `rowDone` follows each removal.
-void ShredBottomUp(ShredList& list, const std::function<void(const std::string&)>& shredOne,
+void ShredBottomUp(ShredList& list, const std::function<void(const ListedFile&)>& shredOne,
                    const std::function<void()>& rowDone);
 
 }  // namespace tw

@@ -95,7 +95,7 @@ void TfrmShredder::ShredListedFiles() {
     // error shows exactly the rows still to do.
     ShredBottomUp(
         files_,
-        [&](const std::string& path) { ShredFile(Context().platform.files, Context().random, path, options, pump); },
+        [&](const ListedFile& file) { ShredFile(Context().platform.files, Context().random, file, options, pump); },
         [&] { FilesChanged(); });
 }
 

@@ -18,8 +18,8 @@ namespace {
 class SizedFileSystem final : public test::ForwardingFileSystem {
 public:
     using ForwardingFileSystem::ForwardingFileSystem;
-    std::vector<FoundFile> Find(std::string_view pattern) const override {
-        auto found = Inner().Find(pattern);
+    std::vector<FoundFile> ListFolder(std::string_view folder) const override {
+        auto found = Inner().ListFolder(folder);
         for (auto& f : found)
             if (const auto it = sizes.find(f.name); it != sizes.end()) f.size = it->second;
         return found;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "drive_cleaner/drive_search.h"
 #include "drive_cleaner/junk_clean.h"
 #include "drive_cleaner/scripted_progress.h"
 #include "platform/memory/memory_platform.h"
@@ -16,6 +17,11 @@ public:
         deleted.emplace_back(path);
         return Inner().DeleteFile(path);
     }
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        if (access == EntryAccess::Delete) deleted.emplace_back(path);
+        return Inner().OpenEntry(path, expected, access);
+    }
     std::vector<std::string> deleted;
 };
 
@@ -24,7 +30,7 @@ protected:
     void SetUp() override {
         for (const char* path : {"C:\\a.tmp", "C:\\d\\b.tmp", "C:\\d\\c.bak"}) {
             p.files.AddFile(path, "x");
-            hits.push_back({FileNamePart(path), path, 1, true});
+            hits.push_back({FileNamePart(path), path, 1, true, p.files.Identity(path)});
         }
     }
     std::size_t Clean(bool recycle) { return CleanCheckedHits(hits, log, p.shell, recycle, progress); }
@@ -76,6 +82,29 @@ TEST_F(JunkCleanTest, AFileThatCannotGoStaysListedUntickedAndIsCounted) {
     EXPECT_EQ(CleanSummary(1), "1 junk file could not be cleaned.");
     EXPECT_EQ(CleaningText(0), "Cleaning junk files");
     EXPECT_EQ(CleaningText(7), "Cleaning junk files...");
+}
+
+// A folder on a found file's path swapped for a link to a folder holding a
+// file of the same name: that other file is no hit and keeps every byte.
+TEST_F(JunkCleanTest, AFolderSwappedForALinkSinceTheSearchRedirectsNothing) {
+    for (const bool recycle : {false, true}) {
+        SCOPED_TRACE(recycle);
+        MemoryPlatform machine;
+        machine.files.AddFile("D:\\Users\\ann\\Temp\\setup1.tmp", "junk");
+        machine.files.AddFile("C:\\Other\\setup1.tmp", "precious");
+        DriveSearch search(machine.files, progress);
+        search.Run({"D:\\"}, {{"*.tmp"}, false, false});
+        auto found = search.TakeHits();
+        ASSERT_EQ(found.size(), 1u);
+        ASSERT_TRUE(machine.files.MoveFile("D:\\Users\\ann\\Temp", "D:\\Users\\ann\\Temp-old"));
+        machine.files.AddLink("D:\\Users\\ann\\Temp", "C:\\Other");
+        EXPECT_EQ(CleanCheckedHits(found, machine.files, machine.shell, recycle, progress), 1u);
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_FALSE(found[0].ticked);
+        EXPECT_EQ(machine.files.Text("C:\\Other\\setup1.tmp"), "precious");
+        EXPECT_EQ(machine.files.Text("D:\\Users\\ann\\Temp-old\\setup1.tmp"), "junk");
+        EXPECT_TRUE(machine.shell.Recycled().empty());
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ namespace {
 struct MappedDrive {
     std::string root;   // "R:\"
     std::string trash;  // with its trailing "\"
+    std::string swap;   // the folders "found" (behind R:\Swapped) and "other", with a trailing "\"
 };
 
 std::optional<MappedDrive> FindMappedDrive() {
@@ -27,9 +28,11 @@ std::optional<MappedDrive> FindMappedDrive() {
     if (!folder) return std::nullopt;
     std::ifstream file(std::filesystem::path(*folder + L"real-drive.txt"));
     MappedDrive drive;
-    if (!std::getline(file, drive.root) || !std::getline(file, drive.trash)) return std::nullopt;
+    if (!std::getline(file, drive.root) || !std::getline(file, drive.trash) || !std::getline(file, drive.swap))
+        return std::nullopt;
     drive.root += "\\";
     drive.trash += "\\";
+    drive.swap += "\\";
     return drive;
 }
 
@@ -42,6 +45,7 @@ protected:
         if (!drive) GTEST_SKIP() << "no mapped drive: run this binary through ctest, which maps one";
         root = drive->root;
         trash = drive->trash;
+        swap = drive->swap;
     }
     void Put(const std::string& path, std::uint32_t attributes = 0) {
         platform.files.Open(path, OpenMode::Create, Share::Exclusive)->Write(std::vector<std::uint8_t>(7, 'j'));
@@ -83,7 +87,7 @@ protected:
 
     Win32Platform platform;
     test::ScriptedProgress progress;
-    std::string root, trash;
+    std::string root, trash, swap;
     std::vector<JunkFileHit> hits;
     std::vector<std::string> trashedBefore;
 };
@@ -138,6 +142,37 @@ TEST_F(RealDriveTest, FindsTheJunkOfAWholeDriveAndOnlyItThenRecyclesAndDeletesIt
     EXPECT_TRUE(platform.files.FileExists(link + "behind-link.tmp"));
     EXPECT_TRUE(platform.files.FileExists(link + "also-behind.bak"));
     EXPECT_TRUE(platform.files.FileExists(root + "Documents\\letter.doc"));
+}
+
+// The folder the hits were found in is swapped, behind the host link on
+// their path, for one holding files of the same names (Wine's MoveFileW
+// cannot move a link itself, so the folders behind it are renamed). Neither
+// the Recycle Bin nor a delete may reach those other files.
+TEST_F(RealDriveTest, AFolderSwappedBehindALinkSinceTheSearchRedirectsNothing) {
+    DriveSearch search(platform.files, progress);
+    search.Run({root + "Swapped\\"}, {{"*.tmp"}, false, false});
+    hits = search.TakeHits();
+    ASSERT_EQ(hits.size(), 2u);
+    ASSERT_TRUE(platform.files.MoveFile(swap + "found", swap + "found-aside"));
+    ASSERT_TRUE(platform.files.MoveFile(swap + "other", swap + "found"));
+    for (const auto* name : {"setup1.tmp", "setup2.tmp"}) {
+        const bool recycle = name == std::string("setup1.tmp");
+        SCOPED_TRACE(recycle ? "recycled" : "deleted");
+        TickOnly({name});
+        for (const auto& entry : platform.files.Find(trash + "*")) trashedBefore.push_back(entry.name);
+        EXPECT_EQ(CleanCheckedHits(hits, platform.files, platform.shell, recycle, progress), 1u);
+        EXPECT_EQ(hits.size(), 2u) << "both rows stay";
+        EXPECT_TRUE(platform.files.FileExists(root + "Swapped\\" + name));
+        EXPECT_TRUE(TrashedNames().empty());
+    }
+    for (const auto& hit : hits) EXPECT_FALSE(hit.ticked) << hit.path;
+    for (const auto* name : {"setup1.tmp", "setup2.tmp"}) {
+        const auto in = platform.files.Open(swap + "found\\" + name, OpenMode::Read, Share::Read);
+        std::string text(16, '\0');
+        text.resize(in->Read(std::span(reinterpret_cast<std::uint8_t*>(text.data()), text.size())));
+        EXPECT_EQ(text, "precious") << name;
+        EXPECT_TRUE(platform.files.FileExists(swap + "found-aside\\" + name)) << name;
+    }
 }
 
 }  // namespace

@@ -195,20 +195,20 @@ INSTANTIATE_TEST_SUITE_P(
                  kClipboardRow, "Cannot empty clipboard"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinkedFoldersAndUndeletableFiles) {
+TEST_F(PrivacyCleanTest, RecentFolderLeavesSubFoldersLinksAndUndeletableFiles) {
     p.files.AddFile(Recent("read-only.lnk"), {'r'}, FileAttr::ReadOnly);
     p.files.AddFile(Recent("in use.lnk"), "busy");
     p.files.LockFile(Recent("in use.lnk"));
     p.files.AddFile("C:\\Elsewhere\\precious.doc", "mine");
     p.files.AddFile("C:\\Elsewhere\\other.doc", "mine too");
-    // Links out of the folder: a junction, and a link to a file that goes
-    // as the link itself.
+    // Links out of the folder, a junction and a link to a file, are left
+    // alone with what they lead to.
     p.files.AddLink(Recent("Linked"), "C:\\Elsewhere");
     p.files.AddLink(Recent("precious.doc"), "C:\\Elsewhere\\precious.doc");
     EXPECT_FALSE(CleanRecentFolder(p.shell, p.files).empty());
     auto names = RecentNames();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Linked", "Sub", "in use.lnk", "read-only.lnk"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Linked", "Sub", "in use.lnk", "precious.doc", "read-only.lnk"}));
     EXPECT_EQ(p.files.Text("C:\\Elsewhere\\precious.doc"), "mine");
     EXPECT_EQ(p.files.Text("C:\\Elsewhere\\other.doc"), "mine too");
 }

@@ -261,5 +261,37 @@ TEST_F(Backups, RemoveAllAsksOnlyWhenThereAreFiles) {
     EXPECT_EQ(prompter.History().back().text, "Do you want to remove all backup files?");
 }
 
+// Says OK, after swapping the backup folder for a link to another folder
+// holding files of the same names, while the question waits.
+class SwapWhileAsking final : public Prompter {
+public:
+    explicit SwapWhileAsking(MemoryFileSystem& files) : files_(files) {}
+    bool Confirm(const std::string&) override {
+        files_.MoveFile(kRegClean, kRegClean + "-aside");
+        files_.AddLink(kRegClean, "C:\\Elsewhere");
+        return true;
+    }
+    void Notify(const std::string&) override {}
+    void Inform(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+
+private:
+    MemoryFileSystem& files_;
+};
+
+TEST_F(Backups, RemovingDeletesOnlyTheFilesThereWhenAsked) {
+    for (const bool all : {false, true}) {
+        SCOPED_TRACE(all);
+        MemoryPlatform machine;
+        BackupStore backups(machine.Bundle(), kRegCleanBackups);
+        machine.files.AddFile(kRegClean + "\\a.reg", "mine");
+        machine.files.AddFile("C:\\Elsewhere\\a.reg", "precious");
+        SwapWhileAsking swapping(machine.files);
+        EXPECT_TRUE(all ? backups.RemoveAll(swapping) : backups.Remove("a.reg", swapping));
+        EXPECT_EQ(machine.files.Text("C:\\Elsewhere\\a.reg"), "precious");
+        EXPECT_EQ(machine.files.Text(kRegClean + "-aside\\a.reg"), "mine");
+    }
+}
+
 }  // namespace
 }  // namespace tw

@@ -23,7 +23,8 @@ protected:
     }
     std::string ErrorOf(FileSystem& files, const std::string& path, bool rename) {
         try {
-            ShredFile(files, random, path, {WipeAlgorithmNumber(1), rename}, {});
+            ShredFile(files, random, {path, files.Identity(path).value_or(FileIdentity{})},
+                      {WipeAlgorithmNumber(1), rename}, {});
         } catch (const Error& e) {
             return e.what();
         }
@@ -50,13 +51,13 @@ TEST_F(RealShredTest, FilesAreGoneWithAndWithoutRenaming) {
     for (const bool rename : {true, false}) {
         SCOPED_TRACE(rename);
         ShredList list;
-        list.Add(AddFile("Пароли.txt", 5000));
-        list.Add(AddFile("empty.bin", 0));
-        list.Add(AddFile("big.bin", 3 * 1048576 + 17));
+        list.AddExistingFiles(platform.files, {AddFile("Пароли.txt", 5000), AddFile("empty.bin", 0),
+                                               AddFile("big.bin", 3 * 1048576 + 17)});
+        ASSERT_EQ(list.Count(), 3u);
         int pumps = 0;
         ShredBottomUp(list,
-                      [&](const std::string& path) {
-                          ShredFile(platform.files, random, path, {WipeAlgorithmNumber(6), rename}, [&] { ++pumps; });
+                      [&](const ListedFile& file) {
+                          ShredFile(platform.files, random, file, {WipeAlgorithmNumber(6), rename}, [&] { ++pumps; });
                       },
                       {});
         EXPECT_TRUE(list.Empty());
@@ -81,19 +82,27 @@ TEST_F(RealShredTest, AFileHeldOpenByAnotherIsNamedWithTheSystemsReason) {
     }
 }
 
-// Another program holds the file, without sharing its deletion, just while
-// the shredder deletes it.
-class HeldDuringDelete final : public test::ForwardingFileSystem {
+// The final delete refused, as a file system may refuse one; the shredder's
+// own handle keeps every other program away from the file meanwhile.
+class DeleteRefused final : public test::ForwardingFileSystem {
 public:
     using ForwardingFileSystem::ForwardingFileSystem;
-    bool DeleteFile(std::string_view path) override {
-        const auto held = Inner().Open(path, OpenMode::Read, Share::ReadWrite);
-        return Inner().DeleteFile(path);
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        auto entry = Inner().OpenEntry(path, expected, access);
+        return entry ? std::make_unique<Refusing>(std::move(entry)) : nullptr;
     }
+
+private:
+    class Refusing final : public test::ForwardingEntry {
+    public:
+        using ForwardingEntry::ForwardingEntry;
+        bool Delete() override { return false; }
+    };
 };
 
 TEST_F(RealShredTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
-    HeldDuringDelete held(platform.files);
+    DeleteRefused held(platform.files);
     for (const bool rename : {true, false}) {
         SCOPED_TRACE(rename);
         const std::string path = AddFile("kept name.txt", 3000);
@@ -118,6 +127,36 @@ TEST_F(RealShredTest, AFolderLinkIsRefusedAndItsFolderKept) {
     }
     EXPECT_TRUE(platform.files.FolderExists(link));
     EXPECT_EQ(Text(*host + "target-folder\\inner.txt"), "inner");
+}
+
+// The folder of a listed file swapped, behind the host link on its path,
+// for one holding a file of the same name (Wine's MoveFileW cannot move a
+// link itself, so the folders behind it are renamed): the shred is refused
+// with the file named, and that other file keeps every byte.
+TEST_F(RealShredTest, AFolderSwappedBehindALinkSinceTheFileWasListedIsRefused) {
+    const auto host = test::HostLinksFolder();
+    if (!host) GTEST_SKIP() << "no host links: run this binary through ctest, which makes them";
+    const std::string path = *host + "swap-link\\secret.txt";
+    ShredList list;
+    ASSERT_EQ(list.AddExistingFiles(platform.files, {path}), 1u);
+    ASSERT_TRUE(platform.files.MoveFile(*host + "swap\\listed", *host + "swap\\listed-aside"));
+    ASSERT_TRUE(platform.files.MoveFile(*host + "swap\\other", *host + "swap\\listed"));
+    for (const bool rename : {true, false}) {
+        SCOPED_TRACE(rename);
+        const auto shred = [&](const ListedFile& file) {
+            ShredFile(platform.files, random, file, {WipeAlgorithmNumber(1), rename}, {});
+        };
+        try {
+            ShredBottomUp(list, shred, {});
+            ADD_FAILURE() << "shredded";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.what(), FormatText(kNotTheListedFile, path));
+        }
+        EXPECT_EQ(list.Count(), 1u);
+        EXPECT_EQ(Text(path), "precious");
+    }
+    EXPECT_EQ(Text(*host + "swap\\listed-aside\\secret.txt"), "mine");
+    EXPECT_FALSE(platform.files.FileExists(*host + "swap\\listed\\$000000.tmp"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
 #include "shredder/file_shredder.h"
@@ -11,11 +13,14 @@ namespace {
 
 class ShredRunTest : public ::testing::Test {
 protected:
-    std::function<void(const std::string&)> Shredder(bool rename) {
-        return [this, rename](const std::string& path) {
-            ShredFile(p.files, random, path, {WipeAlgorithmNumber(1), rename}, {});
+    std::function<void(const ListedFile&)> Shredder(bool rename) {
+        return [this, rename](const ListedFile& file) {
+            ShredFile(p.files, random, file, {WipeAlgorithmNumber(1), rename}, {});
         };
     }
+    // The file as the list takes it when it is added.
+    ListedFile Listed(const std::string& path) { return {path, p.files.Identity(path).value()}; }
+    void Add(const std::string& path) { list.Add(path, Listed(path).identity); }
     std::string ErrorOf(const std::function<void()>& run) {
         try {
             run();
@@ -25,6 +30,12 @@ protected:
         ADD_FAILURE() << "no error";
         return {};
     }
+    std::vector<std::string> SortedNames(const std::string& pattern) const {
+        std::vector<std::string> names;
+        for (const auto& f : p.files.Find(pattern)) names.push_back(f.name);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     MemoryPlatform p;
     SeededRandom random{1};
     ShredList list;
@@ -33,8 +44,8 @@ protected:
 TEST_F(ShredRunTest, TwoFilesInOneFolderAreEachRenamedAndGoneBeforeTheNext) {
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.AddFile("C:\\d\\b.txt", "beta");
-    list.Add("C:\\d\\a.txt");
-    list.Add("C:\\d\\b.txt");
+    Add("C:\\d\\a.txt");
+    Add("C:\\d\\b.txt");
     int done = 0;
     ShredBottomUp(list, Shredder(true), [&] { ++done; });
     EXPECT_TRUE(list.Empty());
@@ -46,7 +57,7 @@ TEST_F(ShredRunTest, AFailureOnTheMiddleRowKeepsItAndTheRowsAboveAndOnlyTheLastF
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.AddFile("C:\\d\\b.txt", std::vector<std::uint8_t>{'b'}, FileAttr::ReadOnly);
     p.files.AddFile("C:\\d\\c.txt", "gamma");
-    for (const char* f : {"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"}) list.Add(f);
+    for (const char* f : {"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"}) Add(f);
     EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(true), {}); }),
               "Cannot shred file \"C:\\d\\b.txt\". Access is denied.");
     EXPECT_EQ(list.Paths(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
@@ -59,7 +70,7 @@ TEST_F(ShredRunTest, AFailureOnTheMiddleRowKeepsItAndTheRowsAboveAndOnlyTheLastF
 
 TEST_F(ShredRunTest, AReadOnlyFileWithoutRenamingStopsWithTheSystemText) {
     p.files.AddFile("C:\\d\\r.txt", std::vector<std::uint8_t>{'r'}, FileAttr::ReadOnly);
-    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\r.txt"); }),
+    EXPECT_EQ(ErrorOf([&] { Shredder(false)(Listed("C:\\d\\r.txt")); }),
               "Cannot shred file \"C:\\d\\r.txt\". Access is denied.");
     EXPECT_EQ(p.files.Text("C:\\d\\r.txt"), "r");
 }
@@ -69,17 +80,17 @@ TEST_F(ShredRunTest, AReadOnlyFileWithoutRenamingStopsWithTheSystemText) {
 TEST_F(ShredRunTest, AFileThatCannotBeRenamedIsNamedWithTheReasonAndLeftAlone) {
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.AddFile("C:\\d\\$000000.tmp", "someone else's");
-    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\a.txt"); }),
+    EXPECT_EQ(ErrorOf([&] { Shredder(true)(Listed("C:\\d\\a.txt")); }),
               "Cannot shred file \"C:\\d\\a.txt\". It cannot take the name \"$000000.tmp\".");
     EXPECT_EQ(p.files.Text("C:\\d\\a.txt"), "alpha");
     EXPECT_EQ(p.files.Text("C:\\d\\$000000.tmp"), "someone else's");
-    EXPECT_EQ(ErrorOf([&] { Shredder(true)("C:\\d\\gone.txt"); }), "File: C:\\d\\gone.txt cannot be found.");
+    EXPECT_EQ(ErrorOf([&] { Shredder(true)({"C:\\d\\gone.txt", {}}); }), "File: C:\\d\\gone.txt cannot be found.");
 }
 
 TEST_F(ShredRunTest, AFileInUseStopsTheRunWithTheSystemText) {
     p.files.AddFile("C:\\d\\a.txt", "alpha");
     p.files.LockFile("C:\\d\\a.txt");
-    EXPECT_EQ(ErrorOf([&] { Shredder(false)("C:\\d\\a.txt"); }),
+    EXPECT_EQ(ErrorOf([&] { Shredder(false)(Listed("C:\\d\\a.txt")); }),
               "Cannot shred file \"C:\\d\\a.txt\". The process cannot access the file because it is being used by "
               "another process.");
 }
@@ -94,7 +105,7 @@ TEST_F(ShredRunTest, LinksAreRefusedAndWhatTheyPointAtIsKept) {
     for (const std::string link : {"C:\\list\\link.txt", "C:\\list\\junction"}) {
         for (const bool rename : {true, false}) {
             SCOPED_TRACE(link + (rename ? " renamed" : ""));
-            list.Add(link);
+            Add(link);
             EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(rename), {}); }), FormatText(kLinkRefused, link));
             EXPECT_EQ(list.Paths(), std::vector<std::string>{link});
             EXPECT_TRUE(p.files.Attributes(link).value_or(0) & FileAttr::ReparsePoint);
@@ -106,13 +117,44 @@ TEST_F(ShredRunTest, LinksAreRefusedAndWhatTheyPointAtIsKept) {
     EXPECT_FALSE(p.files.FileExists("C:\\list\\$000000.tmp"));
 }
 
+// A folder on a listed file's path swapped for a link to a folder holding a
+// file of the same name: the shred is refused with the file named, and that
+// other file keeps every byte.
+TEST_F(ShredRunTest, AFolderSwappedForALinkSinceTheFileWasAddedIsRefused) {
+    p.files.AddFile("C:\\Users\\ann\\Temp\\secret.txt", "mine");
+    p.files.AddFile("C:\\Windows\\victim\\secret.txt", "precious");
+    const std::string path = "C:\\Users\\ann\\Temp\\secret.txt";
+    list.AddExistingFiles(p.files, {path});
+    ASSERT_TRUE(p.files.MoveFile("C:\\Users\\ann\\Temp", "C:\\Users\\ann\\Temp-old"));
+    p.files.AddLink("C:\\Users\\ann\\Temp", "C:\\Windows\\victim");
+    for (const bool rename : {true, false}) {
+        SCOPED_TRACE(rename);
+        EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, Shredder(rename), {}); }), FormatText(kNotTheListedFile, path));
+        EXPECT_EQ(list.Paths(), std::vector<std::string>{path});
+        EXPECT_EQ(p.files.Text("C:\\Windows\\victim\\secret.txt"), "precious");
+        EXPECT_EQ(SortedNames("C:\\Windows\\victim\\*"), std::vector<std::string>{"secret.txt"});
+    }
+    EXPECT_EQ(p.files.Text("C:\\Users\\ann\\Temp-old\\secret.txt"), "mine");
+}
+
 // Refuses to rename "$000000.tmp" back, as when its name is taken meanwhile.
 class NoNameBack final : public test::ForwardingFileSystem {
 public:
     using ForwardingFileSystem::ForwardingFileSystem;
-    bool MoveFile(std::string_view from, std::string_view to) override {
-        return !from.ends_with(kShredTempName) && Inner().MoveFile(from, to);
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        auto entry = Inner().OpenEntry(path, expected, access);
+        return entry ? std::make_unique<Refusing>(std::move(entry)) : nullptr;
     }
+
+private:
+    class Refusing final : public test::ForwardingEntry {
+    public:
+        using ForwardingEntry::ForwardingEntry;
+        bool Rename(std::string_view newName) override {
+            return newName == kShredTempName && ForwardingEntry::Rename(newName);
+        }
+    };
 };
 
 // A file that is overwritten but not gone is no success: the run stops there
@@ -131,9 +173,9 @@ TEST_F(ShredRunTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
         machine.files.FailDelete(c.rename ? "C:\\d\\$000000.tmp" : "C:\\d\\a.txt");
         NoNameBack refusing(machine.files);
         FileSystem& files = c.nameBackFails ? static_cast<FileSystem&>(refusing) : machine.files;
-        list.Add("C:\\d\\a.txt");
-        const auto shred = [&](const std::string& path) {
-            ShredFile(files, random, path, {WipeAlgorithmNumber(1), c.rename}, {});
+        list.Add("C:\\d\\a.txt", machine.files.Identity("C:\\d\\a.txt").value());
+        const auto shred = [&](const ListedFile& file) {
+            ShredFile(files, random, file, {WipeAlgorithmNumber(1), c.rename}, {});
         };
         EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, shred, {}); }), FormatText(kDeleteFailed, c.named));
         EXPECT_EQ(machine.files.Content(c.named), std::vector<std::uint8_t>(5, 0)) << "overwritten, and there";
@@ -144,17 +186,17 @@ TEST_F(ShredRunTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
 
 TEST_F(ShredRunTest, NamesOutsideTheAnsiCodePageAreShredded) {
     p.files.AddFile("C:\\Документы\\秘密.txt", "secret");
-    list.Add("C:\\Документы\\秘密.txt");
+    Add("C:\\Документы\\秘密.txt");
     ShredBottomUp(list, Shredder(true), {});
     EXPECT_TRUE(p.files.Find("C:\\Документы\\*").empty());
 }
 
 TEST(ShredListRows, APathIsListedOnceWhateverItsLetterCase) {
     ShredList list;
-    EXPECT_TRUE(list.Add("C:\\Docs\\Plan.txt"));
-    EXPECT_FALSE(list.Add("c:\\DOCS\\plan.TXT"));
-    EXPECT_TRUE(list.Add("C:\\Docs\\Ünïcode.txt"));
-    EXPECT_FALSE(list.Add("C:\\Docs\\üNÏCODE.txt"));
+    EXPECT_TRUE(list.Add("C:\\Docs\\Plan.txt", {}));
+    EXPECT_FALSE(list.Add("c:\\DOCS\\plan.TXT", {}));
+    EXPECT_TRUE(list.Add("C:\\Docs\\Ünïcode.txt", {}));
+    EXPECT_FALSE(list.Add("C:\\Docs\\üNÏCODE.txt", {}));
     EXPECT_EQ(list.Count(), 2u);
 }
 
@@ -164,7 +206,7 @@ TEST(ShredListRows, OnlyExistingFilesAreAddedNotFoldersOrMissingPaths) {
     p.files.AddFile("C:\\in\\b.txt", "b");
     p.files.AddFolder("C:\\in\\sub");
     ShredList list;
-    list.Add("C:\\in\\a.txt");
+    list.AddExistingFiles(p.files, {"C:\\in\\a.txt"});
     EXPECT_EQ(list.AddExistingFiles(p.files, {"C:\\in\\sub", "C:\\in\\b.txt", "C:\\in\\missing.txt", "C:\\IN\\A.TXT"}),
               1u);
     EXPECT_EQ(list.Paths(), (std::vector<std::string>{"C:\\in\\a.txt", "C:\\in\\b.txt"}));

@@ -1,5 +1,9 @@
+// First, so the file-system members keep their names (windows_win.h).
+#include "platform/win32/windows_win.h"
 #include "shredder/shredder_window_win.h"
 
+#include "platform/error.h"
+#include "shredder/file_shredder.h"
 #include "support/box_keys_win.h"
 #include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
@@ -28,11 +32,19 @@ protected:
         ui::ProcessMessage(msg);
     }
     std::vector<std::string> Rows() const { return window->Files().Paths(); }
+    // Visibility means something only on a shown window.
+    void ShowListPage() {
+        ShowWindow(window->Handle(), SW_SHOW);
+        window->BringToFront(TfrmShredder::kListPage);
+        Settle();
+        EXPECT_TRUE(IsWindowVisible(window->ListControls().files->Handle()));
+    }
 
     std::unique_ptr<TfrmShredder> window = std::make_unique<TfrmShredder>(context);
 };
 
 TEST_F(ShredderWindowTest, PagesCarryTheirTitlesAndTheDefaultOptions) {
+    ShowListPage();
     EXPECT_EQ(Title(TfrmShredder::kListPage), "File Shredder");
     EXPECT_EQ(Title(TfrmShredder::kOptionsPage), "File Shredder - Options");
     auto& list = window->ListControls();
@@ -68,6 +80,7 @@ TEST_F(ShredderWindowTest, DeleteKeyRemovesTheSelectedRowButNotItsFile) {
 }
 
 TEST_F(ShredderWindowTest, ShredFilesAsksFirstThenShredsEveryRowAndSaysSo) {
+    ShowListPage();
     Press(*window->ListControls().shred);
     EXPECT_TRUE(prompter.History().empty()) << "an empty list asks nothing";
 
@@ -111,6 +124,7 @@ TEST_F(ShredderWindowTest, EnterTwiceLeavesTheFilesBecauseTheWarningDefaultsToCa
 TEST_F(ShredderWindowTest, AFailureInTheMiddleKeepsTheRowsAboveItAndReachesTheErrorHandler) {
     std::vector<std::string> errors;
     ui::SetErrorHandler([&](const std::string& text) { errors.push_back(text); });
+    ShowListPage();
     machine.files.SetAttributes("C:\\d\\b.txt", FileAttr::ReadOnly);
     window->AddDroppedFiles({"C:\\d\\a.txt", "C:\\d\\b.txt", "C:\\d\\c.txt"});
     prompter.Answer(true);
@@ -120,6 +134,27 @@ TEST_F(ShredderWindowTest, AFailureInTheMiddleKeepsTheRowsAboveItAndReachesTheEr
     EXPECT_EQ(window->ListControls().files->VisibleCount(), 2u);
     EXPECT_FALSE(machine.files.FileExists("C:\\d\\c.txt"));
     EXPECT_EQ(prompter.History().size(), 1u) << "no success notice";
+    EXPECT_FALSE(window->Busy());
+    EXPECT_TRUE(window->ListControls().shred->Enabled());
+    EXPECT_FALSE(window->ListControls().progress->Visible());
+}
+
+// The folder of a listed file swapped for a link to a folder holding a file
+// of the same name: the run stops on it, names it, and the window stays usable.
+TEST_F(ShredderWindowTest, AFileSwappedBehindItsPathIsRefusedByNameAndTheWindowStaysUsable) {
+    std::vector<std::string> errors;
+    ui::SetErrorHandler([&](const std::string& text) { errors.push_back(text); });
+    ShowListPage();
+    machine.files.AddFile("C:\\other\\b.txt", "precious");
+    window->AddDroppedFiles({"C:\\d\\a.txt", "C:\\d\\b.txt"});
+    ASSERT_TRUE(machine.files.MoveFile("C:\\d", "C:\\d-aside"));
+    machine.files.AddLink("C:\\d", "C:\\other");
+    prompter.Answer(true);
+    Press(*window->ListControls().shred);
+    EXPECT_EQ(errors, std::vector<std::string>{FormatText(kNotTheListedFile, "C:\\d\\b.txt")});
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"C:\\d\\a.txt", "C:\\d\\b.txt"}));
+    EXPECT_EQ(machine.files.Text("C:\\other\\b.txt"), "precious");
+    EXPECT_EQ(machine.files.Text("C:\\d-aside\\b.txt"), "content");
     EXPECT_FALSE(window->Busy());
     EXPECT_TRUE(window->ListControls().shred->Enabled());
     EXPECT_FALSE(window->ListControls().progress->Visible());

@@ -24,8 +24,14 @@ public:
         return inner_.SetAttributes(path, attributes);
     }
     std::vector<FoundFile> Find(std::string_view pattern) const override { return inner_.Find(pattern); }
+    std::vector<FoundFile> ListFolder(std::string_view folder) const override { return inner_.ListFolder(folder); }
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
         return inner_.Open(path, mode, share);
+    }
+    std::optional<FileIdentity> Identity(std::string_view path) const override { return inner_.Identity(path); }
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        return inner_.OpenEntry(path, expected, access);
     }
     DriveType GetDriveType(std::string_view rootPath) const override { return inner_.GetDriveType(rootPath); }
     std::vector<std::string> LogicalDrives() const override { return inner_.LogicalDrives(); }
@@ -53,6 +59,20 @@ public:
 
 private:
     std::unique_ptr<Stream> inner_;
+};
+
+// Passes every call to another file entry.
+class ForwardingEntry : public FileEntry {
+public:
+    explicit ForwardingEntry(std::unique_ptr<FileEntry> inner) : inner_(std::move(inner)) {}
+
+    std::uint32_t Attributes() const override { return inner_->Attributes(); }
+    bool Delete() override { return inner_->Delete(); }
+    bool Rename(std::string_view newName) override { return inner_->Rename(newName); }
+    Stream& Contents() override { return inner_->Contents(); }
+
+private:
+    std::unique_ptr<FileEntry> inner_;
 };
 
 }  // namespace tw::test

@@ -24,8 +24,9 @@ inline std::optional<std::wstring> FolderBesideBinary(std::wstring_view prefix) 
 // Wine cannot make a symbolic link itself (WINE.md), so before a Windows test
 // binary runs, ctest makes host-side ones with support/make_host_links.sh in
 // the folder "host-links-<binary>" beside it: target.txt ("kept"),
-// target-folder\inner.txt ("inner"), and file-link.txt and folder-link to
-// them. Returns that folder with its trailing backslash, or nothing when the
+// target-folder\inner.txt ("inner"), file-link.txt and folder-link to them,
+// and swap-link to swap\listed (secret.txt, "mine") beside swap\other
+// (secret.txt, "precious"). Returns that folder with its trailing backslash, or nothing when the
 // links are not there (the binary was started by hand).
 inline std::optional<std::string> HostLinksFolder() {
     const auto folder = FolderBesideBinary(L"host-links-");

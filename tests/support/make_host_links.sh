@@ -9,3 +9,9 @@ printf kept > "$1/target.txt"
 printf inner > "$1/target-folder/inner.txt"
 ln -s target.txt "$1/file-link.txt"
 ln -s target-folder "$1/folder-link"
+# A folder behind a link, and another with a file of the same name, which a
+# test swaps by renaming once the file is listed.
+mkdir -p "$1/swap/listed" "$1/swap/other"
+printf mine > "$1/swap/listed/secret.txt"
+printf precious > "$1/swap/other/secret.txt"
+ln -s swap/listed "$1/swap-link"

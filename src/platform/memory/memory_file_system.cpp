@@ -20,6 +20,16 @@ constexpr const char* kStoppedOnLink = "The create operation stopped after reach
 // Links lead to links at most this deep, as a loop of links must end somewhere.
 constexpr int kMaxLinkDepth = 8;
 
+// IDs are never reused, as on a real volume between two of its files' lives.
+std::uint64_t NextFileId() {
+    static std::uint64_t next = 0x10000;
+    return ++next;
+}
+
+std::uint64_t VolumeSerial(std::string_view driveLetter) {
+    return 0x7E11'0000u + static_cast<unsigned char>(driveLetter.front());
+}
+
 struct ParsedPath {
     std::string drive;  // upper-case letter
     std::vector<std::string> parts;
@@ -73,10 +83,13 @@ struct MemoryFileSystem::Node {
     std::vector<OpenHandle> handles;
     std::string linkTarget;  // a symbolic link or junction when not empty
     bool privateToAdministrators = false;
+    FileIdentity identity;
 
-    static std::shared_ptr<Node> Make(std::string name, std::uint32_t attributes,
+    // A new entry on the volume of the folder that will hold it.
+    static std::shared_ptr<Node> Make(const Node& folder, std::string name, std::uint32_t attributes,
                                       std::vector<std::uint8_t> content = {}) {
         auto node = std::make_shared<Node>();
+        node->identity = {folder.identity.volume, 0, NextFileId()};
         node->name = std::move(name);
         node->attributes = attributes;
         node->content = std::move(content);
@@ -101,13 +114,17 @@ struct MemoryFileSystem::Node {
 
 class MemoryFileSystem::MemoryStream final : public Stream {
 public:
-    MemoryStream(MemoryFileSystem& fs, std::shared_ptr<Node> node, bool write, Share share)
+    // An unshared stream is one no other open can meet: an entry's, taken
+    // without the right to read or write data.
+    MemoryStream(MemoryFileSystem& fs, std::shared_ptr<Node> node, bool write, std::optional<Share> share)
         : fs_(fs), node_(std::move(node)), write_(write) {
+        if (!share) return;
         node_->handleOwners.push_back(this);
-        node_->handles.push_back({write, share});
+        node_->handles.push_back({write, *share});
     }
     ~MemoryStream() override {
         const auto at = std::find(node_->handleOwners.begin(), node_->handleOwners.end(), this);
+        if (at == node_->handleOwners.end()) return;
         node_->handles.erase(node_->handles.begin() + (at - node_->handleOwners.begin()));
         node_->handleOwners.erase(at);
     }
@@ -145,6 +162,44 @@ private:
     std::uint64_t position_ = 0;
 };
 
+class MemoryFileSystem::MemoryEntry final : public FileEntry {
+public:
+    MemoryEntry(MemoryFileSystem& fs, std::shared_ptr<Node> node, std::string path, EntryAccess access)
+        : fs_(fs),
+          node_(node),
+          path_(std::move(path)),
+          contents_(fs, node, access == EntryAccess::Overwrite,
+                    access == EntryAccess::Overwrite ? std::optional(Share::Exclusive) : std::nullopt) {}
+
+    std::uint32_t Attributes() const override { return node_->attributes; }
+
+    bool Delete() override {
+        Node* folder = fs_.ContainerOf(*node_);
+        if (!folder) return true;  // already gone
+        if ((node_->attributes & FileAttr::ReadOnly) || fs_.DeleteRefused(path_)) return false;
+        if (fs_.freeSpace_ != UINT64_MAX) fs_.freeSpace_ += node_->content.size();
+        std::erase(folder->children, node_);
+        return true;
+    }
+
+    bool Rename(std::string_view newName) override {
+        Node* folder = fs_.ContainerOf(*node_);
+        if (!folder || newName.find('\\') != std::string_view::npos) return false;
+        if (const auto taken = folder->Child(newName); taken && taken != node_) return false;
+        node_->name = std::string(newName);
+        path_ = FolderPart(path_) + node_->name;
+        return true;
+    }
+
+    Stream& Contents() override { return contents_; }
+
+private:
+    MemoryFileSystem& fs_;
+    std::shared_ptr<Node> node_;
+    std::string path_;  // the path it was opened by, renamed with it
+    MemoryStream contents_;
+};
+
 MemoryFileSystem::MemoryFileSystem() = default;
 MemoryFileSystem::~MemoryFileSystem() = default;
 
@@ -178,6 +233,25 @@ std::shared_ptr<MemoryFileSystem::Node> MemoryFileSystem::Follow(std::shared_ptr
     return node;
 }
 
+MemoryFileSystem::Node* MemoryFileSystem::ContainerOf(const Node& node) const {
+    std::vector<Node*> folders;
+    for (const auto& [letter, root] : drives_) folders.push_back(root.get());
+    while (!folders.empty()) {
+        Node* folder = folders.back();
+        folders.pop_back();
+        for (const auto& child : folder->children) {
+            if (child.get() == &node) return folder;
+            if (child->IsFolder() && !child->IsLink()) folders.push_back(child.get());
+        }
+    }
+    return nullptr;
+}
+
+bool MemoryFileSystem::DeleteRefused(std::string_view path) const {
+    const auto listed = [&](const std::string& l) { return EqualsIgnoreCase(l, path); };
+    return Locked(path) || std::any_of(failDelete_.begin(), failDelete_.end(), listed);
+}
+
 bool MemoryFileSystem::Locked(std::string_view path) const {
     return std::any_of(locked_.begin(), locked_.end(), [&](const std::string& l) { return EqualsIgnoreCase(l, path); });
 }
@@ -198,6 +272,7 @@ MemoryFileSystem::Node& MemoryFileSystem::EnsureFolder(std::string_view path) {
     auto& root = drives_[p.drive];
     if (!root) {
         root = std::make_unique<Node>();
+        root->identity = {VolumeSerial(p.drive), 0, NextFileId()};
         root->name = p.drive + ":";
         root->attributes = FileAttr::Directory;
     }
@@ -205,7 +280,7 @@ MemoryFileSystem::Node& MemoryFileSystem::EnsureFolder(std::string_view path) {
     for (const auto& part : p.parts) {
         auto next = node->Child(part);
         if (!next) {
-            next = Node::Make(part, FileAttr::Directory);
+            next = Node::Make(*node, part, FileAttr::Directory);
             node->children.push_back(next);
         }
         node = next.get();
@@ -231,7 +306,7 @@ bool MemoryFileSystem::CreateFolderNode(std::string_view path, bool privateToAdm
     const bool refused = std::any_of(failCreate_.begin(), failCreate_.end(),
                                      [&](const std::string& f) { return EqualsIgnoreCase(f, path); });
     if (!parent || refused || parent->Child(leaf)) return false;
-    auto folder = Node::Make(leaf, FileAttr::Directory);
+    auto folder = Node::Make(*parent, leaf, FileAttr::Directory);
     folder->privateToAdministrators = privateToAdministrators;
     parent->children.push_back(std::move(folder));
     return true;
@@ -257,7 +332,7 @@ bool MemoryFileSystem::CopyFile(std::string_view from, std::string_view to, bool
     }
     if (source->content.size() > freeSpace_) return false;
     freeSpace_ -= source->content.size();
-    parent->children.push_back(Node::Make(leaf, source->attributes, source->content));
+    parent->children.push_back(Node::Make(*parent, leaf, source->attributes, source->content));
     return true;
 }
 
@@ -301,8 +376,7 @@ bool MemoryFileSystem::DeleteFile(std::string_view path) {
     Node* parent = ParentOf(path, &leaf);
     auto node = parent ? parent->Child(leaf) : nullptr;
     if (!node || node->IsFolder() || (node->attributes & FileAttr::ReadOnly) || !node->handles.empty()) return false;
-    const auto listed = [&](const std::string& l) { return EqualsIgnoreCase(l, path); };
-    if (Locked(path) || std::any_of(failDelete_.begin(), failDelete_.end(), listed)) return false;
+    if (DeleteRefused(path)) return false;
     freeSpace_ = freeSpace_ == UINT64_MAX ? freeSpace_ : freeSpace_ + node->content.size();
     std::erase(parent->children, node);
     return true;
@@ -342,6 +416,14 @@ std::vector<FoundFile> MemoryFileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
+std::vector<FoundFile> MemoryFileSystem::ListFolder(std::string_view folder) const {
+    const Node* node = Through(Lookup(folder));
+    std::vector<FoundFile> found;
+    if (!node || !node->IsFolder()) return found;
+    for (const auto& c : node->children) found.push_back({c->name, c->attributes, c->content.size(), c->identity});
+    return found;
+}
+
 std::unique_ptr<Stream> MemoryFileSystem::Open(std::string_view path, OpenMode mode, Share share) {
     const bool write = mode != OpenMode::Read;
     std::string leaf;
@@ -357,7 +439,7 @@ std::unique_ptr<Stream> MemoryFileSystem::Open(std::string_view path, OpenMode m
     }
     if (!node) {
         if (mode != OpenMode::Create && mode != OpenMode::CreateNew) throw Error(kFileNotFound);
-        node = Node::Make(leaf, FileAttr::Archive);
+        node = Node::Make(*parent, leaf, FileAttr::Archive);
         parent->children.push_back(node);
     } else {
         if (node->IsFolder() || (write && (node->attributes & FileAttr::ReadOnly))) throw Error(kAccessDenied);
@@ -368,6 +450,34 @@ std::unique_ptr<Stream> MemoryFileSystem::Open(std::string_view path, OpenMode m
         }
     }
     return std::make_unique<MemoryStream>(*this, node, write, share);
+}
+
+std::optional<FileIdentity> MemoryFileSystem::Identity(std::string_view path) const {
+    std::string leaf;
+    const Node* parent = ParentOf(path, &leaf);
+    const Node* node = parent ? parent->Child(leaf).get() : Lookup(path);  // a root has no parent
+    if (!node) return std::nullopt;
+    return node->identity;
+}
+
+std::unique_ptr<FileEntry> MemoryFileSystem::OpenEntry(std::string_view path,
+                                                       const std::optional<FileIdentity>& expected,
+                                                       EntryAccess access) {
+    std::string leaf;
+    Node* parent = ParentOf(path, &leaf);
+    if (!parent) throw Error(kPathNotFound);
+    auto node = parent->Child(leaf);
+    if (!node) throw Error(kFileNotFound);
+    if (Locked(path)) throw Error(kSharingViolation);
+    if (node->IsFolder()) throw Error(kAccessDenied);
+    const bool overwrite = access == EntryAccess::Overwrite;
+    if (overwrite && node->IsLink()) throw Error(kStoppedOnLink);
+    if (overwrite && (node->attributes & FileAttr::ReadOnly)) throw Error(kAccessDenied);
+    // No handle here shares deletion, so any open one stands in the way of
+    // a delete or an exclusive open, as it does of DeleteFile.
+    if (access != EntryAccess::Examine && !node->handles.empty()) throw Error(kSharingViolation);
+    if (expected && node->identity != *expected) return nullptr;
+    return std::make_unique<MemoryEntry>(*this, node, std::string(path), access);
 }
 
 DriveType MemoryFileSystem::GetDriveType(std::string_view rootPath) const {
@@ -395,7 +505,7 @@ void MemoryFileSystem::AddFile(std::string_view path, std::vector<std::uint8_t> 
     Node& folder = EnsureFolder(path.substr(0, slash));
     const auto leaf = std::string(path.substr(slash + 1));
     std::erase_if(folder.children, [&](const auto& c) { return EqualsIgnoreCase(c->name, leaf); });
-    folder.children.push_back(Node::Make(leaf, attributes & ~FileAttr::Directory, std::move(bytes)));
+    folder.children.push_back(Node::Make(folder, leaf, attributes & ~FileAttr::Directory, std::move(bytes)));
 }
 
 void MemoryFileSystem::AddFile(std::string_view path, std::string_view text) {
@@ -411,7 +521,7 @@ void MemoryFileSystem::AddLink(std::string_view path, std::string_view target) {
     if (!to) throw Error(kFileNotFound);
     const auto slash = path.rfind('\\');
     Node& folder = EnsureFolder(path.substr(0, slash));
-    auto link = Node::Make(std::string(path.substr(slash + 1)),
+    auto link = Node::Make(folder, std::string(path.substr(slash + 1)),
                            FileAttr::ReparsePoint | (to->IsFolder() ? FileAttr::Directory : FileAttr::Archive));
     link->linkTarget = std::string(target);
     folder.children.push_back(std::move(link));

@@ -29,7 +29,11 @@ public:
     std::optional<std::uint32_t> Attributes(std::string_view path) const override;
     bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
     std::vector<FoundFile> Find(std::string_view pattern) const override;
+    std::vector<FoundFile> ListFolder(std::string_view folder) const override;
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override;
+    std::optional<FileIdentity> Identity(std::string_view path) const override;
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override;
     DriveType GetDriveType(std::string_view rootPath) const override;
     std::vector<std::string> LogicalDrives() const override;
     std::string WindowsFolder() const override;
@@ -64,9 +68,12 @@ public:
 private:
     struct Node;
     class MemoryStream;
+    class MemoryEntry;
     Node* Lookup(std::string_view path) const;
     Node* ParentOf(std::string_view path, std::string* leaf) const;
     Node* Through(Node* node) const;  // a link's target, or the node itself
+    Node* ContainerOf(const Node& node) const;  // the folder holding it, wherever it went
+    bool DeleteRefused(std::string_view path) const;  // by a fault set for that path
     std::shared_ptr<Node> Follow(std::shared_ptr<Node> node) const;
     bool Locked(std::string_view path) const;
     bool CreateFolderNode(std::string_view path, bool privateToAdministrators);

@@ -1,6 +1,8 @@
 #include "platform/win32/file_system_win.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "platform/win32/handles_win.h"
 #include "platform/win32/utf_win.h"
@@ -59,6 +61,8 @@ public:
         if (!FlushFileBuffers(file_.Get())) ThrowLastError();
     }
 
+    HANDLE Handle() const { return file_.Get(); }
+
 private:
     win32::UniqueFile file_;
 };
@@ -73,11 +77,97 @@ DWORD DispositionFor(OpenMode mode) {
 
 // Opened with FILE_FLAG_OPEN_REPARSE_POINT, a link is the handle's own file,
 // so what it points at is never reached.
+constexpr DWORD kStoppedOnSymlink = 681;  // ERROR_STOPPED_ON_SYMLINK, missing from MinGW's headers
+
 void RefuseLink(const win32::UniqueFile& file) {
-    constexpr DWORD kStoppedOnSymlink = 681;  // ERROR_STOPPED_ON_SYMLINK, missing from MinGW's headers
     BY_HANDLE_FILE_INFORMATION information{};
     if (!GetFileInformationByHandle(file.Get(), &information)) ThrowLastError();
     if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) win32::ThrowError(kStoppedOnSymlink);
+}
+
+// The 64-bit index and the 32-bit serial, as a folder's listing gives them
+// too, so an identity read from the listing compares with one read here.
+std::optional<FileIdentity> IdentityOf(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file, &information)) return std::nullopt;
+    return FileIdentity{information.dwVolumeSerialNumber, 0,
+                        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
+}
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Appends one buffer of a folder's listing.
+void AppendListed(const std::uint8_t* at, DWORD volume, std::vector<FoundFile>& found) {
+    for (;;) {
+        const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+        const std::wstring_view name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+        if (name != L"." && name != L"..")
+            found.push_back({Narrow(name), entry->FileAttributes, static_cast<std::uint64_t>(entry->EndOfFile.QuadPart),
+                             FileIdentity{volume, 0, static_cast<std::uint64_t>(entry->FileId.QuadPart)}});
+        if (entry->NextEntryOffset == 0) return;
+        at += entry->NextEntryOffset;
+    }
+}
+
+// The NT form of a path, which a rename by handle takes whole: a bare name
+// would be taken, under Wine, relative to the current folder.
+std::wstring NtPath(std::string_view path) {
+    const std::wstring wide = Widen(path);
+    if (wide.starts_with(L"\\\\?\\")) return L"\\??\\" + wide.substr(4);
+    if (wide.starts_with(L"\\\\")) return L"\\??\\UNC\\" + wide.substr(2);
+    return L"\\??\\" + wide;
+}
+
+class Win32Entry final : public FileEntry {
+public:
+    Win32Entry(win32::UniqueFile file, DWORD attributes, std::string path)
+        : stream_(std::move(file)), attributes_(attributes), path_(std::move(path)) {}
+
+    std::uint32_t Attributes() const override { return attributes_; }
+
+    bool Delete() override {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        return SetFileInformationByHandle(stream_.Handle(), FileDispositionInfo, &disposition, sizeof disposition) != 0;
+    }
+
+    // Through the handle, so it is this file that takes the name; without
+    // replacing, so no other file ever loses it.
+    bool Rename(std::string_view newName) override {
+        std::string renamed = FolderPart(path_) + std::string(newName);
+        const std::wstring target = NtPath(renamed);
+        const std::size_t nameLength = target.size() * sizeof(wchar_t);
+        std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + nameLength);
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        rename->ReplaceIfExists = FALSE;
+        rename->RootDirectory = nullptr;
+        rename->FileNameLength = static_cast<DWORD>(nameLength);
+        std::memcpy(rename->FileName, target.data(), nameLength);
+        if (!SetFileInformationByHandle(stream_.Handle(), FileRenameInfo, rename, static_cast<DWORD>(buffer.size())))
+            return false;
+        path_ = std::move(renamed);
+        return true;
+    }
+
+    Stream& Contents() override { return stream_; }
+
+private:
+    Win32Stream stream_;
+    DWORD attributes_;
+    std::string path_;  // the path it was opened by, renamed with it
+};
+
+struct EntryOpening {
+    DWORD access;
+    DWORD share;
+};
+
+EntryOpening OpeningFor(EntryAccess access) {
+    switch (access) {
+        case EntryAccess::Examine: return {FILE_READ_ATTRIBUTES, kShareAll};
+        case EntryAccess::Delete: return {DELETE | FILE_READ_ATTRIBUTES, kShareAll};
+        case EntryAccess::Overwrite: return {GENERIC_READ | GENERIC_WRITE | DELETE, 0};
+    }
+    return {FILE_READ_ATTRIBUTES, kShareAll};
 }
 
 }  // namespace
@@ -142,6 +232,20 @@ std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
+std::vector<FoundFile> Win32FileSystem::ListFolder(std::string_view folder) const {
+    std::vector<FoundFile> found;
+    const win32::UniqueFile listing(CreateFileW(ApiPath(folder).c_str(), FILE_LIST_DIRECTORY, kShareAll, nullptr,
+                                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!listing || !GetFileInformationByHandle(listing.Get(), &information)) return found;
+    std::vector<std::uint64_t> buffer(8192);  // 64 KiB, aligned for the entries
+    const DWORD length = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
+    for (auto kind = FileIdBothDirectoryRestartInfo;
+         GetFileInformationByHandleEx(listing.Get(), kind, buffer.data(), length); kind = FileIdBothDirectoryInfo)
+        AppendListed(reinterpret_cast<const std::uint8_t*>(buffer.data()), information.dwVolumeSerialNumber, found);
+    return found;
+}
+
 std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mode, Share share) {
     const DWORD access = mode == OpenMode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     DWORD shareMode = 0;
@@ -160,6 +264,33 @@ std::unique_ptr<Stream> Win32FileSystem::Open(std::string_view path, OpenMode mo
     if (!file) ThrowLastError();
     if (mode == OpenMode::Overwrite) RefuseLink(file);
     return std::make_unique<Win32Stream>(std::move(file));
+}
+
+std::optional<FileIdentity> Win32FileSystem::Identity(std::string_view path) const {
+    // Backup semantics lets a folder be opened too; with only the right to
+    // read attributes it needs no privilege and never meets a share mode.
+    const win32::UniqueFile file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                             nullptr));
+    if (!file) return std::nullopt;
+    return IdentityOf(file.Get());
+}
+
+std::unique_ptr<FileEntry> Win32FileSystem::OpenEntry(std::string_view path,
+                                                      const std::optional<FileIdentity>& expected,
+                                                      EntryAccess access) {
+    const EntryOpening opening = OpeningFor(access);
+    win32::UniqueFile file(CreateFileW(ApiPath(path).c_str(), opening.access, opening.share, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file) ThrowLastError();
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!GetFileInformationByHandle(file.Get(), &information)) ThrowLastError();
+    const DWORD attributes = information.dwFileAttributes;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) win32::ThrowError(ERROR_ACCESS_DENIED);
+    if (access == EntryAccess::Overwrite && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        win32::ThrowError(kStoppedOnSymlink);
+    if (expected && IdentityOf(file.Get()) != expected) return nullptr;
+    return std::make_unique<Win32Entry>(std::move(file), attributes, LongPathForm(path));
 }
 
 DriveType Win32FileSystem::GetDriveType(std::string_view rootPath) const {

@@ -39,6 +39,14 @@ function(tw_delay_import name dll)
   execute_process(COMMAND ${CMAKE_DLLTOOL} ${kill_at} --input-def ${def} --dllname ${dll}
                           --output-delaylib ${library}
                   WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # i686 ld drops the code section of an import member whose function is
+    # called only through its __imp_ pointer, and that code is where the
+    # pointer starts out: the first call jumped to 0. Marked as data, it is
+    # kept, and still lands in the program's executable .text.
+    execute_process(COMMAND ${CMAKE_OBJCOPY} --rename-section ".text=.text$delay,alloc,load,readonly,data,contents"
+                            ${library} COMMAND_ERROR_IS_FATAL ANY)
+  endif()
   add_library(tw_delay_${name} INTERFACE)
   target_link_libraries(tw_delay_${name} INTERFACE ${library})
 endfunction()

@@ -12,12 +12,13 @@
 # COMCTL32 statically, redirected to Common Controls 6 by its manifest, and
 # loads its other DLLs by full system path after SetDefaultDllDirectories):
 # of the names below, plus uxtheme and version, only uxtheme and version were
-# loaded from beside an installer, both before the stub's first instruction,
-# by Wine itself: its user32 loads uxtheme by bare name while it starts, and
-# one of its built-in DLLs imports version.dll (a planted version.dll without
-# the functions then stops the process). The stub names neither in its
-# imports, so they are left off the installer cases; the program, which
-# delay-loads user32, is checked with uxtheme.
+# loaded from beside an installer. A program of no code but an exit, with
+# the stub's seven imports (advapi32 comctl32 gdi32 kernel32 ole32 shell32
+# user32), loads both there too: Wine's own DLLs take them by bare name
+# while they start, before a program's first instruction (a planted
+# version.dll without its functions then stops the process). The stub names
+# neither in its imports, so they are left off the installer cases; the
+# program, which delay-loads user32, is checked with uxtheme.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 what=${1:-all}

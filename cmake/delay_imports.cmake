@@ -35,17 +35,29 @@ function(tw_delay_import name dll)
   list(TRANSFORM imports REPLACE " I ${prefix}" "")
   list(REMOVE_DUPLICATES imports)
   list(JOIN imports "\n" exports)
-  file(WRITE ${def} "LIBRARY ${dll}\nEXPORTS\n${exports}\n")
-  execute_process(COMMAND ${CMAKE_DLLTOOL} ${kill_at} --input-def ${def} --dllname ${dll}
-                          --output-delaylib ${library}
-                  WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    # i686 ld drops the code section of an import member whose function is
-    # called only through its __imp_ pointer, and that code is where the
-    # pointer starts out: the first call jumped to 0. Marked as data, it is
-    # kept, and still lands in the program's executable .text.
-    execute_process(COMMAND ${CMAKE_OBJCOPY} --rename-section ".text=.text$delay,alloc,load,readonly,data,contents"
-                            ${library} COMMAND_ERROR_IS_FATAL ANY)
+  set(definition "LIBRARY ${dll}\nEXPORTS\n${exports}\n")
+  # Made again only when what it offers changed: a new library file at every
+  # configure would relink every program, and an installer packaged from one
+  # configure would no longer hold the program of the next.
+  set(old_definition "")
+  if(EXISTS ${def} AND EXISTS ${library})
+    file(READ ${def} old_definition)
+  endif()
+  if(NOT old_definition STREQUAL definition)
+    file(WRITE ${def}.new "${definition}")
+    execute_process(COMMAND ${CMAKE_DLLTOOL} ${kill_at} --input-def ${def}.new --dllname ${dll}
+                            --output-delaylib ${library}
+                    WORKING_DIRECTORY ${folder} COMMAND_ERROR_IS_FATAL ANY)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      # i686 ld drops the code section of an import member whose function is
+      # called only through its __imp_ pointer, and that code is where the
+      # pointer starts out: the first call jumped to 0. Marked as data, it is
+      # kept, and still lands in the program's executable .text.
+      execute_process(COMMAND ${CMAKE_OBJCOPY} --rename-section ".text=.text$delay,alloc,load,readonly,data,contents"
+                              ${library} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    # Last, so a configure stopped part-way makes the library again.
+    file(RENAME ${def}.new ${def})
   endif()
   add_library(tw_delay_${name} INTERFACE)
   target_link_libraries(tw_delay_${name} INTERFACE ${library})

@@ -7,6 +7,11 @@
 
 Unicode true
 ManifestDPIAware true
+; The stub imports comctl32, which is no KnownDLL: only the manifest's
+; dependency on Common Controls 6 keeps Windows from taking a comctl32.dll
+; planted beside the installer or the uninstaller. The stub loads its other
+; DLLs from the system folder itself.
+XPStyle on
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 

@@ -34,6 +34,7 @@ stage "test win64" run_tests win64 1
 stage "build win32" build win32
 stage "test win32" run_tests win32 1
 stage "installers" installers
+stage "planted DLLs" tests/installer/check_planted_dlls.sh
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "FAILED stages: ${failed[*]}"

@@ -5,6 +5,7 @@
 
 #include "app/module_factory_win.h"
 #include "platform/win32/random_win.h"
+#include "platform/win32/system_library_win.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/about_win.h"
 #include "shell/artwork_win.h"
@@ -55,6 +56,9 @@ int Run() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL: with administrator rights, a file planted
+    // beside the program or in the current folder must never be run.
+    tw::win32::RestrictDllSearchToSystemFolder();
     try {
         return Run();
     } catch (const std::exception& e) {

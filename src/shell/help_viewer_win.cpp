@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/win32/system_library_win.h"
 #include "shell/help_viewer.h"
 #include "ui/wide_win.h"
 
@@ -46,7 +47,7 @@ std::string ModuleFolder() {
 }  // namespace
 
 HelpViewer::HelpViewer(std::string applicationHelpFile) : applicationHelpFile_(std::move(applicationHelpFile)) {
-    library_ = LoadLibraryW(L"HHCtrl.ocx");
+    library_ = win32::LoadSystemLibrary(L"HHCtrl.ocx");
     if (library_ == nullptr) return;
     entryA_ = reinterpret_cast<EntryA>(reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpA")));
     entryW_ = reinterpret_cast<EntryW>(reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpW")));

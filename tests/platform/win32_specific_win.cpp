@@ -202,7 +202,9 @@ std::string AccessListText(const std::string& path) {
 TEST_F(Win32Specific, PrivateFoldersAdmitNoOrdinaryUser) {
     ASSERT_TRUE(machine_.files.CreatePrivateFolder(Scratch("private")));
     const std::string accessList = AccessListText(Scratch("private"));
-    if (!RunsUnderWine()) EXPECT_EQ(accessList.rfind("D:P(", 0), 0u) << "nothing inherited: " << accessList;
+    if (!RunsUnderWine()) {
+        EXPECT_EQ(accessList.rfind("D:P(", 0), 0u) << "nothing inherited: " << accessList;
+    }
     for (const char* everyone : {";;;WD)", ";;;BU)", ";;;AU)", ";;;IU)", ";;;CO)"})
         EXPECT_EQ(accessList.find(everyone), std::string::npos) << accessList;
 }

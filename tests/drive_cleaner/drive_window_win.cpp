@@ -1,6 +1,7 @@
 #include "drive_cleaner/drive_window_win.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "platform/win32/shell_win.h"
@@ -15,8 +16,15 @@ namespace {
 using Kind = ScriptedPrompter::Kind;
 using Paths = std::vector<std::string>;
 
-HWND knocked = nullptr;
-void CALLBACK Knock(HWND, UINT, UINT_PTR, DWORD) { PostMessageW(knocked, WM_APP, 0, 0); }
+// Runs a look each time the window's messages are about to paint one list:
+// a run that tells the list of each change makes it paint at each pump.
+HWND watchedList = nullptr;
+std::function<void()> onListPaint;
+LRESULT CALLBACK WatchListPaint(int code, WPARAM removal, LPARAM message) {
+    const auto& msg = *reinterpret_cast<const MSG*>(message);
+    if (code == HC_ACTION && msg.message == WM_PAINT && msg.hwnd == watchedList && onListPaint) onListPaint();
+    return CallNextHookEx(nullptr, code, removal, message);
+}
 
 class DriveWindowTest : public UiTest {
 protected:
@@ -258,7 +266,7 @@ TEST_F(DriveWindowTest, TheHitListFollowsTheCleanAndTakesNoClicksMeanwhile) {
     ASSERT_EQ(window->Hits().size(), 10u);
     int middleLooks = 0;
     std::size_t lastLook = 0;
-    MessageProbe probe([&] {
+    onListPaint = [&] {
         const std::size_t left = window->Hits().size();
         if (std::exchange(lastLook, left) == left) return;  // one look a file
         EXPECT_EQ(list.VisibleCount(), left);
@@ -274,14 +282,14 @@ TEST_F(DriveWindowTest, TheHitListFollowsTheCleanAndTakesNoClicksMeanwhile) {
                 SendMessageW(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
             }
         }
-        Sleep(16);  // a frame: the next file lets messages run again
-    });
-    // A timer knocks at each pump: one look at every point where messages run.
-    knocked = probe.Handle();
-    const UINT_PTR knocker = SetTimer(nullptr, 0, 5, &Knock);
+        Sleep(16);  // a frame, so the throttled pump lets messages run at the next file
+    };
+    watchedList = list.Handle();
+    const HHOOK watch = SetWindowsHookExW(WH_GETMESSAGE, &WatchListPaint, nullptr, GetCurrentThreadId());
     prompter.Answer(true);
     window->SearchControls().clean->Click();
-    KillTimer(nullptr, knocker);
+    UnhookWindowsHookEx(watch);
+    onListPaint = nullptr;
     EXPECT_GT(middleLooks, 0) << "the list was looked at in the middle of the clean";
     EXPECT_TRUE(window->Hits().empty()) << "a click on the list stopped part of the clean";
     EXPECT_TRUE(IsWindowEnabled(list.Handle()));

@@ -9,6 +9,7 @@
 
 // After windows.h, which it needs but does not include.
 #include <sddl.h>
+#include <winternl.h>
 
 namespace tw {
 namespace {
@@ -99,7 +100,7 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 // Appends one buffer of a folder's listing.
 void AppendListed(const std::uint8_t* at, DWORD volume, std::vector<FoundFile>& found) {
     for (;;) {
-        const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+        const auto* entry = reinterpret_cast<const FILE_ID_FULL_DIR_INFORMATION*>(at);
         const std::wstring_view name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
         if (name != L"." && name != L"..")
             found.push_back({Narrow(name), entry->FileAttributes, static_cast<std::uint64_t>(entry->EndOfFile.QuadPart),
@@ -107,6 +108,20 @@ void AppendListed(const std::uint8_t* at, DWORD volume, std::vector<FoundFile>& 
         if (entry->NextEntryOffset == 0) return;
         at += entry->NextEntryOffset;
     }
+}
+
+// The listing that FindFirstFileExW makes, with each entry's file ID beside
+// it. The documented class that carries IDs (FileIdBothDirectoryInfo) also
+// makes a short name for every entry, which measured three times slower
+// under Wine; this one is the same call without them, in ntdll since NT 4.
+static_assert(FileIdFullDirectoryInformation == 38);
+using QueryDirectoryFile = LONG(NTAPI*)(HANDLE, HANDLE, void*, void*, IO_STATUS_BLOCK*, void*, ULONG,
+                                         FILE_INFORMATION_CLASS, BOOLEAN, UNICODE_STRING*, BOOLEAN);
+
+QueryDirectoryFile DirectoryQuery() {
+    static const auto query = reinterpret_cast<QueryDirectoryFile>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryDirectoryFile")));
+    return query;
 }
 
 // The NT form of a path, which a rename by handle takes whole: a bare name
@@ -234,14 +249,17 @@ std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
 
 std::vector<FoundFile> Win32FileSystem::ListFolder(std::string_view folder) const {
     std::vector<FoundFile> found;
-    const win32::UniqueFile listing(CreateFileW(ApiPath(folder).c_str(), FILE_LIST_DIRECTORY, kShareAll, nullptr,
-                                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const QueryDirectoryFile query = DirectoryQuery();
+    const win32::UniqueFile listing(CreateFileW(ApiPath(folder).c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE, kShareAll,
+                                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!listing || !GetFileInformationByHandle(listing.Get(), &information)) return found;
+    if (!query || !listing || !GetFileInformationByHandle(listing.Get(), &information)) return found;
     std::vector<std::uint64_t> buffer(8192);  // 64 KiB, aligned for the entries
-    const DWORD length = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
-    for (auto kind = FileIdBothDirectoryRestartInfo;
-         GetFileInformationByHandleEx(listing.Get(), kind, buffer.data(), length); kind = FileIdBothDirectoryInfo)
+    const ULONG length = static_cast<ULONG>(buffer.size() * sizeof buffer[0]);
+    IO_STATUS_BLOCK status{};
+    for (BOOLEAN restart = TRUE; query(listing.Get(), nullptr, nullptr, nullptr, &status, buffer.data(), length,
+                                       FileIdFullDirectoryInformation, FALSE, nullptr, restart) >= 0;
+         restart = FALSE)
         AppendListed(reinterpret_cast<const std::uint8_t*>(buffer.data()), information.dwVolumeSerialNumber, found);
     return found;
 }

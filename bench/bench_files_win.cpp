@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "services/fixed_answer_prompter.h"
 #include "platform/win32/random_win.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/utf_win.h"
 #include "shredder/pass_writer.h"
 #include "shredder/wipe_algorithms.h"
-#include "services/prompter.h"
 #include "splitter/file_joiner.h"
 #include "splitter/file_splitter.h"
 #include "splitter/piece_names.h"
@@ -40,16 +40,6 @@ int Timed(const char* name, std::uint64_t bytes, F&& operation) {
     return 0;
 }
 
-// The join writes into a fresh folder, so nothing is there to ask about;
-// were something there, the benchmark would keep it.
-class KeepingPrompter final : public tw::Prompter {
-public:
-    bool Confirm(const std::string&) override { return false; }
-    void Notify(const std::string&) override {}
-    void Inform(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-};
-
 int Run(const std::vector<std::string>& args) {
     tw::Win32Platform platform;
     auto& files = platform.files;
@@ -62,8 +52,8 @@ int Run(const std::vector<std::string>& args) {
     }
     if (args.size() == 3 && args[0] == "join") {
         const auto set = tw::FindPieceSet(files, args[1]);
-        return Timed("join", set.totalSize, [&] { 
-            KeepingPrompter keep;
+        return Timed("join", set.totalSize, [&] {
+            tw::FixedAnswerPrompter keep(false);  // a fresh folder: nothing to replace
             return tw::JoinPieces(files, keep, {args[1], args[2]}, pump).value_or("kept");
         });
     }

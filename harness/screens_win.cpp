@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "services/fixed_answer_prompter.h"
 #include "app/module_factory_win.h"
 #include "platform/memory/memory_platform.h"
 #include "platform/win32/win32_platform.h"
@@ -46,15 +47,6 @@ void PrintRect(HWND window) {
 }
 
 HWND g_reportLater = nullptr;
-
-// Answers every question with OK, for a picture taken after a run.
-class AgreeingPrompter final : public tw::Prompter {
-public:
-    bool Confirm(const std::string&) override { return true; }
-    void Notify(const std::string&) override {}
-    void Inform(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-};
 
 // The Privacy Protector after a run with four items unticked: both statuses
 // and their pictures side by side.
@@ -103,7 +95,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::Win32Platform real;
     tw::ShellContext realContext{real.Bundle(), settings, prompter, pickers, random, nullptr};
 
-    AgreeingPrompter agreeing;
+    tw::FixedAnswerPrompter agreeing(true);  // every question OK, for a picture taken after a run
     tw::ShellContext agreeingContext{machine.Bundle(), settings, agreeing, pickers, random, nullptr};
 
     tw::TfrmAbout about(context);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "services/fixed_answer_prompter.h"
 #include "history_cleaner/history_cleaner.h"
 #include "platform/win32/url_cache_writer_win.h"
 #include "platform/win32/win32_platform.h"
@@ -19,14 +20,6 @@
 #include "ui/throttled_pump_win.h"
 
 namespace {
-
-class NoQuestions final : public tw::Prompter {
-public:
-    bool Confirm(const std::string&) override { return false; }
-    void Notify(const std::string&) override {}
-    void Inform(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-};
 
 int Seed(int count) {
     namespace T = tw::CacheEntryType;
@@ -69,7 +62,7 @@ int main(int argc, char** argv) {
     if (argc > 2 && std::string(argv[1]) == "seed") return Seed(std::atoi(argv[2]));
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     tw::Win32Platform machine;
-    NoQuestions prompter;
+    tw::FixedAnswerPrompter prompter(false);
     tw::ui::ThrottledPump pump;
     tw::HistoryCleaner cleaner(machine.Bundle(), prompter, {[&pump] { pump(); }, {}, {}});
     std::vector<double> bare, fill;

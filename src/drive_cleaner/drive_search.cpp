@@ -27,8 +27,11 @@ void DriveSearch::Run(const std::vector<std::string>& roots, const SearchRules& 
         windowsMasks_.emplace_back("*:\\WINDOWS*");
     }
     excludeSystem_ = rules.excludeSystem;
-    for (const auto& root : roots)
+    for (const auto& root : roots) {
+        const auto rootIdentity = files_.Identity(root);
+        rootVolume_ = rootIdentity ? std::optional(rootIdentity->volume) : std::nullopt;
         if (!SearchFolder(WithTrailingBackslash(root))) break;
+    }
 }
 
 bool DriveSearch::MayEnter(const std::string& folder, const FoundFile& entry) const {
@@ -45,7 +48,7 @@ bool DriveSearch::SearchFolder(const std::string& folder) {
     currentFolder_ = folder;
     // One listing per folder gives files and sub-folders together, and each
     // file's identity without opening it.
-    const auto entries = files_.ListFolder(folder);
+    const auto entries = files_.ListFolder(folder, rootVolume_);
     std::vector<const FoundFile*> subFolders;
     for (const auto& entry : entries) {
         progress_.LetMessagesRun();

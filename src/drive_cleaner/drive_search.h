@@ -58,6 +58,8 @@ private:
     std::vector<FileMask> masks_;
     std::vector<FileMask> windowsMasks_;
     bool excludeSystem_ = true;
+    // The walk never enters a link, so every folder is on its root's volume.
+    std::optional<std::uint64_t> rootVolume_;
     std::vector<JunkFileHit> hits_;
     std::uint64_t foundBytes_ = 0;
     std::string currentFolder_;

@@ -122,8 +122,13 @@ public:
     // is missing.
     virtual std::vector<FoundFile> Find(std::string_view pattern) const = 0;
     // Every entry of a folder, as Find(folder + "*") gives them, each with
-    // its identity read from the listing itself: no entry is opened.
-    virtual std::vector<FoundFile> ListFolder(std::string_view folder) const = 0;
+    // its identity read from the listing itself: no entry is opened. A walk
+    // that never enters a link stays on its root's volume and names it as
+    // knownVolume, since asking for it at every folder costs more than the
+    // listing (three times the walk under Wine); a wrong one can only make a
+    // later identity check refuse the file.
+    virtual std::vector<FoundFile> ListFolder(std::string_view folder,
+                                              std::optional<std::uint64_t> knownVolume) const = 0;
     virtual std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) = 0;
     // The identity of the entry itself (a link's own, not its target's);
     // links on the way to it are followed. Nothing when it cannot be read.

@@ -18,8 +18,8 @@ namespace {
 class SizedFileSystem final : public test::ForwardingFileSystem {
 public:
     using ForwardingFileSystem::ForwardingFileSystem;
-    std::vector<FoundFile> ListFolder(std::string_view folder) const override {
-        auto found = Inner().ListFolder(folder);
+    std::vector<FoundFile> ListFolder(std::string_view folder, std::optional<std::uint64_t> volume) const override {
+        auto found = Inner().ListFolder(folder, volume);
         for (auto& f : found)
             if (const auto it = sizes.find(f.name); it != sizes.end()) f.size = it->second;
         return found;

@@ -356,7 +356,7 @@ TEST_P(FileSystemContract, IdentityFollowsTheFileAndEntriesActOnlyOnIt) {
     EXPECT_EQ(files.Identity(Scratch("A.TXT")), a);
     EXPECT_NE(files.Identity(Scratch("b.txt")), a);
     EXPECT_FALSE(files.Identity(Scratch("missing.txt")).has_value());
-    const auto listed = files.ListFolder(Scratch());
+    const auto listed = files.ListFolder(Scratch(), std::nullopt);
     EXPECT_EQ(SortedNames(listed), (std::vector<std::string>{"a.txt", "b.txt"}));
     for (const char* name : {"a.txt", "b.txt"}) {
         ASSERT_NE(Named(listed, name), nullptr);

@@ -84,22 +84,12 @@ TEST_F(RealShredTest, AFileHeldOpenByAnotherIsNamedWithTheSystemsReason) {
 
 // The final delete refused, as a file system may refuse one; the shredder's
 // own handle keeps every other program away from the file meanwhile.
-class DeleteRefused final : public test::ForwardingFileSystem {
+class RefusingDelete final : public test::ForwardingEntry {
 public:
-    using ForwardingFileSystem::ForwardingFileSystem;
-    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
-                                         EntryAccess access) override {
-        auto entry = Inner().OpenEntry(path, expected, access);
-        return entry ? std::make_unique<Refusing>(std::move(entry)) : nullptr;
-    }
-
-private:
-    class Refusing final : public test::ForwardingEntry {
-    public:
-        using ForwardingEntry::ForwardingEntry;
-        bool Delete() override { return false; }
-    };
+    using ForwardingEntry::ForwardingEntry;
+    bool Delete() override { return false; }
 };
+using DeleteRefused = test::WrappingEntries<RefusingDelete>;
 
 TEST_F(RealShredTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
     DeleteRefused held(platform.files);

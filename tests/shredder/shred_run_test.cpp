@@ -138,24 +138,14 @@ TEST_F(ShredRunTest, AFolderSwappedForALinkSinceTheFileWasAddedIsRefused) {
 }
 
 // Refuses to rename "$000000.tmp" back, as when its name is taken meanwhile.
-class NoNameBack final : public test::ForwardingFileSystem {
+class RefusingNameBack final : public test::ForwardingEntry {
 public:
-    using ForwardingFileSystem::ForwardingFileSystem;
-    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
-                                         EntryAccess access) override {
-        auto entry = Inner().OpenEntry(path, expected, access);
-        return entry ? std::make_unique<Refusing>(std::move(entry)) : nullptr;
+    using ForwardingEntry::ForwardingEntry;
+    bool Rename(std::string_view newName) override {
+        return newName == kShredTempName && ForwardingEntry::Rename(newName);
     }
-
-private:
-    class Refusing final : public test::ForwardingEntry {
-    public:
-        using ForwardingEntry::ForwardingEntry;
-        bool Rename(std::string_view newName) override {
-            return newName == kShredTempName && ForwardingEntry::Rename(newName);
-        }
-    };
 };
+using NoNameBack = test::WrappingEntries<RefusingNameBack>;
 
 // A file that is overwritten but not gone is no success: the run stops there
 // with the file named, and it keeps its own name, or says where it is.

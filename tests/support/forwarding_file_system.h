@@ -24,7 +24,9 @@ public:
         return inner_.SetAttributes(path, attributes);
     }
     std::vector<FoundFile> Find(std::string_view pattern) const override { return inner_.Find(pattern); }
-    std::vector<FoundFile> ListFolder(std::string_view folder) const override { return inner_.ListFolder(folder); }
+    std::vector<FoundFile> ListFolder(std::string_view folder, std::optional<std::uint64_t> knownVolume) const override {
+        return inner_.ListFolder(folder, knownVolume);
+    }
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override {
         return inner_.Open(path, mode, share);
     }
@@ -73,6 +75,19 @@ public:
 
 private:
     std::unique_ptr<FileEntry> inner_;
+};
+
+// Hands out every entry wrapped in Entry, a ForwardingEntry that changes
+// one call: a file system that refuses or fails that call on every file.
+template <class Entry>
+class WrappingEntries final : public ForwardingFileSystem {
+public:
+    using ForwardingFileSystem::ForwardingFileSystem;
+    std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,
+                                         EntryAccess access) override {
+        auto entry = Inner().OpenEntry(path, expected, access);
+        return entry ? std::make_unique<Entry>(std::move(entry)) : nullptr;
+    }
 };
 
 }  // namespace tw::test

@@ -416,7 +416,7 @@ std::vector<FoundFile> MemoryFileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
-std::vector<FoundFile> MemoryFileSystem::ListFolder(std::string_view folder) const {
+std::vector<FoundFile> MemoryFileSystem::ListFolder(std::string_view folder, std::optional<std::uint64_t>) const {
     const Node* node = Through(Lookup(folder));
     std::vector<FoundFile> found;
     if (!node || !node->IsFolder()) return found;

@@ -29,7 +29,7 @@ public:
     std::optional<std::uint32_t> Attributes(std::string_view path) const override;
     bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
     std::vector<FoundFile> Find(std::string_view pattern) const override;
-    std::vector<FoundFile> ListFolder(std::string_view folder) const override;
+    std::vector<FoundFile> ListFolder(std::string_view folder, std::optional<std::uint64_t> knownVolume) const override;
     std::unique_ptr<Stream> Open(std::string_view path, OpenMode mode, Share share) override;
     std::optional<FileIdentity> Identity(std::string_view path) const override;
     std::unique_ptr<FileEntry> OpenEntry(std::string_view path, const std::optional<FileIdentity>& expected,

@@ -98,7 +98,7 @@ std::optional<FileIdentity> IdentityOf(HANDLE file) {
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Appends one buffer of a folder's listing.
-void AppendListed(const std::uint8_t* at, DWORD volume, std::vector<FoundFile>& found) {
+void AppendListed(const std::uint8_t* at, std::uint64_t volume, std::vector<FoundFile>& found) {
     for (;;) {
         const auto* entry = reinterpret_cast<const FILE_ID_FULL_DIR_INFORMATION*>(at);
         const std::wstring_view name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
@@ -247,20 +247,27 @@ std::vector<FoundFile> Win32FileSystem::Find(std::string_view pattern) const {
     return found;
 }
 
-std::vector<FoundFile> Win32FileSystem::ListFolder(std::string_view folder) const {
+std::vector<FoundFile> Win32FileSystem::ListFolder(std::string_view folder, std::optional<std::uint64_t> knownVolume) const {
     std::vector<FoundFile> found;
     const QueryDirectoryFile query = DirectoryQuery();
     const win32::UniqueFile listing(CreateFileW(ApiPath(folder).c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE, kShareAll,
                                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION information{};
-    if (!query || !listing || !GetFileInformationByHandle(listing.Get(), &information)) return found;
+    if (!query || !listing) return found;
+    std::uint64_t volume = 0;
+    if (knownVolume) {
+        volume = *knownVolume;
+    } else {
+        BY_HANDLE_FILE_INFORMATION information{};
+        if (!GetFileInformationByHandle(listing.Get(), &information)) return found;
+        volume = information.dwVolumeSerialNumber;
+    }
     std::vector<std::uint64_t> buffer(8192);  // 64 KiB, aligned for the entries
     const ULONG length = static_cast<ULONG>(buffer.size() * sizeof buffer[0]);
     IO_STATUS_BLOCK status{};
     for (BOOLEAN restart = TRUE; query(listing.Get(), nullptr, nullptr, nullptr, &status, buffer.data(), length,
                                        FileIdFullDirectoryInformation, FALSE, nullptr, restart) >= 0;
          restart = FALSE)
-        AppendListed(reinterpret_cast<const std::uint8_t*>(buffer.data()), information.dwVolumeSerialNumber, found);
+        AppendListed(reinterpret_cast<const std::uint8_t*>(buffer.data()), volume, found);
     return found;
 }
 

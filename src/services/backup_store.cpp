@@ -109,7 +109,11 @@ bool BackupStore::Remove(const std::optional<std::string>& fileName, Prompter& p
 
 bool BackupStore::RemoveAll(Prompter& prompter) {
     std::vector<std::pair<std::string, std::optional<FileIdentity>>> asked;
-    for (const BackupFile& row : List()) asked.emplace_back(PathOf(row.fileName), files_.Identity(PathOf(row.fileName)));
+    for (const BackupFile& row : List()) {
+        std::string path = PathOf(row.fileName);
+        auto identity = files_.Identity(path);
+        asked.emplace_back(std::move(path), identity);
+    }
     if (asked.empty()) return false;
     if (!prompter.Confirm("Do you want to remove all backup files?")) return false;
     for (const auto& [path, identity] : asked)

@@ -88,9 +88,7 @@ void RefuseLink(const win32::UniqueFile& file) {
 
 // The 64-bit index and the 32-bit serial, as a folder's listing gives them
 // too, so an identity read from the listing compares with one read here.
-std::optional<FileIdentity> IdentityOf(HANDLE file) {
-    BY_HANDLE_FILE_INFORMATION information{};
-    if (!GetFileInformationByHandle(file, &information)) return std::nullopt;
+FileIdentity IdentityOf(const BY_HANDLE_FILE_INFORMATION& information) {
     return FileIdentity{information.dwVolumeSerialNumber, 0,
                         (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
 }
@@ -297,8 +295,9 @@ std::optional<FileIdentity> Win32FileSystem::Identity(std::string_view path) con
     const win32::UniqueFile file(CreateFileW(ApiPath(path).c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
                                              nullptr));
-    if (!file) return std::nullopt;
-    return IdentityOf(file.Get());
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!file || !GetFileInformationByHandle(file.Get(), &information)) return std::nullopt;
+    return IdentityOf(information);
 }
 
 std::unique_ptr<FileEntry> Win32FileSystem::OpenEntry(std::string_view path,
@@ -314,7 +313,7 @@ std::unique_ptr<FileEntry> Win32FileSystem::OpenEntry(std::string_view path,
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) win32::ThrowError(ERROR_ACCESS_DENIED);
     if (access == EntryAccess::Overwrite && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         win32::ThrowError(kStoppedOnSymlink);
-    if (expected && IdentityOf(file.Get()) != expected) return nullptr;
+    if (expected && IdentityOf(information) != *expected) return nullptr;
     return std::make_unique<Win32Entry>(std::move(file), attributes, LongPathForm(path));
 }
 

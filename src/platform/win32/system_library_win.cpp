@@ -11,11 +11,11 @@ using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 
 // Present, with the LOAD_LIBRARY_SEARCH_* flags, from Windows 8 on and on
 // Windows 7 with KB2533623.
+// Looked up once: every delay-loaded DLL asks again.
 SetDefaultDllDirectoriesFunction SetDefaultDllDirectoriesEntry() {
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    if (kernel == nullptr) return nullptr;
-    return reinterpret_cast<SetDefaultDllDirectoriesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    static const auto entry = reinterpret_cast<SetDefaultDllDirectoriesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    return entry;
 }
 
 // Common Controls 6 comes from WinSxS only when asked for by name: its full

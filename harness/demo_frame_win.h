@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/panel_win.h"
 #include "ui/wide_win.h"

@@ -3,7 +3,7 @@
 #include "platform/win32/file_system_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/system_win.h"
-#include "shell/shell_context.h"
+#include "suite/suite_context.h"
 
 namespace tw {
 

@@ -5,11 +5,11 @@
 
 namespace tw {
 
-DriveDemo::DriveDemo(ShellContext& shared, View view)
+DriveDemo::DriveDemo(SuiteContext& shared, View view)
     : machine_(std::make_unique<DemoMachine>()), settings_(std::make_unique<SettingsStore>(machine_->registry)) {
     RestoreDefaultJunkFileTypes(*settings_);
-    context_ = std::make_unique<ShellContext>(
-        ShellContext{machine_->Bundle(), *settings_, shared.prompter, shared.pickers, shared.random, shared.showHelp});
+    context_ = std::make_unique<SuiteContext>(
+        SuiteContext{machine_->Bundle(), *settings_, shared.prompter, shared.pickers, shared.random, shared.showHelp});
     window_ = std::make_unique<TfrmDrive>(*context_);
     const int page = view == View::Drives   ? TfrmDrive::kDrivePage
                      : view == View::Search ? TfrmDrive::kSearchPage

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "shell/shell_context.h"
+#include "suite/suite_context.h"
 
 namespace tw {
 
@@ -20,7 +20,7 @@ struct DemoMachine;
 class DriveDemo {
 public:
     enum class View { Drives, Search, Options, Add };
-    DriveDemo(ShellContext& shared, View view);
+    DriveDemo(SuiteContext& shared, View view);
     ~DriveDemo();
     DriveDemo(const DriveDemo&) = delete;
     DriveDemo& operator=(const DriveDemo&) = delete;
@@ -31,7 +31,7 @@ public:
 private:
     std::unique_ptr<DemoMachine> machine_;
     std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<ShellContext> context_;
+    std::unique_ptr<SuiteContext> context_;
     std::unique_ptr<TfrmDrive> window_;
 };
 

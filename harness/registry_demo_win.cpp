@@ -12,10 +12,10 @@ std::wstring DemoFile(std::wstring_view name) {
     return path.substr(0, path.find_last_of(L'\\')) + L"\\..\\..\\..\\scripts\\demo\\" + std::wstring(name);
 }
 
-RegistryDemo::RegistryDemo(ShellContext& shared, bool mixed) : machine_(std::make_unique<DemoMachine>()) {
+RegistryDemo::RegistryDemo(SuiteContext& shared, bool mixed) : machine_(std::make_unique<DemoMachine>()) {
     ImportRegFile(machine_->registry, DemoFile(L"registry-leftovers.reg"));
-    context_ = std::make_unique<ShellContext>(
-        ShellContext{machine_->Bundle(), shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
+    context_ = std::make_unique<SuiteContext>(
+        SuiteContext{machine_->Bundle(), shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
     window_ = std::make_unique<TfrmRegistry>(*context_);
     window_->BringToFront(TfrmRegistry::kScanPage);
     ShowWindow(window_->Handle(), SW_SHOW);

@@ -6,7 +6,7 @@
 
 #include "platform/memory/memory_platform.h"
 #include "services/backup_store.h"
-#include "shell/shell_context.h"
+#include "suite/suite_context.h"
 
 namespace tw {
 
@@ -20,7 +20,7 @@ struct DemoMachine;
 //   registry-mixed  the same with one category open and partly unchecked
 class RegistryDemo {
 public:
-    RegistryDemo(ShellContext& shared, bool mixed);
+    RegistryDemo(SuiteContext& shared, bool mixed);
     ~RegistryDemo();
     RegistryDemo(const RegistryDemo&) = delete;
     RegistryDemo& operator=(const RegistryDemo&) = delete;
@@ -31,7 +31,7 @@ public:
 
 private:
     std::unique_ptr<DemoMachine> machine_;
-    std::unique_ptr<ShellContext> context_;
+    std::unique_ptr<SuiteContext> context_;
     std::unique_ptr<TfrmRegistry> window_;
 };
 

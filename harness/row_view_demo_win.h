@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "shell/shell_context.h"
+#include "suite/suite_context.h"
 #include "ui/window_win.h"
 
 namespace tw {

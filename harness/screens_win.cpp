@@ -19,9 +19,9 @@
 #include "registry_demo_win.h"
 #include "row_view_demo_win.h"
 #include "registry_cleaner/registry_window_win.h"
-#include "shell/about_win.h"
-#include "shell/artwork_win.h"
-#include "shell/launcher_win.h"
+#include "suite/about_win.h"
+#include "suite/artwork_win.h"
+#include "suite/launcher_win.h"
 #include "startup_manager/startup_window_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/pickers_win.h"
@@ -50,7 +50,7 @@ HWND g_reportLater = nullptr;
 
 // The Privacy Protector after a run with four items unticked: both statuses
 // and their pictures side by side.
-std::unique_ptr<tw::TfrmPrivacy> PrivacyAfterRun(tw::ShellContext& context) {
+std::unique_ptr<tw::TfrmPrivacy> PrivacyAfterRun(tw::SuiteContext& context) {
     for (const char* item : {"Windows Registry Streams", "Swap File", "MS Paint Recent Documents"})
         context.settings.WriteString(tw::SettingsStore::kPrivacy, item, "0");
     auto window = std::make_unique<tw::TfrmPrivacy>(context);
@@ -89,14 +89,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::ui::MessageBoxPrompter prompter;
     tw::ui::DialogPickers pickers;
     tw::SeededRandom random(1);
-    tw::ShellContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
+    tw::SuiteContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
 
     // The Startup Manager's pages show the demo prefix itself.
     tw::Win32Platform real;
-    tw::ShellContext realContext{real.Bundle(), settings, prompter, pickers, random, nullptr};
+    tw::SuiteContext realContext{real.Bundle(), settings, prompter, pickers, random, nullptr};
 
     tw::FixedAnswerPrompter agreeing(true);  // every question OK, for a picture taken after a run
-    tw::ShellContext agreeingContext{machine.Bundle(), settings, agreeing, pickers, random, nullptr};
+    tw::SuiteContext agreeingContext{machine.Bundle(), settings, agreeing, pickers, random, nullptr};
 
     tw::TfrmAbout about(context);
     tw::TfrmMain launcher(context, tw::CreateModuleWindow, nullptr);

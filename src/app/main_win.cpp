@@ -7,11 +7,11 @@
 #include "platform/win32/random_win.h"
 #include "platform/win32/system_library_win.h"
 #include "platform/win32/win32_platform.h"
-#include "shell/about_win.h"
-#include "shell/artwork_win.h"
-#include "shell/help_viewer.h"
-#include "shell/help_viewer_win.h"
-#include "shell/launcher_win.h"
+#include "suite/about_win.h"
+#include "suite/artwork_win.h"
+#include "suite/help_viewer.h"
+#include "suite/help_viewer_win.h"
+#include "suite/launcher_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/pickers_win.h"
 #include "ui/prompter_win.h"
@@ -35,7 +35,7 @@ int Run() {
     tw::ui::DialogPickers pickers;
     tw::Win32Random random;
     tw::HelpViewer help(tw::HelpFilePath(win32.files.ExecutableFolder()));
-    tw::ShellContext context{win32.Bundle(), settings, prompter, pickers, random,
+    tw::SuiteContext context{win32.Bundle(), settings, prompter, pickers, random,
                              [&help](std::uintptr_t owner, std::string_view topic) {
                                  help.ShowTopic(reinterpret_cast<HWND>(owner), topic);
                              }};

@@ -11,7 +11,7 @@
 
 namespace tw {
 
-std::unique_ptr<ModuleWindow> CreateModuleWindow(Tool tool, ShellContext& context) {
+std::unique_ptr<ModuleWindow> CreateModuleWindow(Tool tool, SuiteContext& context) {
     switch (tool) {
         case Tool::RegistryCleaner: return std::make_unique<TfrmRegistry>(context);
         case Tool::DriveCleaner: return std::make_unique<TfrmDrive>(context);

@@ -1,11 +1,11 @@
 #pragma once
 #include <memory>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 
 namespace tw {
 
 // Creates the window of a tool: the one place that knows every tool class.
-std::unique_ptr<ModuleWindow> CreateModuleWindow(Tool tool, ShellContext& context);
+std::unique_ptr<ModuleWindow> CreateModuleWindow(Tool tool, SuiteContext& context);
 
 }  // namespace tw

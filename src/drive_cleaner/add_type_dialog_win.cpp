@@ -10,7 +10,7 @@ constexpr int kClientHeight = 250;
 
 }  // namespace
 
-TfrmAddNew::TfrmAddNew(ShellContext& context) : context_(context) {
+TfrmAddNew::TfrmAddNew(SuiteContext& context) : context_(context) {
     auto& p = CreateBoxWithBody(L"TfrmAddNew", "Quorvex Tidewell", kClientWidth, kClientHeight,
                                 "         Add New File Type");
     maskHeading_ = ui::SectionHeading(p, 46, "   File Type");

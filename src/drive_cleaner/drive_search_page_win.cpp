@@ -1,7 +1,7 @@
 #include "drive_cleaner/drive_window_win.h"
 #include "drive_cleaner/junk_clean.h"
 #include "platform/error.h"
-#include "shell/menu_icons_win.h"
+#include "suite/menu_icons_win.h"
 #include "ui/row_view_progress_win.h"
 
 namespace tw {

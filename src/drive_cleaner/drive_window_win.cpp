@@ -1,6 +1,6 @@
 #include "drive_cleaner/drive_window_win.h"
 
-#include "shell/menu_icons_win.h"
+#include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -17,7 +17,7 @@ std::string HitText(const JunkFileHit& hit, int column) {
 
 }  // namespace
 
-TfrmDrive::TfrmDrive(ShellContext& context)
+TfrmDrive::TfrmDrive(SuiteContext& context)
     : ModuleWindow(Tool::DriveCleaner, context),
       driveRows_(drives_, DriveText, &DriveRow::selected),
       typeRows_(types_, TypeText, &JunkFileType::enabled, 0),

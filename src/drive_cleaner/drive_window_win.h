@@ -10,8 +10,8 @@
 
 #include "drive_cleaner/drive_search.h"
 #include "drive_cleaner/junk_file_types.h"
-#include "shell/busy_scope_win.h"
-#include "shell/module_window_win.h"
+#include "suite/busy_scope_win.h"
+#include "suite/module_window_win.h"
 #include "ui/dialog_win.h"
 #include "ui/icon_button_win.h"
 #include "ui/popup_menu_win.h"
@@ -59,7 +59,7 @@ private:
 // The add dialog of the options page.
 class TfrmAddNew : public ui::Dialog {
 public:
-    explicit TfrmAddNew(ShellContext& context);
+    explicit TfrmAddNew(SuiteContext& context);
     // Clears both fields, shows the box modally; true when a type was added.
     bool Run(HWND owner);
     ui::Edit& Mask() { return *mask_; }
@@ -70,7 +70,7 @@ public:
 private:
     void AddClick();
 
-    ShellContext& context_;
+    SuiteContext& context_;
     std::unique_ptr<ui::Label> maskHeading_, maskHint_, descriptionHeading_, descriptionHint_;
     std::unique_ptr<ui::Edit> mask_, description_;
     std::unique_ptr<ui::Button> cancel_, add_;
@@ -101,7 +101,7 @@ public:
         std::unique_ptr<ui::PopupMenu> menu;
     };
 
-    explicit TfrmDrive(ShellContext& context);
+    explicit TfrmDrive(SuiteContext& context);
     ~TfrmDrive() override;
 
     // What clicks and keys reach, for tests.

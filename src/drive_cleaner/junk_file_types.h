@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 namespace tw {
 

@@ -1,7 +1,7 @@
 #include "history_cleaner/history_icons_win.h"
 
 #include "history_cleaner/cache_groups.h"
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 
 using namespace Gdiplus;
 

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "shell/busy_scope_win.h"
-#include "shell/menu_icons_win.h"
+#include "suite/busy_scope_win.h"
+#include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -18,7 +18,7 @@ void AddColumns(ui::RowView& view) {
 
 }  // namespace
 
-TfrmHistory::TfrmHistory(ShellContext& context)
+TfrmHistory::TfrmHistory(SuiteContext& context)
     : ModuleWindow(Tool::HistoryCleaner, context), cleaner_(context.platform, context.prompter, Hooks()) {
     animation_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
     animation_->onTick = [this] { page_.status->SetText(populating_.Tick()); };

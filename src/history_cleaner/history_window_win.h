@@ -7,7 +7,7 @@
 
 #include "history_cleaner/history_cleaner.h"
 #include "history_cleaner/history_icons_win.h"
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/progress_text.h"
 #include "ui/row_view_win.h"
@@ -34,7 +34,7 @@ public:
     };
     static constexpr int kCachePage = 2;
 
-    explicit TfrmHistory(ShellContext& context);
+    explicit TfrmHistory(SuiteContext& context);
 
     // What the user reaches by clicks and keys, for tests.
     CachePage& Controls() { return page_; }

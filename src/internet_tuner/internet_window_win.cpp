@@ -5,7 +5,7 @@
 
 namespace tw {
 
-TfrmInternet::TfrmInternet(ShellContext& context)
+TfrmInternet::TfrmInternet(SuiteContext& context)
     : ModuleWindow(Tool::InternetTuner, context),
       tuner_(context.platform, context.prompter, [this] { backups_->Refill(); }) {
     BuildWizardPage();

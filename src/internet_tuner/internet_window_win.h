@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "internet_tuner/internet_tuner.h"
-#include "shell/backups_page_win.h"
-#include "shell/module_window_win.h"
+#include "suite/backups_page_win.h"
+#include "suite/module_window_win.h"
 #include "ui/combo_list_win.h"
 #include "ui/group_panel_win.h"
 #include "ui/number_box_win.h"
@@ -53,7 +53,7 @@ public:
         std::unique_ptr<ui::Button> help, apply;
     };
 
-    explicit TfrmInternet(ShellContext& context);
+    explicit TfrmInternet(SuiteContext& context);
 
     // What the user reaches by clicks and keys, for tests.
     AdvancedControls& Advanced() { return advanced_; }

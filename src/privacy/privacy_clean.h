@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "privacy/privacy_items.h"
 #include "services/prompter.h"
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 namespace tw {
 

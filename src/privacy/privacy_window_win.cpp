@@ -1,12 +1,12 @@
 #include "privacy/privacy_window_win.h"
 
-#include "shell/busy_scope_win.h"
-#include "shell/menu_icons_win.h"
+#include "suite/busy_scope_win.h"
+#include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
 
-TfrmPrivacy::TfrmPrivacy(ShellContext& context)
+TfrmPrivacy::TfrmPrivacy(SuiteContext& context)
     : ModuleWindow(Tool::PrivacyProtector, context),
       rows_(LoadPrivacyRows(context.settings)),
       images_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0)) {

@@ -6,7 +6,7 @@
 #include "platform/win32/handles_win.h"
 #include "privacy/privacy_clean.h"
 #include "privacy/privacy_list.h"
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "ui/row_view_win.h"
 
 namespace tw {
@@ -20,7 +20,7 @@ public:
     };
     static constexpr int kCleanPage = 2;
 
-    explicit TfrmPrivacy(ShellContext& context);
+    explicit TfrmPrivacy(SuiteContext& context);
 
     // What the user reaches by clicks and keys, for tests.
     CleanPage& Controls() { return page_; }

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
 
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 
 #include "registry_cleaner/registry_glyphs_win.h"
 #include "registry_cleaner/scan_categories.h"
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 #include "ui/window_win.h"
 
 using namespace Gdiplus;

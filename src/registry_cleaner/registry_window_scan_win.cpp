@@ -1,6 +1,6 @@
 #include "registry_cleaner/registry_window_win.h"
 
-#include "shell/menu_icons_win.h"
+#include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {

@@ -2,7 +2,7 @@
 
 namespace tw {
 
-TfrmRegistry::TfrmRegistry(ShellContext& context)
+TfrmRegistry::TfrmRegistry(SuiteContext& context)
     : ModuleWindow(Tool::RegistryCleaner, context),
       icons_(ui::WindowDpi(Handle())),
       cleaner_(context.platform, context.prompter, Hooks()) {

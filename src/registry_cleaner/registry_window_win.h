@@ -8,9 +8,9 @@
 
 #include "registry_cleaner/registry_cleaner.h"
 #include "registry_cleaner/registry_icons_win.h"
-#include "shell/backups_page_win.h"
-#include "shell/busy_scope_win.h"
-#include "shell/module_window_win.h"
+#include "suite/backups_page_win.h"
+#include "suite/busy_scope_win.h"
+#include "suite/module_window_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"
 
@@ -29,7 +29,7 @@ public:
     static constexpr int kScanPage = 2;
     static constexpr int kBackupsPage = 3;
 
-    explicit TfrmRegistry(ShellContext& context);
+    explicit TfrmRegistry(SuiteContext& context);
 
     // What the user reaches by clicks and keys, for tests.
     ScanPage& ScanControls() { return scan_; }

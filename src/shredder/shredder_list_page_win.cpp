@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "shell/busy_scope_win.h"
+#include "suite/busy_scope_win.h"
 #include "shredder/file_shredder.h"
 #include "shredder/shredder_window_win.h"
 #include "ui/page_parts_win.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 #include "shredder/wipe_algorithms.h"
 
 namespace tw {

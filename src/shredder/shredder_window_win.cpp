@@ -5,7 +5,7 @@
 
 namespace tw {
 
-TfrmShredder::TfrmShredder(ShellContext& context) : ModuleWindow(Tool::FileShredder, context) {
+TfrmShredder::TfrmShredder(SuiteContext& context) : ModuleWindow(Tool::FileShredder, context) {
     BuildListPage();
     BuildOptionsPage();
     ShowOptions(LoadShredderOptions(Context().settings));

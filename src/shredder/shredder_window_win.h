@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "shredder/shred_list.h"
 #include "shredder/shredder_options.h"
 #include "ui/group_panel_win.h"
@@ -47,7 +47,7 @@ public:
     static constexpr int kListPage = 2;
     static constexpr int kOptionsPage = 3;
 
-    explicit TfrmShredder(ShellContext& context);
+    explicit TfrmShredder(SuiteContext& context);
 
     // What the user reaches by clicks, keys and drops, for tests.
     ListPage& ListControls() { return list_; }

@@ -1,6 +1,6 @@
 #include "splitter/splitter_window_win.h"
 
-#include "shell/busy_scope_win.h"
+#include "suite/busy_scope_win.h"
 
 namespace tw {
 namespace {
@@ -9,7 +9,7 @@ constexpr char kSelectDestination[] = "Select Destination Directory";
 
 }  // namespace
 
-TfrmTweak::TfrmTweak(ShellContext& context) : ModuleWindow(Tool::FileSplitter, context) {
+TfrmTweak::TfrmTweak(SuiteContext& context) : ModuleWindow(Tool::FileSplitter, context) {
     BuildSplitPage();
     BuildJoinPage();
     // The frame placed its pages when it was sized; these came later.

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -29,7 +29,7 @@ public:
     static constexpr int kSplitPage = 2;
     static constexpr int kJoinPage = 4;
 
-    explicit TfrmTweak(ShellContext& context);
+    explicit TfrmTweak(SuiteContext& context);
 
     // The pages' controls, so tests drive them as the user's clicks do.
     SplitPage& SplitControls() { return split_; }

@@ -1,6 +1,6 @@
 #include "startup_manager/startup_dialogs_win.h"
 
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 #include "startup_manager/startup_edits.h"
 #include "startup_manager/startup_locations.h"
 #include "startup_manager/startup_marks.h"

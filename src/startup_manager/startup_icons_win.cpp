@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {

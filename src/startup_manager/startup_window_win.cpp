@@ -24,7 +24,7 @@ std::string StartupRows::CellText(ui::RowRef ref, int column) const {
     return column == 0 ? e.name : column == 1 ? e.command : e.location;
 }
 
-TfrmStartup::TfrmStartup(ShellContext& context) : ModuleWindow(Tool::StartupManager, context) {
+TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupManager, context) {
     BuildListPage();
     SendMessageW(Handle(), WM_SIZE, 0, 0);
     // A value that is not text stops the list with a report, not the window.

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "startup_manager/startup_entry.h"
 #include "startup_manager/startup_icons_win.h"
 #include "ui/popup_menu_win.h"
@@ -41,7 +41,7 @@ public:
     };
     static constexpr int kListPage = 2;
 
-    explicit TfrmStartup(ShellContext& context);
+    explicit TfrmStartup(SuiteContext& context);
 
     // What clicks and keys reach, for tests.
     ListPage& ListControls() { return page_; }

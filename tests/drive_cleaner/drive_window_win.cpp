@@ -93,7 +93,7 @@ TEST_F(DriveWindowTest, TheDriveRowsAndTheRunButtonShowTheirPictures) {
     const CommonControls6Scope program;
     ASSERT_TRUE(program.Active());
     Win32Shell shell;
-    ShellContext real{{machine.registry, machine.files, shell, machine.urlCache, machine.clipboard, machine.system},
+    SuiteContext real{{machine.registry, machine.files, shell, machine.urlCache, machine.clipboard, machine.system},
                       settings, prompter, pickers, random, nullptr};
     TfrmDrive drive(real);
     drive.BringToFront(TfrmDrive::kDrivePage);

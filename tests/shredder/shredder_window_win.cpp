@@ -106,7 +106,7 @@ TEST_F(ShredderWindowTest, ShredFilesAsksFirstThenShredsEveryRowAndSaysSo) {
 // not shred: the box opens with Cancel as its default.
 TEST_F(ShredderWindowTest, EnterTwiceLeavesTheFilesBecauseTheWarningDefaultsToCancel) {
     ui::MessageBoxPrompter boxes;
-    ShellContext real{machine.Bundle(), settings, boxes, pickers, random, {}};
+    SuiteContext real{machine.Bundle(), settings, boxes, pickers, random, {}};
     window = std::make_unique<TfrmShredder>(real);
     boxes.SetOwner(window->Handle());
     ShowWindow(window->Handle(), SW_SHOW);

@@ -8,9 +8,9 @@
 #include "platform/memory/memory_platform.h"
 #include "platform/random.h"
 #include "services/scripted_prompter.h"
-#include "shell/artwork_win.h"
-#include "shell/module_window_win.h"
-#include "shell/shell_context.h"
+#include "suite/artwork_win.h"
+#include "suite/module_window_win.h"
+#include "suite/suite_context.h"
 #include "support/scripted_pickers.h"
 #include "ui/message_loop_win.h"
 #include "ui/window_win.h"
@@ -31,7 +31,7 @@ private:
     std::unique_ptr<ArtworkSession> artwork_;
 };
 
-// A window test's machine: the memory platform behind a real ShellContext,
+// A window test's machine: the memory platform behind a real SuiteContext,
 // with every question answered by script. Errors a window procedure caught
 // fail the test.
 class UiTest : public ::testing::Test {
@@ -49,7 +49,7 @@ protected:
     ScriptedPickers pickers;
     SeededRandom random{42};
     std::vector<std::pair<std::uintptr_t, std::string>> helpShown;
-    ShellContext context{machine.Bundle(), settings, prompter, pickers, random,
+    SuiteContext context{machine.Bundle(), settings, prompter, pickers, random,
                          [this](std::uintptr_t owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
 };
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <memory>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/timer_win.h"
 
@@ -19,7 +19,7 @@ class WorkTool final : public ModuleWindow {
 public:
     static constexpr int kWorkPage = 2;
 
-    explicit WorkTool(ShellContext& context) : ModuleWindow(Tool::DriveCleaner, context) {
+    explicit WorkTool(SuiteContext& context) : ModuleWindow(Tool::DriveCleaner, context) {
         ui::Panel& page = AddPage(kWorkPage, "Work");
         field = std::make_unique<ui::Edit>(page.At(16, 46, 300, 68), "");
         second = std::make_unique<ui::Edit>(page.At(16, 76, 300, 98), "");

@@ -1,4 +1,4 @@
-#include "shell/about_win.h"
+#include "suite/about_win.h"
 
 #include "support/ui_session_win.h"
 

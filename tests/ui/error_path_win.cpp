@@ -1,7 +1,7 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "shell/launcher_win.h"
+#include "suite/launcher_win.h"
 #include "support/ui_session_win.h"
 #include "support/work_tool_win.h"
 
@@ -36,7 +36,7 @@ protected:
     }
 
     std::vector<std::string> errors;
-    TfrmMain launcher{context, [](Tool, ShellContext& c) { return std::make_unique<WorkTool>(c); }, [] {}};
+    TfrmMain launcher{context, [](Tool, SuiteContext& c) { return std::make_unique<WorkTool>(c); }, [] {}};
     WorkTool* tool = nullptr;
 };
 

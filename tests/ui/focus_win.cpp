@@ -1,4 +1,4 @@
-#include "shell/launcher_win.h"
+#include "suite/launcher_win.h"
 #include "support/box_keys_win.h"
 #include "support/ui_session_win.h"
 #include "support/work_tool_win.h"
@@ -31,7 +31,7 @@ protected:
         }
     }
 
-    TfrmMain launcher{context, [](Tool, ShellContext& c) { return std::make_unique<WorkTool>(c); }, [] {}};
+    TfrmMain launcher{context, [](Tool, SuiteContext& c) { return std::make_unique<WorkTool>(c); }, [] {}};
     WorkTool* tool = nullptr;
 };
 

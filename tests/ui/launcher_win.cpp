@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "app/module_factory_win.h"
-#include "shell/launcher_win.h"
+#include "suite/launcher_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {

@@ -1,7 +1,7 @@
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 
 #include "app/module_factory_win.h"
-#include "shell/busy_scope_win.h"
+#include "suite/busy_scope_win.h"
 #include "support/ui_session_win.h"
 #include "ui/row_view_win.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/tool_catalog.h"
-#include "shell/window_region.h"
+#include "suite/tool_catalog.h"
+#include "suite/window_region.h"
 #include "ui/check_tree.h"
 #include "ui/gradient.h"
 #include "ui/number_text.h"

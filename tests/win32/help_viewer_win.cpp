@@ -1,4 +1,4 @@
-#include "shell/help_viewer_win.h"
+#include "suite/help_viewer_win.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/help_viewer.h"
+#include "suite/help_viewer.h"
 #include "ui/wide_win.h"
 #include "win32/child_process_win.h"
 

@@ -1,4 +1,4 @@
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 #include "platform/error.h"
 

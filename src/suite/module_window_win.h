@@ -6,13 +6,13 @@
 #include <memory>
 #include <vector>
 
-#include "shell/shell_context.h"
-#include "shell/tool_catalog.h"
+#include "suite/suite_context.h"
+#include "suite/tool_catalog.h"
 #include "ui/controls_win.h"
 #include "ui/focus_memory_win.h"
 #include "ui/panel_win.h"
 #include "ui/picture_win.h"
-#include "ui/splitter_win.h"
+#include "ui/splitter_bar_win.h"
 #include "ui/task_pane_win.h"
 #include "ui/window_progress_win.h"
 #include "ui/window_win.h"
@@ -27,7 +27,7 @@ class BusyScope;
 // and brings the launcher back.
 class ModuleWindow : public ui::Window {
 public:
-    ModuleWindow(Tool tool, ShellContext& context);
+    ModuleWindow(Tool tool, SuiteContext& context);
     ~ModuleWindow() override;
 
     Tool GetTool() const { return frame_.tool; }
@@ -50,7 +50,7 @@ public:
     RunProgress& Progress() { return progress_; }
     // A run's own Stop button: the run notices it at its next check.
     void RequestStop() { progress_.RequestStop(); }
-    ShellContext& Context() { return context_; }
+    SuiteContext& Context() { return context_; }
 
     // Adds a working page (2, 3, ...) titled as given, replacing the
     // placeholder page of that number; call it from the tool's constructor.
@@ -85,10 +85,10 @@ private:
     void OnClose();
     void HoldClose();
 
-    ShellContext& context_;
+    SuiteContext& context_;
     const ToolFrame& frame_;
     std::unique_ptr<ui::TaskPane> tasks_;
-    std::unique_ptr<ui::Splitter> splitter_;
+    std::unique_ptr<ui::SplitterBar> splitter_;
     std::map<int, std::unique_ptr<ui::Panel>> pages_;
     std::unique_ptr<ui::Label> introText_;
     std::unique_ptr<ui::Picture> introPicture_;

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "shell/module_window_win.h"
-#include "shell/shell_context.h"
+#include "suite/module_window_win.h"
+#include "suite/suite_context.h"
 #include "ui/focus_memory_win.h"
 #include "ui/picture_button_win.h"
 #include "ui/window_win.h"
@@ -18,8 +18,8 @@ namespace tw {
 // closing it ends the program. It hides while a tool window is open.
 class TfrmMain : public ui::Window {
 public:
-    using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>(Tool, ShellContext&)>;
-    TfrmMain(ShellContext& context, ModuleFactory factory, std::function<void()> showAbout);
+    using ModuleFactory = std::function<std::unique_ptr<ModuleWindow>(Tool, SuiteContext&)>;
+    TfrmMain(SuiteContext& context, ModuleFactory factory, std::function<void()> showAbout);
     ~TfrmMain() override;
 
     void Show();
@@ -45,7 +45,7 @@ private:
     void Paint();
     void ReleaseModule();
 
-    ShellContext& context_;
+    SuiteContext& context_;
     ModuleFactory factory_;
     std::function<void()> showAbout_;
     std::array<std::unique_ptr<ui::PictureButton>, kToolCount> toolButtons_;

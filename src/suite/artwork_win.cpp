@@ -1,8 +1,8 @@
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 
 #include <map>
 
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 
 using namespace Gdiplus;
 

@@ -1,6 +1,6 @@
-#include "shell/backups_page_win.h"
+#include "suite/backups_page_win.h"
 
-#include "shell/menu_icons_win.h"
+#include "suite/menu_icons_win.h"
 
 namespace tw {
 
@@ -48,7 +48,7 @@ std::optional<std::string> BackupsPage::Selected() const {
 }
 
 void BackupsPage::Restore() {
-    ShellContext& context = window_.Context();
+    SuiteContext& context = window_.Context();
     store_.RestoreSelected(Selected(), context.prompter, context.random,
                            reinterpret_cast<std::uintptr_t>(window_.Handle()));
     if (onRestored) onRestored();

@@ -1,4 +1,4 @@
-#include "ui/splitter_win.h"
+#include "ui/splitter_bar_win.h"
 
 #include <windowsx.h>
 
@@ -8,12 +8,12 @@
 
 namespace tw::ui {
 
-Splitter::Splitter(HWND parent, int minimum, int maximum) : minimum_(minimum), maximum_(maximum) {
+SplitterBar::SplitterBar(HWND parent, int minimum, int maximum) : minimum_(minimum), maximum_(maximum) {
     Create(L"TwSplitter", WS_CHILD | WS_VISIBLE, 0, L"", 0, 0, 4, 10, parent, CS_HREDRAW | CS_VREDRAW,
            SolidBrush(Rgb{110, 140, 210}), LoadCursorW(nullptr, IDC_SIZEWE));
 }
 
-LRESULT Splitter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SplitterBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
             dragging_ = true;

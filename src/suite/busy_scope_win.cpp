@@ -1,4 +1,4 @@
-#include "shell/busy_scope_win.h"
+#include "suite/busy_scope_win.h"
 
 #include <algorithm>
 #include <utility>

@@ -7,7 +7,7 @@
 
 #include "platform/win32/handles_win.h"
 #include "services/backup_store.h"
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 #include "ui/page_parts_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"

@@ -1,4 +1,4 @@
-#include "shell/help_viewer.h"
+#include "suite/help_viewer.h"
 
 #include "platform/text.h"
 

@@ -1,7 +1,7 @@
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 
 #include "platform/error.h"
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/wide_win.h"
 
@@ -40,7 +40,7 @@ bool FocusTakesEnter(const MSG& msg) {
 
 }  // namespace
 
-ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context), frame_(FrameOf(tool)) {
+ModuleWindow::ModuleWindow(Tool tool, SuiteContext& context) : context_(context), frame_(FrameOf(tool)) {
     const int dpi = ui::WindowDpi(nullptr);
     const int width = ui::Scale(frame_.width, dpi), height = ui::Scale(frame_.height, dpi);
     RECT work;
@@ -62,7 +62,7 @@ ModuleWindow::ModuleWindow(Tool tool, ShellContext& context) : context_(context)
             if (Page(front_)) ui::FocusFirstControl(Page(front_)->Handle());
         }
     };
-    splitter_ = std::make_unique<ui::Splitter>(Handle(), kColumnMinimum, kColumnMaximum);
+    splitter_ = std::make_unique<ui::SplitterBar>(Handle(), kColumnMinimum, kColumnMaximum);
     splitter_->onMoved = [this](int width96) {
         columnWidth96_ = width96;
         LayoutChildren();

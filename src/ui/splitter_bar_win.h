@@ -9,9 +9,9 @@ namespace tw::ui {
 
 // A vertical bar the user drags to set the left column's width, kept
 // between a minimum and a maximum (96-DPI units).
-class Splitter : public Window {
+class SplitterBar : public Window {
 public:
-    Splitter(HWND parent, int minimum, int maximum);
+    SplitterBar(HWND parent, int minimum, int maximum);
     // Reports the new column width in 96-DPI units.
     std::function<void(int)> onMoved;
 

@@ -13,7 +13,7 @@ using std::min;
 #include <functional>
 
 #include "platform/win32/handles_win.h"
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 // Drawing pieces shared by the icon and launcher artwork.
 namespace tw::art {

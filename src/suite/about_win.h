@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "shell/shell_context.h"
+#include "suite/suite_context.h"
 #include "ui/controls_win.h"
 #include "ui/dialog_win.h"
 #include "ui/link_label_win.h"
@@ -19,14 +19,14 @@ inline constexpr const char* kSupportAddress = "https://quorvex.example/support"
 // destroyed) by OK or Esc.
 class TfrmAbout : public ui::Dialog {
 public:
-    explicit TfrmAbout(ShellContext& context);
+    explicit TfrmAbout(SuiteContext& context);
     ui::LinkLabel& WebLink() { return *web_; }
     ui::LinkLabel& SupportLink() { return *support_; }
     ui::Button& OkButton() { return *ok_; }
     const ui::Label& Notice() const { return *notice_; }
 
 private:
-    ShellContext& context_;
+    SuiteContext& context_;
     std::unique_ptr<ui::Picture> picture_;
     std::unique_ptr<ui::Label> name_, version_, webCaption_, supportCaption_, notice_;
     std::unique_ptr<ui::LinkLabel> web_, support_;

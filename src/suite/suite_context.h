@@ -6,14 +6,14 @@
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "services/prompter.h"
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 namespace tw {
 
 // What every window of the program is handed by the application: the OS,
 // the settings, the prompter and help. Tests hand in the memory platform
 // and a scripted prompter.
-struct ShellContext {
+struct SuiteContext {
     Platform platform;
     SettingsStore& settings;
     Prompter& prompter;

@@ -3,8 +3,8 @@
 #include <map>
 #include <memory>
 
-#include "shell/artwork_draw_win.h"
-#include "shell/artwork_win.h"
+#include "suite/artwork_draw_win.h"
+#include "suite/artwork_win.h"
 
 using namespace Gdiplus;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "shell/settings_store.h"
+#include "suite/settings_store.h"
 
 namespace tw {
 

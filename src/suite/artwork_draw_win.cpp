@@ -1,4 +1,4 @@
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 
 #include <cmath>
 #include <memory>

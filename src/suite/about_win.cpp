@@ -1,6 +1,6 @@
-#include "shell/about_win.h"
+#include "suite/about_win.h"
 
-#include "shell/artwork_win.h"
+#include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/fonts_win.h"
 #include "ui/wide_win.h"
@@ -13,7 +13,7 @@ constexpr int kClientHeight = 372;
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(ShellContext& context) : context_(context) {
+TfrmAbout::TfrmAbout(SuiteContext& context) : context_(context) {
     const int dpi = ui::WindowDpi(nullptr);
     auto& p = CreateBoxWithBody(L"TfrmAbout", kProductName, kClientWidth, kClientHeight, "About Quorvex Tidewell",
                                 ProgramIcon(ui::Scale(16, dpi)));

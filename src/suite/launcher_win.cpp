@@ -1,9 +1,9 @@
-#include "shell/launcher_win.h"
+#include "suite/launcher_win.h"
 
 #include <vector>
 
-#include "shell/artwork_win.h"
-#include "shell/window_region.h"
+#include "suite/artwork_win.h"
+#include "suite/window_region.h"
 #include "ui/error_text.h"
 #include "ui/painting_win.h"
 #include "ui/wide_win.h"
@@ -61,7 +61,7 @@ HRGN LauncherRegion(HBITMAP picture) {
     return region;
 }
 
-TfrmMain::TfrmMain(ShellContext& context, ModuleFactory factory, std::function<void()> showAbout)
+TfrmMain::TfrmMain(SuiteContext& context, ModuleFactory factory, std::function<void()> showAbout)
     : context_(context), factory_(std::move(factory)), showAbout_(std::move(showAbout)), dpi_(ui::WindowDpi(nullptr)) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/module_window_win.h"
+#include "suite/module_window_win.h"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "shell/window_region.h"
+#include "suite/window_region.h"
 
 #include <algorithm>
 

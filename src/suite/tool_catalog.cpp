@@ -1,4 +1,4 @@
-#include "shell/tool_catalog.h"
+#include "suite/tool_catalog.h"
 
 #include <array>
 

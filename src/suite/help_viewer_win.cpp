@@ -1,4 +1,4 @@
-#include "shell/help_viewer_win.h"
+#include "suite/help_viewer_win.h"
 
 #include <htmlhelp.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "platform/win32/system_library_win.h"
-#include "shell/help_viewer.h"
+#include "suite/help_viewer.h"
 #include "ui/wide_win.h"
 
 namespace tw {

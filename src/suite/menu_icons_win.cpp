@@ -1,8 +1,8 @@
-#include "shell/menu_icons_win.h"
+#include "suite/menu_icons_win.h"
 
 #include <utility>
 
-#include "shell/artwork_draw_win.h"
+#include "suite/artwork_draw_win.h"
 #include "ui/window_win.h"
 
 using namespace Gdiplus;

@@ -18,11 +18,11 @@ void TfrmDrive::BuildSearchPage() {
         "This module will search for the garbage files in the drives you have selected. ", kDescriptionBottom);
     auto& c = search_;
     const int iconSize = MenuIconSize(Handle());
-    auto row = ui::BuildStatusRow(page, "&Start", MenuIconOf(MenuIcon::Start, iconSize));
+    auto row = ui::BuildStatusRow(page, kDescriptionBottom, "&Start", MenuIconOf(MenuIcon::Start, iconSize));
     c.start = std::move(row.start);
     c.status = std::move(row.status);
     c.status->Show(false);
-    c.hits = std::make_unique<ui::RowView>(ui::ListArea(page, ui::kBelowStatusRow), hitRows_);
+    c.hits = std::make_unique<ui::RowView>(ui::ListArea(page, ui::BelowStatusRow(kDescriptionBottom)), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);
     c.hits->AddColumn("Path", 340);
     c.hits->AddColumn("Size", 100);

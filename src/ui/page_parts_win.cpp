@@ -10,17 +10,21 @@ namespace {
 constexpr int kPageLeft = 16, kPageRight = 574;
 constexpr int kButtonTop = 500, kButtonWidth = 86, kButtonHeight = 26, kButtonGap = 12;
 constexpr int kButtonPitch = kButtonWidth + kButtonGap;
-// The status row: the start button at the right, the text's line level
-// with its caption.
-constexpr int kStartTop = 96, kStartLeft = kPageRight - kButtonWidth;
-constexpr int kStatusTop = kStartTop + 6, kStatusHeight = 18;
+// The status row: the start button at the right a little under the
+// description, the text's line level with its caption.
+constexpr int kStartBelowDescription = 6, kStartLeft = kPageRight - kButtonWidth;
+constexpr int kStatusBelowStart = 6, kStatusHeight = 18;
 
-Placement StatusPlace(Panel& page) {
-    return page.At(kPageLeft, kStatusTop, kStartLeft - 6, kStatusTop + kStatusHeight, kAnchorTopStretch);
+int StartTop(int descriptionBottom) { return descriptionBottom + kStartBelowDescription; }
+
+Placement StatusPlace(Panel& page, int descriptionBottom) {
+    const int top = StartTop(descriptionBottom) + kStatusBelowStart;
+    return page.At(kPageLeft, top, kStartLeft - 6, top + kStatusHeight, kAnchorTopStretch);
 }
 
-Placement StartPlace(Panel& page) {
-    return page.At(kStartLeft, kStartTop, kPageRight, kStartTop + kButtonHeight, kAnchorTopRight);
+Placement StartPlace(Panel& page, int descriptionBottom) {
+    const int top = StartTop(descriptionBottom);
+    return page.At(kStartLeft, top, kPageRight, top + kButtonHeight, kAnchorTopRight);
 }
 
 }  // namespace
@@ -56,14 +60,18 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
     return s;
 }
 
-StatusRow<> BuildStatusRow(Panel& page, std::string_view startCaption) {
-    return {std::make_unique<Label>(StatusPlace(page), ""), std::make_unique<Button>(StartPlace(page), startCaption)};
+StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption) {
+    return {std::make_unique<Label>(StatusPlace(page, descriptionBottom), ""),
+            std::make_unique<Button>(StartPlace(page, descriptionBottom), startCaption)};
 }
 
-StatusRow<IconButton> BuildStatusRow(Panel& page, std::string_view startCaption, HICON startIcon) {
-    return {std::make_unique<Label>(StatusPlace(page), ""),
-            std::make_unique<IconButton>(StartPlace(page), startCaption, startIcon, true)};
+StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                                     HICON startIcon) {
+    return {std::make_unique<Label>(StatusPlace(page, descriptionBottom), ""),
+            std::make_unique<IconButton>(StartPlace(page, descriptionBottom), startCaption, startIcon, true)};
 }
+
+int BelowStatusRow(int descriptionBottom) { return StartTop(descriptionBottom) + kButtonHeight + 8; }
 
 Placement ListArea(Panel& page, int top) {
     return page.At(kPageLeft, top, kPageRight, kButtonTop - kButtonGap, kAnchorFill);

@@ -34,21 +34,23 @@ struct PathSections {
 };
 PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeading);
 
-// A status line under the description with the page's start button at its
-// right, as the pages that list what a search found have them. The line
-// reaches the button: a path of 80 characters needs nearly all of it.
+// A status line just under the page's description (whose bottom is given),
+// with the page's start button at its right, as the pages that list what a
+// search found have them. The line reaches the button: a path of 80
+// characters needs nearly all of it.
 template <typename Start = Button>
 struct StatusRow {
     std::unique_ptr<Label> status;
     std::unique_ptr<Start> start;
 };
-StatusRow<> BuildStatusRow(Panel& page, std::string_view startCaption);
+StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption);
 // The same with a picture beside the start button's caption (the icon is
 // the caller's); the button is the page's default.
-StatusRow<IconButton> BuildStatusRow(Panel& page, std::string_view startCaption, HICON startIcon);
+StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                                     HICON startIcon);
 
 // Where a list under the status row starts.
-inline constexpr int kBelowStatusRow = 130;
+int BelowStatusRow(int descriptionBottom);
 // A page's list: across the page from top down to above the bottom buttons.
 Placement ListArea(Panel& page, int top);
 

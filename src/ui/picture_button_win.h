@@ -20,6 +20,10 @@ public:
     std::function<void()> onClick;
     void Click() { if (onClick) onClick(); }
     const RECT& Bounds() const { return bounds_; }
+    // Under high contrast the pictures give way to the caption in the
+    // scheme's colours; a button too small for its caption shows this
+    // caption-button glyph instead (DFCS_CAPTIONCLOSE and the like).
+    void SetContrastGlyph(UINT captionGlyph) { contrastGlyph_ = captionGlyph; }
     bool IsHot() const { return hot_; }
 
 protected:
@@ -28,9 +32,11 @@ protected:
 private:
     void Paint();
     void SetHot(bool hot);
+    void PaintContrastFace(HDC dc, RECT client);
 
     RECT bounds_;
     HBITMAP faces_[3];
+    UINT contrastGlyph_ = 0;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;

@@ -3,6 +3,7 @@
 #include "ui/window_win.h"
 
 #include "ui/popup_menu_win.h"
+#include "ui/theme_win.h"
 
 #include <set>
 
@@ -75,6 +76,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     Window* self = FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && DrawMenuPicture(message, lParam)) return TRUE;
+    // Only top-level windows hear these broadcasts; they repaint their children.
+    if (IsLookChange(message) && !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) RepaintForNewLook(hwnd);
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {

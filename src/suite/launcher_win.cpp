@@ -186,6 +186,15 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (focus_.OnActivate(Handle(), wParam)) return 0;
             return Default(message, wParam, lParam);
+        case WM_DPICHANGED: {
+            // The frame has taken its new size; the pictures and their outline follow.
+            const bool hadFocus = IsChild(Handle(), GetFocus());
+            dpi_ = HIWORD(wParam);
+            CreateButtons();
+            ApplyRegion();
+            if (hadFocus) SetFocus(toolButtons_[0]->Handle());
+            return 0;
+        }
         case kReleaseModule:
             ReleaseModule();
             return 0;

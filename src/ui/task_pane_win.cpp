@@ -32,6 +32,12 @@ TaskPane::TaskPane(HWND parent, std::vector<TaskPaneItem> items) : items_(std::m
            CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
 }
 
+void TaskPane::SetItemIcons(const std::vector<HICON>& icons) {
+    for (std::size_t i = 0; i < items_.size() && i < icons.size(); ++i) items_[i].icon = icons[i];
+    UpdateScroll();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 int TaskPane::ContentHeight() const {
     const int dpi = WindowDpi(Handle());
     return Scale(kMargin + kHeaderHeight + kGroupPadding * 2 + kItemHeight * static_cast<int>(items_.size()) + kMargin, dpi);

@@ -44,10 +44,7 @@ HBRUSH InkBrush(Ink ink, Rgb product) { return SolidBrush(Current().Pick(ink, pr
 
 void ReloadPalette() { Current() = Read(); }
 
-void SetHighContrastSource(std::function<bool()> source) {
-    ContrastSource() = std::move(source);
-    ReloadPalette();
-}
+void SetHighContrastSource(std::function<bool()> source) { ContrastSource() = std::move(source); }
 
 bool IsLookChange(UINT message) {
     return message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE || message == WM_THEMECHANGED;

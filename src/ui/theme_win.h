@@ -16,7 +16,8 @@ HBRUSH InkBrush(Ink ink, Rgb product);
 // Re-reads the contrast switch and the system colours.
 void ReloadPalette();
 // Where the contrast switch is read: SPI_GETHIGHCONTRAST unless replaced
-// (an empty function restores it).
+// (an empty function restores it). Read at the next reload, as a switch of
+// the system's own is read when its broadcast arrives.
 void SetHighContrastSource(std::function<bool()> source);
 
 // The broadcasts that announce new colours, a contrast switch or a theme.

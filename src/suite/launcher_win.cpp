@@ -90,13 +90,13 @@ void TfrmMain::CreateButtons() {
         toolButtons_[static_cast<std::size_t>(spot.tool)] = std::move(button);
     }
     about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About", dpi_);
-    about_->SetContrastGlyph(DFCS_CAPTIONHELP);
+    about_->SetContrastCaption(L"?");
     about_->onClick = [this] { if (showAbout_) showAbout_(); };
     minimize_ = GlyphButton(Handle(), LauncherGlyph::Minimize, kMinimizeSpot, L"Minimize", dpi_);
-    minimize_->SetContrastGlyph(DFCS_CAPTIONMIN);
+    minimize_->SetContrastCaption(L"_");
     minimize_->onClick = [this] { ShowWindow(Handle(), SW_MINIMIZE); };
     close_ = GlyphButton(Handle(), LauncherGlyph::Close, kCloseSpot, L"Close", dpi_);
-    close_->SetContrastGlyph(DFCS_CAPTIONCLOSE);
+    close_->SetContrastCaption(L"X");
     close_->onClick = [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); };
 }
 

@@ -44,14 +44,10 @@ void PictureButton::Paint() {
 
 void PictureButton::PaintContrastFace(HDC dc, RECT client) {
     const bool down = pressed_ && hot_;
-    if (contrastGlyph_) {
-        DrawFrameControl(dc, &client, DFC_CAPTION, contrastGlyph_ | (down ? DFCS_PUSHED : 0u));
-        return;
-    }
     FillRect(dc, &client, hot_ ? InkBrush(Ink::Selection, Rgb{}) : InkBrush(Ink::Surface, Rgb{}));
     FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
     if (down) InflateRect(&client, -1, -1), FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
-    const std::wstring caption = WindowText(Handle());
+    const std::wstring caption = contrastCaption_.empty() ? WindowText(Handle()) : contrastCaption_;
     const HGDIOBJ old = SelectObject(dc, BoldFont(WindowDpi(Handle())));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, InkColour(hot_ ? Ink::SelectionText : Ink::Text, Rgb{}));

@@ -21,9 +21,9 @@ public:
     void Click() { if (onClick) onClick(); }
     const RECT& Bounds() const { return bounds_; }
     // Under high contrast the pictures give way to the caption in the
-    // scheme's colours; a button too small for its caption shows this
-    // caption-button glyph instead (DFCS_CAPTIONCLOSE and the like).
-    void SetContrastGlyph(UINT captionGlyph) { contrastGlyph_ = captionGlyph; }
+    // scheme's colours; a button too small for its name shows this short
+    // caption instead (its name stays what a screen reader reads).
+    void SetContrastCaption(std::wstring caption) { contrastCaption_ = std::move(caption); }
     bool IsHot() const { return hot_; }
 
 protected:
@@ -36,7 +36,7 @@ private:
 
     RECT bounds_;
     HBITMAP faces_[3];
-    UINT contrastGlyph_ = 0;
+    std::wstring contrastCaption_;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;

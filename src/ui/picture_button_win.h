@@ -20,6 +20,10 @@ public:
     std::function<void()> onClick;
     void Click() { if (onClick) onClick(); }
     const RECT& Bounds() const { return bounds_; }
+    // Under high contrast the pictures give way to the caption in the
+    // scheme's colours; a button too small for its name shows this short
+    // caption instead (its name stays what a screen reader reads).
+    void SetContrastCaption(std::wstring caption) { contrastCaption_ = std::move(caption); }
     bool IsHot() const { return hot_; }
 
 protected:
@@ -28,9 +32,11 @@ protected:
 private:
     void Paint();
     void SetHot(bool hot);
+    void PaintContrastFace(HDC dc, RECT client);
 
     RECT bounds_;
     HBITMAP faces_[3];
+    std::wstring contrastCaption_;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;

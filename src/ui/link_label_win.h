@@ -14,6 +14,11 @@ namespace tw::ui {
 // (or Space/Enter when it has the focus) runs onClick.
 class LinkLabel : public Window {
 public:
+    struct Args {
+        std::string_view text;
+        Rgb background = kPageBackground;
+    };
+    LinkLabel(const Placement& at, const Args& args);
     LinkLabel(const Placement& at, std::string_view text, Rgb background = kPageBackground);
     std::function<void()> onClick;
     bool IsHot() const { return hot_; }

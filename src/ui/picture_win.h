@@ -10,6 +10,13 @@ namespace tw::ui {
 // Shows one icon, centred, on a background colour; the icon is not owned.
 class Picture : public Window {
 public:
+    struct Args {
+        HICON icon = nullptr;
+        // Drawn this big at 96 DPI, scaled with the window.
+        int iconSize96 = 0;
+        Rgb background = kPageBackground;
+    };
+    Picture(const Placement& at, const Args& args);
     Picture(const Placement& at, HICON icon, int iconSize96, Rgb background = kPageBackground);
 
 protected:

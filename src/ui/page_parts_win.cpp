@@ -5,7 +5,7 @@
 namespace tw::ui {
 
 std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view text) {
-    auto label = std::make_unique<Label>(page.At(16, top, 574, top + 18, kAnchorTopStretch), text);
+    auto label = Make<Label>(page.At(16, top, 574, top + 18, kAnchorTopStretch), {.text = text});
     const HFONT bold = BoldFont(WindowDpi(page.Handle()));
     SendMessageW(label->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     return label;
@@ -13,8 +13,8 @@ std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view tex
 
 FileField BuildFileField(Panel& page, int top, std::string_view browseCaption) {
     FileField f;
-    f.path = std::make_unique<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), "");
-    f.browse = std::make_unique<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), browseCaption);
+    f.path = Make<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), {});
+    f.browse = Make<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), {.caption = browseCaption});
     return f;
 }
 
@@ -33,16 +33,16 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
 
 StatusRow BuildStatusRow(Panel& page, std::string_view startCaption) {
     StatusRow row;
-    row.status = std::make_unique<Label>(page.At(16, 102, 470, 120, kAnchorTopStretch), "");
-    row.start = std::make_unique<Button>(page.At(488, 96, 574, 122, kAnchorTopRight), startCaption);
+    row.status = Make<Label>(page.At(16, 102, 470, 120, kAnchorTopStretch), {});
+    row.start = Make<Button>(page.At(488, 96, 574, 122, kAnchorTopRight), {.caption = startCaption});
     return row;
 }
 
 PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault) {
     PageButtons b;
-    b.help = std::make_unique<Button>(page.At(390, 500, 476, 526, kAnchorBottomRight), "&Help");
-    b.action =
-        std::make_unique<Button>(page.At(488, 500, 574, 526, kAnchorBottomRight), actionCaption, actionIsDefault);
+    b.help = Make<Button>(page.At(390, 500, 476, 526, kAnchorBottomRight), {.caption = "&Help"});
+    b.action = Make<Button>(page.At(488, 500, 574, 526, kAnchorBottomRight),
+                            {.caption = actionCaption, .isDefault = actionIsDefault});
     return b;
 }
 

@@ -17,18 +17,19 @@ void TfrmDrive::BuildSearchPage() {
         "This module will search for the garbage files in the drives you have selected. ", 80);
     auto& c = search_;
     const int iconSize = MenuIconSize(Handle());
-    c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
-                                               MenuIconOf(MenuIcon::Start, iconSize), true);
+    c.start = ui::Make<ui::IconButton>(
+        page.At(488, 84, 574, 110, ui::kAnchorTopRight),
+        {.caption = "&Start", .icon = MenuIconOf(MenuIcon::Start, iconSize), .isDefault = true});
     // Up to the button: a path of 80 characters needs nearly all of it.
-    c.status = std::make_unique<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), "");
+    c.status = ui::Make<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), {});
     c.status->Show(false);
     c.hits = std::make_unique<ui::RowView>(page.At(16, 118, 574, 488, ui::kAnchorFill), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);
     c.hits->AddColumn("Path", 340);
     c.hits->AddColumn("Size", 100);
-    c.back = std::make_unique<ui::Button>(page.At(292, 500, 378, 526, ui::kAnchorBottomRight), "&Back");
-    c.help = std::make_unique<ui::Button>(page.At(390, 500, 476, 526, ui::kAnchorBottomRight), "&Help");
-    c.clean = std::make_unique<ui::Button>(page.At(488, 500, 574, 526, ui::kAnchorBottomRight), "&Clean");
+    c.back = ui::Make<ui::Button>(page.At(292, 500, 378, 526, ui::kAnchorBottomRight), {.caption = "&Back"});
+    c.help = ui::Make<ui::Button>(page.At(390, 500, 476, 526, ui::kAnchorBottomRight), {.caption = "&Help"});
+    c.clean = ui::Make<ui::Button>(page.At(488, 500, 574, 526, ui::kAnchorBottomRight), {.caption = "&Clean"});
     c.start->onClick = [this] { StartOrStopSearch(); };
     c.back->onClick = [this] { BackClick(); };
     c.help->onClick = [this] { ShowHelp("drive2"); };

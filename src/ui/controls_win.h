@@ -65,7 +65,6 @@ public:
         bool isDefault = false;
     };
     Button(const Placement& at, const Args& args);
-    Button(const Placement& at, std::string_view caption, bool isDefault = false);
     std::function<void()> onClick;
     void Click() { if (onClick && Enabled()) onClick(); }
     void OnCommand(WORD code) override { if (code == BN_CLICKED) Click(); }
@@ -77,7 +76,6 @@ public:
         std::string_view caption;
     };
     CheckBox(const Placement& at, const Args& args);
-    CheckBox(const Placement& at, std::string_view caption);
     bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
     std::function<void()> onChange;
@@ -92,7 +90,6 @@ public:
         bool firstOfGroup = false;
     };
     RadioButton(const Placement& at, const Args& args);
-    RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup);
     bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
     std::function<void()> onChange;
@@ -108,7 +105,6 @@ public:
         bool centerVertically = false;
     };
     Label(const Placement& at, const Args& args);
-    Label(const Placement& at, std::string_view text, DWORD extraStyle = 0);
 };
 
 class Edit : public Control {
@@ -121,7 +117,6 @@ public:
         bool numbersOnly = false;
     };
     Edit(const Placement& at, const Args& args);
-    Edit(const Placement& at, std::string_view text, DWORD extraStyle = 0);
     std::function<void()> onChange;
     void OnCommand(WORD code) override { if (code == EN_CHANGE && onChange) onChange(); }
 };

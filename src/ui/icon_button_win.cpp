@@ -7,9 +7,6 @@ IconButton::IconButton(const Placement& at, const Args& args)
     SetFace(args.caption, args.icon);
 }
 
-IconButton::IconButton(const Placement& at, std::string_view caption, HICON icon, bool isDefault)
-    : IconButton(at, Args{.caption = caption, .icon = icon, .isDefault = isDefault}) {}
-
 void IconButton::SetFace(std::string_view caption, HICON icon) {
     SetText(caption);
     SendMessageW(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));

@@ -18,7 +18,6 @@ public:
         bool isDefault = false;
     };
     IconButton(const Placement& at, const Args& args);
-    IconButton(const Placement& at, std::string_view caption, HICON icon, bool isDefault = false);
     void SetFace(std::string_view caption, HICON icon);
     HICON Icon() const;
 };

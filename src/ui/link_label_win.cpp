@@ -6,9 +6,6 @@
 
 namespace tw::ui {
 
-LinkLabel::LinkLabel(const Placement& at, std::string_view text, Rgb background)
-    : LinkLabel(at, Args{.text = text, .background = background}) {}
-
 LinkLabel::LinkLabel(const Placement& at, const Args& args) : text_(Wide(args.text)), background_(args.background) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;

@@ -19,7 +19,6 @@ public:
         Rgb background = kPageBackground;
     };
     LinkLabel(const Placement& at, const Args& args);
-    LinkLabel(const Placement& at, std::string_view text, Rgb background = kPageBackground);
     std::function<void()> onClick;
     bool IsHot() const { return hot_; }
     void Click() { if (onClick) onClick(); }

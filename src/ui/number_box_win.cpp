@@ -19,9 +19,6 @@ Anchors ArrowAnchors(Anchors box) { return {box.left && !box.right, box.top, box
 
 }  // namespace
 
-NumberBox::NumberBox(const Placement& at, int minimum, int maximum, int value)
-    : NumberBox(at, Args{.minimum = minimum, .maximum = maximum, .value = value}) {}
-
 NumberBox::NumberBox(const Placement& at, const Args& args)
     : minimum_(std::max(0, args.minimum)), maximum_(std::max(minimum_, args.maximum)) {
     UseCommonControls(ICC_UPDOWN_CLASS);

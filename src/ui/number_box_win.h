@@ -24,7 +24,6 @@ public:
         int value = 0;
     };
     NumberBox(const Placement& at, const Args& args);
-    NumberBox(const Placement& at, int minimum, int maximum, int value);
     ~NumberBox() override;
 
     int Value() const;

@@ -4,9 +4,6 @@
 
 namespace tw::ui {
 
-Picture::Picture(const Placement& at, HICON icon, int iconSize96, Rgb background)
-    : Picture(at, Args{.icon = icon, .iconSize96 = iconSize96, .background = background}) {}
-
 Picture::Picture(const Placement& at, const Args& args)
     : icon_(args.icon), iconSize96_(args.iconSize96), background_(args.background) {
     const int dpi = WindowDpi(at.parent);

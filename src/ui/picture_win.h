@@ -17,7 +17,6 @@ public:
         Rgb background = kPageBackground;
     };
     Picture(const Placement& at, const Args& args);
-    Picture(const Placement& at, HICON icon, int iconSize96, Rgb background = kPageBackground);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

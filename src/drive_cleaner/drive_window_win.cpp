@@ -29,8 +29,6 @@ TfrmDrive::TfrmDrive(SuiteContext& context)
     LoadTypes();
     ShowOptions(LoadDriveOptions(Context().settings));
     addDialog_ = std::make_unique<TfrmAddNew>(context);
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 TfrmDrive::~TfrmDrive() {

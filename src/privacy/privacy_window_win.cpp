@@ -13,8 +13,6 @@ TfrmPrivacy::TfrmPrivacy(SuiteContext& context)
     for (MenuIcon icon : {MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace})
         ImageList_AddIcon(images_.Get(), MenuIconOf(icon));
     BuildCleanPage();
-    // The frame placed its pages when it was sized; this one came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmPrivacy::BuildCleanPage() {

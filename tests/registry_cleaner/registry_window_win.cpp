@@ -30,7 +30,7 @@ protected:
         for (const std::string& path : fixture.PresentFiles()) machine.files.AddFile(path, "x");
     }
     TfrmRegistry& Open() {
-        window = std::make_unique<TfrmRegistry>(context);
+        window = OpenTool<TfrmRegistry>(context, 1);
         return *window;
     }
     // A click as the mouse gives it: through the control's own procedure.
@@ -201,7 +201,6 @@ TEST_F(RegistryWindowTest, HelpButtonsOpenTheirTopicsForThisWindow) {
 
 TEST_F(RegistryWindowTest, MnemonicsPressTheButtonsOfTheFrontPage) {
     auto& w = Open();
-    ShowWindow(w.Handle(), SW_SHOW);
     const auto press = [](HWND focus, wchar_t key) {
         SetFocus(focus);
         MSG alt{focus, WM_SYSCHAR, key, 1 << 29, 0, {}};

@@ -15,6 +15,7 @@ protected:
     SplitterWindowTest() {
         machine.files.AddFile("C:\\in\\report.doc", std::vector<std::uint8_t>(3000000, 0x42));
         machine.files.AddFolder("C:\\out");
+        window.Open(TfrmTweak::kSplitPage);
     }
     // A click as the mouse gives it: through the control's own window
     // procedure, so errors reach the general error handler.
@@ -180,8 +181,6 @@ TEST_F(SplitterWindowTest, HelpButtonsAskForTheirTopicsAndEnterPressesThePageBut
 }
 
 TEST_F(SplitterWindowTest, TabVisitsTheSplitPageInVisualOrder) {
-    window.BringToFront(TfrmTweak::kSplitPage);
-    ShowWindow(window.Handle(), SW_SHOW);
     Press(*split.sizes[kCustomSizeChoice]);
     const std::vector<HWND> expected = {split.paths.file->Handle(),
                                         split.paths.browseFile->Handle(),

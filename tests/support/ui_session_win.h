@@ -62,6 +62,15 @@ inline std::vector<int> VisiblePages(ModuleWindow& window) {
     return visible;
 }
 
+// A tool window as the launcher hands it over: built, then opened with
+// `page` in front.
+template <typename ToolWindow>
+std::unique_ptr<ToolWindow> OpenTool(SuiteContext& context, int page) {
+    auto window = std::make_unique<ToolWindow>(context);
+    window->Open(page);
+    return window;
+}
+
 // Registers the environment once per test binary that includes this header.
 inline const auto* const kUiEnvironment = ::testing::AddGlobalTestEnvironment(new UiEnvironment);
 

@@ -52,9 +52,9 @@ void RowView::RebuildBackground() {
     GetClientRect(Handle(), &client);
     const int width = std::max(1L, client.right), height = std::max(1, static_cast<int>(client.bottom) - HeaderHeight());
     const HDC screen = GetDC(Handle());
-    background_.reset(CreateCompatibleBitmap(screen, width, height));
+    background_.Reset(CreateCompatibleBitmap(screen, width, height));
     const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(dc, background_.get());
+    const HGDIOBJ old = SelectObject(dc, background_.Get());
     for (const auto& band : ListGradientBands(height)) {
         const RECT r{0, band.top, width, std::min(band.bottom, height)};
         if (r.bottom <= r.top) continue;
@@ -173,7 +173,7 @@ void RowView::Paint(HDC dc, const RECT& area) {
     if (!background_ || backgroundWidth_ != client.right || backgroundHeight_ != rows.bottom - rows.top) RebuildBackground();
     BufferedPaint buffer(dc, rows);
     const HDC memory = buffer.Dc();
-    DrawBitmap(memory, background_.get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
+    DrawBitmap(memory, background_.Get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
     SetBkMode(memory, TRANSPARENT);
     const HGDIOBJ oldFont = SelectObject(memory, MessageFont(WindowDpi(Handle())));
     // Only the lines that meet the area are found and drawn, so a paint

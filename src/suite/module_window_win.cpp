@@ -1,6 +1,7 @@
 #include "suite/module_window_win.h"
 
 #include "platform/error.h"
+#include "platform/win32/owner_window_win.h"
 #include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/wide_win.h"
@@ -196,7 +197,7 @@ void ModuleWindow::HoldClose() {
 }
 
 void ModuleWindow::ShowHelp(std::string_view topic) {
-    if (context_.showHelp) context_.showHelp(reinterpret_cast<std::uintptr_t>(Handle()), topic);
+    if (context_.showHelp) context_.showHelp(win32::OwnerOf(Handle()), topic);
 }
 
 LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -195,8 +195,8 @@ TEST_F(RegistryWindowTest, HelpButtonsOpenTheirTopicsForThisWindow) {
     auto& w = Open();
     Press(*w.ScanControls().help);
     Press(*w.BackupsControls().help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(w.Handle());
-    EXPECT_EQ(helpShown, (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
+    const auto owner = win32::OwnerOf(w.Handle());
+    EXPECT_EQ(helpShown, (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
 }
 
 TEST_F(RegistryWindowTest, MnemonicsPressTheButtonsOfTheFrontPage) {

@@ -237,9 +237,9 @@ TEST_F(ShredderWindowTest, OptionsAreReadAtCreationWrittenAtCloseAndDefaultsRest
 TEST_F(ShredderWindowTest, HelpButtonsAskForTheirTopics) {
     Press(*window->ListControls().help);
     Press(*window->OptionsControls().help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(window->Handle());
+    const auto owner = win32::OwnerOf(window->Handle());
     EXPECT_EQ(helpShown,
-              (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "shredder2"}, {owner, "shredder3"}}));
+              (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "shredder2"}, {owner, "shredder3"}}));
 }
 
 }  // namespace

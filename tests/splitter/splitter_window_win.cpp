@@ -168,9 +168,9 @@ TEST_F(SplitterWindowTest, MessagesFlowDuringACopyButClosingWaitsForItsEnd) {
 TEST_F(SplitterWindowTest, HelpButtonsAskForTheirTopicsAndEnterPressesThePageButton) {
     Press(*split.buttons.help);
     Press(*join.buttons.help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(window.Handle());
+    const auto owner = win32::OwnerOf(window.Handle());
     EXPECT_EQ(helpShown,
-              (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "splitter3"}, {owner, "splitter4"}}));
+              (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "splitter3"}, {owner, "splitter4"}}));
 
     window.BringToFront(TfrmTweak::kJoinPage);
     SetFocus(join.paths.file->Handle());

@@ -7,6 +7,7 @@
 
 #include "platform/memory/memory_platform.h"
 #include "platform/random.h"
+#include "platform/win32/owner_window_win.h"
 #include "services/scripted_prompter.h"
 #include "suite/artwork_win.h"
 #include "suite/module_window_win.h"
@@ -48,9 +49,9 @@ protected:
     ScriptedPrompter prompter;
     ScriptedPickers pickers;
     SeededRandom random{42};
-    std::vector<std::pair<std::uintptr_t, std::string>> helpShown;
+    std::vector<std::pair<OwnerWindow, std::string>> helpShown;
     SuiteContext context{machine.Bundle(), settings, prompter, pickers, random,
-                         [this](std::uintptr_t owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
+                         [this](OwnerWindow owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
 };
 
 // The pages of a tool window that are on screen, by number: a shown window

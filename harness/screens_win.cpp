@@ -80,8 +80,7 @@ std::unique_ptr<tw::TfrmPrivacy> PrivacyAfterRun(tw::SuiteContext& context) {
     for (const char* item : {"Windows Registry Streams", "Swap File", "MS Paint Recent Documents"})
         context.settings.WriteString(tw::SettingsStore::kPrivacy, item, "0");
     auto window = std::make_unique<tw::TfrmPrivacy>(context);
-    window->BringToFront(tw::TfrmPrivacy::kCleanPage);
-    ShowWindow(window->Handle(), SW_SHOW);
+    window->Open(tw::TfrmPrivacy::kCleanPage);
     window->RunPrivacyClean();
     return window;
 }
@@ -207,8 +206,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         auto startup = std::make_unique<tw::TfrmStartup>(realContext);
         tw::TfrmStartup* window = startup.get();
         demo = std::move(startup);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(tw::TfrmStartup::kListPage);
+        window->Open(tw::TfrmStartup::kListPage);
         if (mode == L"startup") {
             PrintRect(window->Handle());
         } else {

@@ -32,8 +32,6 @@ TfrmDrive::TfrmDrive(SuiteContext& context)
     LoadTypes();
     ShowOptions(LoadDriveOptions(Context().settings));
     addDialog_ = std::make_unique<TfrmAddNew>(context.prompter);
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmDrive::SaveSettings() { StoreDrivePageSettings(Context().settings, ChosenOptions(), types_); }

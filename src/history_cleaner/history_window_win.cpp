@@ -24,8 +24,6 @@ TfrmHistory::TfrmHistory(SuiteContext& context)
     animation_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
     animation_->onTick = [this] { page_.status->SetText(populating_.Tick()); };
     BuildCachePage();
-    // The frame placed its pages when it was sized; this one came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmHistory::BuildCachePage() {

@@ -60,8 +60,10 @@ struct ShellDisplay {
 // Whether Display also fetches the icon; the name alone is cheaper.
 enum class DisplayIcon { None, Small };
 
-// Opaque window owner for shell calls; 0 means none.
-using OwnerWindow = std::uintptr_t;
+// A window as portable code carries it: opaque, only handed back to the
+// platform as the owner of what it shows; kNoOwner is none.
+enum class OwnerWindow : std::uintptr_t {};
+inline constexpr OwnerWindow kNoOwner{};
 
 // Whether emptying the Recycle Bin shows the shell's own progress and plays
 // its sound, as a user who asked for it expects, or happens unseen.

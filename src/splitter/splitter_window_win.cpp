@@ -12,8 +12,6 @@ constexpr char kSelectDestination[] = "Select Destination Directory";
 TfrmTweak::TfrmTweak(SuiteContext& context) : ModuleWindow(Tool::FileSplitter, context) {
     BuildSplitPage();
     BuildJoinPage();
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmTweak::Connect(int page, ui::PathSections& paths, ui::PageButtons& buttons, std::string_view helpTopic,

@@ -26,7 +26,6 @@ std::string StartupRows::CellText(ui::RowRef ref, int column) const {
 
 TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupManager, context) {
     BuildListPage();
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
     // A value that is not text stops the list with a report, not the window.
     ui::Guarded([this] { Rebuild(); });
 }

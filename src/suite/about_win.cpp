@@ -1,5 +1,6 @@
 #include "suite/about_win.h"
 
+#include "platform/win32/owner_window_win.h"
 #include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/fonts_win.h"
@@ -37,7 +38,7 @@ TfrmAbout::TfrmAbout(SuiteContext& context) : context_(context) {
     ok_->onClick = [this] { Dismiss(); };
     SetDefaultButton(*ok_);
     auto open = [this](const char* address) {
-        return [this, address] { context_.platform.shell.Open(address, reinterpret_cast<std::uintptr_t>(Handle())); };
+        return [this, address] { context_.platform.shell.Open(address, win32::OwnerOf(Handle())); };
     };
     web_->onClick = open(kWebAddress);
     support_->onClick = open(kSupportAddress);

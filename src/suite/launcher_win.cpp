@@ -119,8 +119,7 @@ void TfrmMain::OpenModule(Tool tool) {
         SetFocus(ToolButton(tool).Handle());
         PostMessageW(Handle(), kReleaseModule, 0, 0);
     };
-    ShowWindow(module_->Handle(), SW_SHOW);
-    module_->BringToFront(context_.settings.SkipIntro(tool) ? 2 : 1);
+    module_->Open(context_.settings.SkipIntro(tool) ? 2 : 1);
     ShowWindow(Handle(), SW_HIDE);
 }
 

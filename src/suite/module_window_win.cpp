@@ -1,6 +1,7 @@
 #include "suite/module_window_win.h"
 
 #include "platform/error.h"
+#include "platform/win32/owner_window_win.h"
 #include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/wide_win.h"
@@ -68,10 +69,7 @@ ModuleWindow::ModuleWindow(Tool tool, SuiteContext& context) : context_(context)
         LayoutChildren();
     };
     BuildIntroPage();
-    BuildPlaceholderPages();
-    LayoutChildren();
-    // The intro box shows the stored flag from the start; the launcher picks
-    // the page after creation.
+    // The intro box shows the stored flag from the start; Open picks the page.
     SetIntroBoxTicked(context_.settings.SkipIntro(tool));
     BringToFront(1);
 }
@@ -79,14 +77,11 @@ ModuleWindow::ModuleWindow(Tool tool, SuiteContext& context) : context_(context)
 ModuleWindow::~ModuleWindow() = default;
 
 ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
-    // A tool's own page replaces the placeholder of that number.
-    placeholders_.erase(page);
     auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
                                              TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool,
                                                           ui::Scale(16, ui::WindowDpi(Handle()))));
     auto& slot = pages_[page];
     slot = std::move(panel);
-    LayoutChildren();
     ShowWindow(slot->Handle(), page == front_ ? SW_SHOW : SW_HIDE);
     return *slot;
 }
@@ -115,16 +110,6 @@ void ModuleWindow::BuildIntroPage() {
                                        {.caption = "Do not show this screen initially"});
 }
 
-// Until a tool's own pages exist, each of its working pages says so plainly.
-void ModuleWindow::BuildPlaceholderPages() {
-    for (const auto& item : frame_.items) {
-        if (item.page <= 1 || pages_.count(item.page)) continue;
-        auto& page = AddPage(item.page, item.caption);
-        placeholders_[item.page] = ui::Make<ui::Label>(page.At(16, 46, 574, 100, ui::kAnchorTopStretch),
-                                                       {.text = "This page is not available in this version yet."});
-    }
-}
-
 ui::Panel* ModuleWindow::Page(int page) {
     const auto it = pages_.find(page);
     return it == pages_.end() ? nullptr : it->second.get();
@@ -138,6 +123,12 @@ void ModuleWindow::BringToFront(int page) {
     for (auto& [number, panel] : pages_) ShowWindow(panel->Handle(), number == page ? SW_SHOW : SW_HIDE);
     front_ = page;
     if (focusOnPage && !IsChild(target->Handle(), GetFocus())) ui::FocusFirstControl(target->Handle());
+}
+
+void ModuleWindow::Open(int page) {
+    LayoutChildren();
+    BringToFront(page);
+    ShowWindow(Handle(), SW_SHOW);
 }
 
 void ModuleWindow::LayoutChildren() {
@@ -218,7 +209,7 @@ void ModuleWindow::HoldClose() {
 }
 
 void ModuleWindow::ShowHelp(std::string_view topic) {
-    if (context_.showHelp) context_.showHelp(reinterpret_cast<std::uintptr_t>(Handle()), topic);
+    if (context_.showHelp) context_.showHelp(win32::OwnerOf(Handle()), topic);
 }
 
 LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -226,10 +217,6 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SIZE:
             LayoutChildren();
             return 0;
-        case WM_SHOWWINDOW:
-            // The tool's constructor has added its pages and controls by now.
-            if (wParam) LayoutChildren();
-            return Default(message, wParam, lParam);
         case WM_GETMINMAXINFO: {
             const int dpi = ui::WindowDpi(Handle());
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -10,10 +10,10 @@
 namespace tw::ui {
 
 HBRUSH SolidBrush(Rgb color) {
-    static std::map<COLORREF, GdiOwner<HBRUSH>> brushes;
+    static std::map<COLORREF, win32::UniqueGdiObject<HBRUSH>> brushes;
     auto& slot = brushes[ToColorRef(color)];
-    if (!slot) slot.reset(CreateSolidBrush(ToColorRef(color)));
-    return slot.get();
+    if (!slot) slot.Reset(CreateSolidBrush(ToColorRef(color)));
+    return slot.Get();
 }
 
 void FillVerticalBlend(HDC dc, const RECT& rect, Rgb top, Rgb bottom) {
@@ -63,8 +63,9 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
 
 BufferedPaint::BufferedPaint(HDC target, const RECT& area) : target_(target), area_(area) {
     memory_ = CreateCompatibleDC(target);
-    bitmap_ = CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top));
-    previous_ = SelectObject(memory_, bitmap_);
+    bitmap_.Reset(
+        CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top)));
+    previous_ = SelectObject(memory_, bitmap_.Get());
     SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
 }
 
@@ -72,7 +73,6 @@ BufferedPaint::~BufferedPaint() {
     SetViewportOrgEx(memory_, 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, memory_, 0, 0, SRCCOPY);
     SelectObject(memory_, previous_);
-    DeleteObject(bitmap_);
     DeleteDC(memory_);
 }
 

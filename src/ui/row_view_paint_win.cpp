@@ -53,9 +53,9 @@ void RowView::RebuildBackground() {
     GetClientRect(Handle(), &client);
     const int width = std::max(1L, client.right), height = std::max(1, static_cast<int>(client.bottom) - HeaderHeight());
     const HDC screen = GetDC(Handle());
-    background_.reset(CreateCompatibleBitmap(screen, width, height));
+    background_.Reset(CreateCompatibleBitmap(screen, width, height));
     const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(dc, background_.get());
+    const HGDIOBJ old = SelectObject(dc, background_.Get());
     for (const auto& band : ListGradientBands(height)) {
         const RECT r{0, band.top, width, std::min(band.bottom, height)};
         if (r.bottom <= r.top) continue;
@@ -182,7 +182,7 @@ void RowView::Paint(HDC dc, const RECT& area) {
     BufferedPaint buffer(dc, rows);
     const HDC memory = buffer.Dc();
     if (CurrentPalette().Blends())
-        DrawBitmap(memory, background_.get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
+        DrawBitmap(memory, background_.Get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
     else
         FillRect(memory, &rows, InkBrush(Ink::Surface, kListTop));
     SetBkMode(memory, TRANSPARENT);

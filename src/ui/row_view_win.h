@@ -118,7 +118,7 @@ private:
     int hscroll_ = 0;
     ThemeSlot buttonTheme_, treeTheme_;
     bool tracking_ = false;
-    GdiOwner<HBITMAP> background_;
+    win32::UniqueGdiObject<HBITMAP> background_;
     int backgroundHeight_ = 0;
     int backgroundWidth_ = 0;
 };

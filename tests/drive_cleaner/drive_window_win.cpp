@@ -40,8 +40,7 @@ protected:
     }
     ~DriveWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
     void Show(int page) {
-        window->BringToFront(page);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window->Open(page);
         Settle();
     }
     Paths HitPaths() const {
@@ -96,8 +95,7 @@ TEST_F(DriveWindowTest, TheDriveRowsAndTheRunButtonShowTheirPictures) {
     SuiteContext real{{machine.registry, machine.files, shell, machine.urlCache, machine.clipboard, machine.system},
                       settings, prompter, pickers, random, nullptr};
     TfrmDrive drive(real);
-    drive.BringToFront(TfrmDrive::kDrivePage);
-    ShowWindow(drive.Handle(), SW_SHOW);
+    drive.Open(TfrmDrive::kDrivePage);
     Settle();
     ASSERT_FALSE(drive.Drives().empty());
     const HWND rows = drive.DriveControls().drives->Handle();

@@ -27,9 +27,7 @@ protected:
         for (const auto& [url, type] : entries) machine.urlCache.Add({url, "", type, 3, 2048, 0});
     }
     TfrmHistory& Open() {
-        window = std::make_unique<TfrmHistory>(context);
-        window->BringToFront(TfrmHistory::kCachePage);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window = OpenTool<TfrmHistory>(context, TfrmHistory::kCachePage);
         Settle();
         return *window;
     }

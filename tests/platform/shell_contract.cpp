@@ -205,11 +205,11 @@ TEST_P(ShellContract, RecycleTakesTheFilesAway) {
     Put(p.files, Scratch("one.tmp"), "1");
     Put(p.files, Scratch("zwei ü.tmp"), "2");
     Put(p.files, Scratch("stays.tmp"), "3");
-    EXPECT_TRUE(p.shell.Recycle({Scratch("one.tmp"), Scratch("zwei ü.tmp")}, 0));
+    EXPECT_TRUE(p.shell.Recycle({Scratch("one.tmp"), Scratch("zwei ü.tmp")}, kNoOwner));
     EXPECT_FALSE(p.files.FileExists(Scratch("one.tmp")));
     EXPECT_FALSE(p.files.FileExists(Scratch("zwei ü.tmp")));
     EXPECT_TRUE(p.files.FileExists(Scratch("stays.tmp")));
-    EXPECT_TRUE(p.shell.EmptyRecycleBin(0, ShellFeedback::Silent));
+    EXPECT_TRUE(p.shell.EmptyRecycleBin(kNoOwner, ShellFeedback::Silent));
 }
 
 }  // namespace

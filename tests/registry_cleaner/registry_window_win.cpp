@@ -30,7 +30,7 @@ protected:
         for (const std::string& path : fixture.PresentFiles()) machine.files.AddFile(path, "x");
     }
     TfrmRegistry& Open() {
-        window = std::make_unique<TfrmRegistry>(context);
+        window = OpenTool<TfrmRegistry>(context, 1);
         return *window;
     }
     // A click as the mouse gives it: through the control's own procedure.
@@ -195,13 +195,12 @@ TEST_F(RegistryWindowTest, HelpButtonsOpenTheirTopicsForThisWindow) {
     auto& w = Open();
     Press(*w.ScanControls().help);
     Press(*w.BackupsControls().help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(w.Handle());
-    EXPECT_EQ(helpShown, (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
+    const auto owner = win32::OwnerOf(w.Handle());
+    EXPECT_EQ(helpShown, (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
 }
 
 TEST_F(RegistryWindowTest, MnemonicsPressTheButtonsOfTheFrontPage) {
     auto& w = Open();
-    ShowWindow(w.Handle(), SW_SHOW);
     const auto press = [](HWND focus, wchar_t key) {
         SetFocus(focus);
         MSG alt{focus, WM_SYSCHAR, key, 1 << 29, 0, {}};

@@ -17,8 +17,7 @@ protected:
         machine.registry.WriteValue(kCurrentUser, kRun, "App", RegValue::String("%windir%\\app.exe", RegType::ExpandSz));
         machine.registry.WriteValue(kCurrentUser, kRunOff, "Old", RegValue::String("C:\\old.exe"));
         window = std::make_unique<TfrmStartup>(context);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmStartup::kListPage);
+        window->Open(TfrmStartup::kListPage);
     }
     ~StartupWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
     static void Press(const ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }

@@ -4,6 +4,7 @@
 #include <shobjidl.h>
 
 #include "platform/win32/handles_win.h"
+#include "platform/win32/owner_window_win.h"
 #include "platform/win32/utf_win.h"
 
 namespace tw {
@@ -13,12 +14,11 @@ using win32::ApiPath;
 using win32::ComPtr;
 using win32::ComScope;
 using win32::Narrow;
+using win32::ToHwnd;
 using win32::Widen;
 
 // Room for the longest string a shell link stores.
 constexpr int kLinkTextCount = 32768;
-
-HWND Window(OwnerWindow owner) { return reinterpret_cast<HWND>(owner); }
 
 ComPtr<IShellLinkW> NewShellLink() {
     ComPtr<IShellLinkW> link;
@@ -220,7 +220,7 @@ bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owne
     if (list.empty()) return all;
     list += L'\0';
     SHFILEOPSTRUCTW operation{};
-    operation.hwnd = Window(owner);
+    operation.hwnd = ToHwnd(owner);
     operation.wFunc = FO_DELETE;
     operation.pFrom = list.c_str();
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT;
@@ -230,7 +230,7 @@ bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owne
 bool Win32Shell::EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) {
     DWORD flags = SHERB_NOCONFIRMATION;
     if (feedback == ShellFeedback::Silent) flags |= SHERB_NOPROGRESSUI | SHERB_NOSOUND;
-    return SUCCEEDED(SHEmptyRecycleBinW(Window(owner), nullptr, flags));
+    return SUCCEEDED(SHEmptyRecycleBinW(ToHwnd(owner), nullptr, flags));
 }
 
 void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
@@ -263,7 +263,7 @@ std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     // The shell may hand the verb to a COM-based handler.
     const ComScope com;
-    const HINSTANCE result = ShellExecuteW(Window(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
+    const HINSTANCE result = ShellExecuteW(ToHwnd(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
                                            SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

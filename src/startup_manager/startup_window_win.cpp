@@ -19,11 +19,6 @@ bool Windows64() {
 
 }  // namespace
 
-std::string StartupRows::CellText(ui::RowRef ref, int column) const {
-    const StartupEntry& e = entries[ref.row];
-    return column == 0 ? e.name : column == 1 ? e.command : e.location;
-}
-
 TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupManager, context) {
     BuildListPage();
     SendMessageW(Handle(), WM_SIZE, 0, 0);
@@ -70,26 +65,20 @@ void TfrmStartup::BuildListPage() {
 
 void TfrmStartup::Rebuild() {
     images_.Clear();
-    rows_.ticked.clear();
     // Rows found before an unreadable value stay listed; the error goes on
     // to the general report.
-    const auto show = [this] {
-        rows_.ticked.clear();
-        for (const auto& e : rows_.entries) rows_.ticked.push_back(e.enabled);
-        page_.list->Reset();
-    };
     try {
-        EnumerateStartupEntries(Store(), images_, rows_.entries);
+        rows_.Rebuild(Store(), images_);
     } catch (...) {
-        show();
+        page_.list->Reset();
         throw;
     }
-    show();
+    page_.list->Reset();
 }
 
 void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bool enabledHome) {
     const auto select = [&] {
-        if (const auto row = FindStartupRow(rows_.entries, location, name, enabledHome))
+        if (const auto row = rows_.Find(location, name, enabledHome))
             page_.list->Select({*row, std::nullopt});
     };
     try {
@@ -102,19 +91,11 @@ void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bo
 }
 
 void TfrmStartup::ToggleRow(std::size_t row) {
-    const bool enable = !rows_.ticked.at(row);
-    const StartupStore store = Store();
-    StartupEntry& entry = rows_.entries[row];
-    // An error leaves the box as it was; so does a move that found nothing
-    // or would have written over another entry.
-    const MoveResult moved = enable ? EnableStartupEntry(store, entry) : DisableStartupEntry(store, entry);
+    const MoveResult moved = rows_.Toggle(Store(), row);
     if (moved != MoveResult::Moved) {
         Context().prompter.Notify(std::string(moved == MoveResult::NameTaken ? kNameTaken : kNothingToMove));
         return;
     }
-    // The entry now lives where its box says, with no mark holding it off.
-    entry.markedOff = false;
-    rows_.ticked[row] = enable;
     page_.list->Refresh();
 }
 
@@ -122,7 +103,7 @@ void TfrmStartup::RemoveSelected() {
     const auto selected = page_.list->Selected();
     if (!selected) return;
     if (!Context().prompter.Confirm(std::string(kRemoveQuestion))) return;
-    RemoveStartupEntry(Store(), rows_.entries[selected->row], rows_.ticked[selected->row]);
+    rows_.Remove(Store(), selected->row);
     Rebuild();
 }
 
@@ -132,7 +113,7 @@ void TfrmStartup::EditSelected() {
         Context().prompter.Notify(std::string(kSelectToEdit));
         return;
     }
-    TfrmEditStartup dialog(*this, rows_.entries[selected->row], rows_.ticked[selected->row]);
+    TfrmEditStartup dialog(*this, rows_.Entry(selected->row), rows_.Ticked(selected->row));
     dialog.ShowModal(Handle());
 }
 

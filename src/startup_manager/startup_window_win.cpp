@@ -1,8 +1,8 @@
 #include "startup_manager/startup_window_win.h"
 
 #include "startup_manager/startup_dialogs_win.h"
-#include "startup_manager/startup_enumeration.h"
-#include "startup_manager/startup_moves.h"
+#include "startup_manager/startup_edits.h"
+#include "startup_manager/startup_marks.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -10,16 +10,15 @@ namespace {
 
 constexpr std::string_view kRemoveQuestion = "Do you want to remove this startup item?";
 constexpr std::string_view kSelectToEdit = "One startup item must be selected to edit.";
-
-bool Windows64() {
-    if (sizeof(void*) == 8) return true;
-    BOOL wow64 = FALSE;
-    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
-}
+// The page's description, and the list below it.
+constexpr int kDescriptionHeight = 90;
+constexpr int kListTop = 96;
 
 }  // namespace
 
-TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupManager, context) {
+TfrmStartup::TfrmStartup(SuiteContext& context)
+    : ModuleWindow(Tool::StartupManager, context),
+      images_(context.platform.shell, ui::SmallIconSize(Handle())) {
     BuildListPage();
     SendMessageW(Handle(), WM_SIZE, 0, 0);
     // A value that is not text stops the list with a report, not the window.
@@ -28,24 +27,25 @@ TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupMana
 
 StartupStore TfrmStartup::Store() {
     auto& p = Context().platform;
-    return {p.registry, p.files, p.shell, Windows64()};
+    return {p.registry, p.files, p.shell, p.system.Windows64()};
 }
 
 void TfrmStartup::BuildListPage() {
     ui::Panel& page = AddPage(kListPage, "         Startup Manager",
         "These are the applications launched automatically when Windows starts. They can be enabled, disabled, "
         "edited or removed completely. You can also add any application to the list to make it run at Windows "
-        "startup.", 90);
+        "startup.", kDescriptionHeight);
     auto& c = page_;
-    c.list = std::make_unique<ui::RowView>(page.At(16, 96, 574, 488, ui::kAnchorFill), rows_);
+    c.list = std::make_unique<ui::RowView>(ui::ListArea(page, kListTop), rows_);
     c.list->AddColumn("Startup Item", 150);
     c.list->AddColumn("Directory", 250);
     c.list->AddColumn("Location", 181);
     c.list->SetImageLists(images_.Handle(), nullptr);
-    c.help = std::make_unique<ui::Button>(page.At(16, 500, 106, 525, ui::kAnchorBottomLeft), "&Help");
-    c.edit = std::make_unique<ui::Button>(page.At(304, 500, 394, 525, ui::kAnchorBottomRight), "&Edit");
-    c.add = std::make_unique<ui::Button>(page.At(394 + 6, 500, 484 + 6, 525, ui::kAnchorBottomRight), "&Add");
-    c.remove = std::make_unique<ui::Button>(page.At(484 + 12, 500, 574, 525, ui::kAnchorBottomRight), "&Remove");
+    auto buttons = ui::BuildButtonRow(page, {{"&Help"}, {"&Edit"}, {"&Add"}, {"&Remove"}});
+    c.help = std::move(buttons[0]);
+    c.edit = std::move(buttons[1]);
+    c.add = std::move(buttons[2]);
+    c.remove = std::move(buttons[3]);
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"&Edit", [this] { EditSelected(); }},
         {"&Add", [this] { AddEntry(); }},
@@ -113,13 +113,21 @@ void TfrmStartup::EditSelected() {
         Context().prompter.Notify(std::string(kSelectToEdit));
         return;
     }
-    TfrmEditStartup dialog(*this, rows_.Entry(selected->row), rows_.Ticked(selected->row));
-    dialog.ShowModal(Handle());
+    // The entry and its box as the list showed them when "&Edit" was chosen.
+    const StartupEntry entry = rows_.Entry(selected->row);
+    const bool ticked = rows_.Ticked(selected->row);
+    TfrmEditStartup dialog(Context().pickers, entry, [&](const StartupEdit& edit) {
+        EditStartupEntry(Store(), entry, ticked, edit.name, edit.program);
+    });
+    if (const auto edited = dialog.Ask(Handle())) RebuildAt(entry.location, edited->name, InEnabledHome(entry, ticked));
 }
 
 void TfrmStartup::AddEntry() {
-    TfrmAddStartup dialog(*this);
-    dialog.ShowModal(Handle());
+    const StartupStore store = Store();
+    TfrmAddStartup dialog(Context().pickers, Context().prompter, store.windows64, [&](const NewStartupEntry& entry) {
+        AddStartupEntry(store, entry.name, entry.program, entry.location);
+    });
+    if (const auto added = dialog.Ask(Handle())) RebuildAt(added->location, added->name, true);
 }
 
 }  // namespace tw

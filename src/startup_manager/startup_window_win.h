@@ -35,11 +35,11 @@ public:
     void RemoveSelected();
     // Lists the homes again; the selection goes.
     void Rebuild();
-    // Lists them again with the entry just added or edited selected.
-    void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
-    StartupStore Store();
 
 private:
+    StartupStore Store();
+    // Lists them again with the entry just added or edited selected.
+    void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
     void BuildListPage();
 
     StartupRows rows_;

@@ -3,6 +3,14 @@
 #include "ui/fonts_win.h"
 
 namespace tw::ui {
+namespace {
+
+// The page's margins and its bottom row of buttons (96-DPI units).
+constexpr int kLeft = 16, kRight = 574;
+constexpr int kButtonTop = 500, kButtonHeight = 26, kButtonWidth = 86, kButtonGap = 12;
+constexpr int kAboveButtons = 12;
+
+}  // namespace
 
 std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view text) {
     auto label = std::make_unique<Label>(page.At(16, top, 574, top + 18, kAnchorTopStretch), text);
@@ -38,12 +46,26 @@ StatusRow BuildStatusRow(Panel& page, std::string_view startCaption) {
     return row;
 }
 
+Placement ListArea(Panel& page, int top) {
+    return page.At(kLeft, top, kRight, kButtonTop - kAboveButtons, kAnchorFill);
+}
+
+std::vector<std::unique_ptr<Button>> BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons) {
+    std::vector<std::unique_ptr<Button>> row;
+    const int count = static_cast<int>(buttons.size());
+    int left = kRight - count * kButtonWidth - (count - 1) * kButtonGap;
+    for (const RowButton& b : buttons) {
+        const Placement at = page.At(left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight,
+                                     kAnchorBottomRight);
+        row.push_back(std::make_unique<Button>(at, b.caption, b.isDefault));
+        left += kButtonWidth + kButtonGap;
+    }
+    return row;
+}
+
 PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault) {
-    PageButtons b;
-    b.help = std::make_unique<Button>(page.At(390, 500, 476, 526, kAnchorBottomRight), "&Help");
-    b.action =
-        std::make_unique<Button>(page.At(488, 500, 574, 526, kAnchorBottomRight), actionCaption, actionIsDefault);
-    return b;
+    auto row = BuildButtonRow(page, {{"&Help"}, {actionCaption, actionIsDefault}});
+    return {std::move(row[0]), std::move(row[1])};
 }
 
 }  // namespace tw::ui

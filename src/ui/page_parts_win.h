@@ -1,6 +1,8 @@
 #pragma once
+#include <initializer_list>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "ui/panel_win.h"
 
@@ -36,6 +38,19 @@ struct StatusRow {
     std::unique_ptr<Button> start;
 };
 StatusRow BuildStatusRow(Panel& page, std::string_view startCaption);
+
+// A list or view of a page, from `top` down to just above the buttons,
+// growing with the page.
+Placement ListArea(Panel& page, int top);
+
+// A button of a row, and whether Enter presses it.
+struct RowButton {
+    std::string_view caption;
+    bool isDefault = false;
+};
+// The page's buttons side by side at its bottom right, left to right as
+// given ("&Help" first where the page has it), one pitch apart.
+std::vector<std::unique_ptr<Button>> BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons);
 
 // "&Help" and the page's own action, at the bottom right; the action is the
 // page's default button unless said otherwise.

@@ -1,5 +1,6 @@
 #include "drive_cleaner/drive_window_win.h"
 
+#include "platform/win32/icon_win.h"
 #include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
 
@@ -60,11 +61,7 @@ void TfrmDrive::BuildDriveList() {
         const auto shown = Context().platform.shell.Display(root, DisplayIcon::Small);
         if (!shown) continue;
         int image = -1;
-        if (shown->smallIcon) {
-            const auto icon = reinterpret_cast<HICON>(shown->smallIcon);
-            image = ImageList_AddIcon(driveIcons_.Get(), icon);
-            DestroyIcon(icon);
-        }
+        if (shown->smallIcon) image = ImageList_AddIcon(driveIcons_.Get(), win32::IconHandle(shown->smallIcon));
         drives_.push_back({shown->name, letter, image, true});
     }
     drive_.drives->SetImageLists(driveIcons_.Get(), nullptr);

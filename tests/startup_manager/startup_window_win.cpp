@@ -168,6 +168,25 @@ TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
     EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, kRun, "New"));
 }
 
+// A write that fails leaves the box open with what was typed, so nothing is
+// lost; leaving the box then changes nothing.
+TEST_F(StartupWindowTest, AFailedAddReportsAndKeepsTheBoxAndItsInput) {
+    std::vector<std::string> reported;
+    ui::SetErrorHandler([&](const std::string& text) { reported.push_back(text); });
+    OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
+        d.NameBox().SetText("New");
+        d.ProgramBox().SetText("C:\\new.exe");
+        Press(d.ActionButton());
+        EXPECT_EQ(reported, std::vector<std::string>{"Failed to set data for 'New'"});
+        EXPECT_TRUE(d.IsShowing());
+        EXPECT_EQ(d.NameBox().Text(), "New");
+        Press(d.CancelButton());
+    });
+    Press(*window->ListControls().add);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"}));
+}
+
 TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {
     List().Select({1, std::nullopt});
     OnDialog<TfrmEditStartup>([&](TfrmEditStartup& d) {

@@ -4,6 +4,7 @@
 #include <shobjidl.h>
 
 #include "platform/win32/handles_win.h"
+#include "platform/win32/icon_win.h"
 #include "platform/win32/owner_window_win.h"
 #include "platform/win32/utf_win.h"
 
@@ -101,7 +102,13 @@ UINT IconFlags(DisplayIcon icon) { return icon == DisplayIcon::Small ? SHGFI_ICO
 std::optional<ShellDisplay> DisplayOfPath(const std::wstring& path, DisplayIcon icon) {
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME | IconFlags(icon))) return std::nullopt;
-    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+    return ShellDisplay{Narrow(info.szDisplayName), win32::OwnIcon(info.hIcon)};
+}
+
+Icon LargeIcon(LPCWSTR pathOrItem, UINT how) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(pathOrItem, 0, &info, sizeof info, how | SHGFI_ICON | SHGFI_LARGEICON)) return {};
+    return win32::OwnIcon(info.hIcon);
 }
 
 // A folder parsed once, so that each name in it is parsed alone: parsing a
@@ -135,7 +142,7 @@ public:
             SHFILEINFOW info{};
             if (item && SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof info,
                                        SHGFI_PIDL | IconFlags(icon)))
-                display.smallIcon = reinterpret_cast<std::uintptr_t>(info.hIcon);
+                display.smallIcon = win32::OwnIcon(info.hIcon);
         }
         return display;
     }
@@ -258,6 +265,15 @@ std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std
         shown.push_back(folder.DisplayOf(wide.substr(slash + 1), icon));
     }
     return shown;
+}
+
+Icon Win32Shell::FileIcon(std::string_view path) const {
+    return path.empty() ? Icon() : LargeIcon(Widen(path).c_str(), 0);
+}
+
+// A list whose sizes run past its bytes is never handed to the shell.
+Icon Win32Shell::ItemIcon(const ItemIdList& item) const {
+    return WellFormed(item) ? LargeIcon(reinterpret_cast<LPCWSTR>(item.data()), SHGFI_PIDL) : Icon();
 }
 
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {

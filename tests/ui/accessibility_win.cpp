@@ -1,0 +1,119 @@
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "app/module_factory_win.h"
+#include "suite/artwork_win.h"
+#include "suite/launcher_win.h"
+#include "suite/tool_catalog.h"
+#include "support/accessible_probe_win.h"
+#include "support/host_window_win.h"
+#include "support/ui_session_win.h"
+#include "ui/row_view_win.h"
+#include "ui/wide_win.h"
+
+namespace tw {
+namespace {
+
+class AccessibilityTest : public UiTest {
+protected:
+    AccessibilityTest() : launcher(context, CreateModuleWindow, [] {}) { launcher.Show(); }
+    TfrmMain launcher;
+};
+
+TEST_F(AccessibilityTest, ReaderNamesEveryLauncherToolButtonAndPressesIt) {
+    std::set<std::wstring> names;
+    for (HWND child = GetWindow(launcher.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const AccessibleNode button = AccessibleProbe(child).Read();
+        EXPECT_EQ(button.role, ROLE_SYSTEM_PUSHBUTTON) << ui::Narrow(button.name);
+        names.insert(button.name);
+    }
+    for (std::size_t i = 0; i < kToolCount; ++i) {
+        const auto tool = static_cast<Tool>(i);
+        const AccessibleNode button = AccessibleProbe(launcher.ToolButton(tool).Handle()).Read();
+        EXPECT_TRUE(names.contains(ui::Wide(ToolName(tool)))) << ToolName(tool);
+        EXPECT_EQ(button.description, ToolSubtitle(tool));
+        EXPECT_EQ(button.action, L"Press");
+    }
+    EXPECT_EQ(names.size(), kToolCount + 3);  // and About, Minimize, Close
+
+    ASSERT_EQ(AccessibleProbe(launcher.ToolButton(Tool::StartupManager).Handle()).DoDefaultAction({}), S_OK);
+    ASSERT_NE(launcher.OpenModuleWindow(), nullptr);
+    EXPECT_EQ(launcher.OpenModuleWindow()->GetTool(), Tool::StartupManager);
+}
+
+TEST_F(AccessibilityTest, TaskPaneItemsAreLinksWhoseActionBringsTheirPage) {
+    launcher.ToolButton(Tool::DriveCleaner).Click();
+    ModuleWindow& window = *launcher.OpenModuleWindow();
+    ASSERT_TRUE(IsWindowVisible(window.Tasks().Handle()));
+    const auto& items = FrameOf(Tool::DriveCleaner).items;
+    const AccessibleNode pane = AccessibleProbe(window.Tasks().Handle()).Read();
+    EXPECT_EQ(pane.name, L"Options");
+    ASSERT_EQ(pane.children.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(pane.children[i].name, ui::Wide(items[i].caption));
+        EXPECT_EQ(pane.children[i].role, ROLE_SYSTEM_LINK);
+    }
+    ASSERT_GE(items.size(), 3u);
+    ASSERT_EQ(AccessibleProbe(window.Tasks().Handle()).DoDefaultAction({2}), S_OK);
+    EXPECT_EQ(window.FrontPage(), items[1].page);
+}
+
+// Two groups of two rows, all ticked.
+class TickedTree final : public ui::CheckedTreeModel {
+public:
+    TickedTree() { checks_.Reset({2, 2}, true); }
+    std::string CellText(ui::RowRef ref, int) const override {
+        return ref.child ? "Row " + std::to_string(*ref.child) : "Group " + std::to_string(ref.row);
+    }
+};
+
+std::vector<std::pair<DWORD, long>>* seen = nullptr;
+
+void CALLBACK Note(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD) {
+    if (seen && object == OBJID_CLIENT) seen->emplace_back(event, child);
+}
+
+void Press(WORD key) {
+    INPUT keys[2] = {};
+    for (INPUT& input : keys) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    ui::PumpMessages();
+}
+
+TEST_F(AccessibilityTest, ArrowsAndSpaceInAListRaiseFocusAndStateEvents) {
+    HostWindow host;
+    TickedTree model;
+    ui::RowView view(host.panel->At(0, 0, 400, 300, ui::kAnchorFill), model);
+    view.AddColumn("Name", 200);
+    SetForegroundWindow(host.Handle());
+    SetFocus(view.Handle());
+    ui::PumpMessages();
+
+    std::vector<std::pair<DWORD, long>> events;
+    seen = &events;
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, &Note,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    for (WORD key : {VK_DOWN, VK_RIGHT, VK_DOWN, VK_SPACE}) Press(key);
+    UnhookWinEvent(hook);
+    seen = nullptr;
+
+    std::erase_if(events, [](const auto& e) { return e.first == EVENT_OBJECT_SELECTION; });
+    // Group 0 (id 1), opened, then its first row (id 1 | 1 << 12), unticked.
+    const long row = 1 | 1 << 12;
+    EXPECT_EQ(events, (std::vector<std::pair<DWORD, long>>{{EVENT_OBJECT_FOCUS, 1},
+                                                          {EVENT_OBJECT_STATECHANGE, 1},
+                                                          {EVENT_OBJECT_FOCUS, row},
+                                                          {EVENT_OBJECT_STATECHANGE, row},
+                                                          {EVENT_OBJECT_STATECHANGE, 1}}));
+    EXPECT_EQ(model.Check({0, 0}), ui::CheckState::Unchecked);
+}
+
+}  // namespace
+}  // namespace tw

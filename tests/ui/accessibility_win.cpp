@@ -69,10 +69,25 @@ public:
     }
 };
 
-std::vector<std::pair<DWORD, long>>* seen = nullptr;
+// What a reader says on each event: the element it names, read back at once.
+std::vector<std::pair<DWORD, std::wstring>>* heard = nullptr;
 
-void CALLBACK Note(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child, DWORD, DWORD) {
-    if (seen && object == OBJID_CLIENT) seen->emplace_back(event, child);
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (!heard || object != OBJID_CLIENT || event == EVENT_OBJECT_SELECTION) return;
+    AccessibleProbe probe(hwnd);
+    if (!probe.Root()) {
+        heard->emplace_back(event, L"<nothing>");
+        return;
+    }
+    BSTR name = nullptr;
+    VARIANT id{};
+    id.vt = VT_I4;
+    id.lVal = child;
+    VARIANT state{};
+    probe.Root()->get_accName(id, &name);
+    probe.Root()->get_accState(id, &state);
+    heard->emplace_back(event, std::wstring(name ? name : L"") + (state.lVal & STATE_SYSTEM_CHECKED ? L" ticked" : L""));
+    SysFreeString(name);
 }
 
 void Press(WORD key) {
@@ -95,23 +110,21 @@ TEST_F(AccessibilityTest, ArrowsAndSpaceInAListRaiseFocusAndStateEvents) {
     SetFocus(view.Handle());
     ui::PumpMessages();
 
-    std::vector<std::pair<DWORD, long>> events;
-    seen = &events;
-    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, &Note,
+    std::vector<std::pair<DWORD, std::wstring>> events;
+    heard = &events;
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, &Hear,
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
     for (WORD key : {VK_DOWN, VK_RIGHT, VK_DOWN, VK_SPACE}) Press(key);
     UnhookWinEvent(hook);
-    seen = nullptr;
+    heard = nullptr;
 
-    std::erase_if(events, [](const auto& e) { return e.first == EVENT_OBJECT_SELECTION; });
-    // Group 0 (id 1), opened, then its first row (id 1 | 1 << 12), unticked.
-    const long row = 1 | 1 << 12;
-    EXPECT_EQ(events, (std::vector<std::pair<DWORD, long>>{{EVENT_OBJECT_FOCUS, 1},
-                                                          {EVENT_OBJECT_STATECHANGE, 1},
-                                                          {EVENT_OBJECT_FOCUS, row},
-                                                          {EVENT_OBJECT_STATECHANGE, row},
-                                                          {EVENT_OBJECT_STATECHANGE, 1}}));
+    // The first group, opened; its first row, unticked, and the group with it.
+    EXPECT_EQ(events, (std::vector<std::pair<DWORD, std::wstring>>{{EVENT_OBJECT_FOCUS, L"Group 0 ticked"},
+                                                                  {EVENT_OBJECT_STATECHANGE, L"Group 0 ticked"},
+                                                                  {EVENT_OBJECT_FOCUS, L"Row 0 ticked"},
+                                                                  {EVENT_OBJECT_STATECHANGE, L"Row 0"},
+                                                                  {EVENT_OBJECT_STATECHANGE, L"Group 0"}}));
     EXPECT_EQ(model.Check({0, 0}), ui::CheckState::Unchecked);
 }
 

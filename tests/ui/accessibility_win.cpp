@@ -128,5 +128,22 @@ TEST_F(AccessibilityTest, ArrowsAndSpaceInAListRaiseFocusAndStateEvents) {
     EXPECT_EQ(model.Check({0, 0}), ui::CheckState::Unchecked);
 }
 
+TEST_F(AccessibilityTest, ANewStatusTextIsHeard) {
+    HostWindow host;
+    ui::Label status(host.panel->At(0, 0, 300, 20), "");
+    std::vector<std::pair<DWORD, std::wstring>> events;
+    heard = &events;
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &Hear,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const char* text : {"Searching...", "Searching...", "Done."}) {
+        status.SetText(text);
+        ui::PumpMessages();
+    }
+    UnhookWinEvent(hook);
+    heard = nullptr;
+    EXPECT_EQ(events, (std::vector<std::pair<DWORD, std::wstring>>{{EVENT_OBJECT_NAMECHANGE, L"Searching..."},
+                                                                  {EVENT_OBJECT_NAMECHANGE, L"Done."}}));
+}
+
 }  // namespace
 }  // namespace tw

@@ -1,4 +1,7 @@
-#include "drive_cleaner/drive_window_win.h"
+#include "drive_cleaner/add_type_dialog_win.h"
+
+#include <utility>
+
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -10,7 +13,7 @@ constexpr int kClientHeight = 250;
 
 }  // namespace
 
-TfrmAddNew::TfrmAddNew(SuiteContext& context) : context_(context) {
+TfrmAddNew::TfrmAddNew(Prompter& prompter) : prompter_(prompter) {
     auto& p = CreateBoxWithBody(L"TfrmAddNew", "Quorvex Tidewell", kClientWidth, kClientHeight,
                                 "         Add New File Type");
     maskHeading_ = ui::SectionHeading(p, 46, "   File Type");
@@ -29,22 +32,22 @@ TfrmAddNew::TfrmAddNew(SuiteContext& context) : context_(context) {
     SetFirstFocus(*mask_);
 }
 
-bool TfrmAddNew::Run(HWND owner) {
+std::optional<NewJunkType> TfrmAddNew::Run(HWND owner) {
     mask_->SetText("");
     description_->SetText("");
-    added_ = false;
+    accepted_.reset();
     ShowModal(owner);
-    return added_;
+    return std::exchange(accepted_, std::nullopt);
 }
 
 void TfrmAddNew::AddClick() {
-    if (mask_->Text().empty()) {
-        context_.prompter.Inform("To add a new file type, 'File Type' field must be filled.");
+    const std::string mask = mask_->Text();
+    if (mask.empty()) {
+        prompter_.Inform("To add a new file type, 'File Type' field must be filled.");
         return;
     }
-    if (MatchesEveryFileName(mask_->Text()) && !context_.prompter.Confirm(EveryFileQuestion(mask_->Text()))) return;
-    AddJunkFileType(context_.settings, mask_->Text(), description_->Text());
-    added_ = true;
+    if (MatchesEveryFileName(mask) && !prompter_.Confirm(EveryFileQuestion(mask))) return;
+    accepted_ = NewJunkType{mask, description_->Text()};
     Dismiss();
 }
 

@@ -40,7 +40,7 @@ void TfrmHistory::BuildCachePage() {
         "When you click \"Start\" button, cached internet content on your computer will be located and listed. "
         "Click \"Clean\" button to clean selected cached internet files.", 90);
     auto& c = page_;
-    auto row = ui::BuildStatusRow(page, "&Start");
+    auto row = ui::BuildStatusRow(page, 90, "&Start");
     c.status = std::move(row.status);
     c.start = std::move(row.start);
     c.status->Show(false);

@@ -155,6 +155,17 @@ void ModuleWindow::LayoutChildren() {
     }
 }
 
+// Pictures are drawn for the size they are shown at: a change of DPI makes
+// them again rather than stretching the old ones.
+void ModuleWindow::RedrawPictures(int dpi) {
+    std::vector<HICON> icons;
+    for (const auto& item : TaskItems(frame_, dpi)) icons.push_back(item.icon);
+    tasks_->SetItemIcons(icons);
+    for (auto& [number, panel] : pages_)
+        panel->SetIcon(TaskItemIcon(number == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool, ui::Scale(16, dpi)));
+    introPicture_->SetIcon(ToolPicture(frame_.tool, ui::Scale(128, dpi)));
+}
+
 bool ModuleWindow::PreviewKey(const MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
         Close();
@@ -224,12 +235,11 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             info->ptMinTrackSize = {ui::Scale(frame_.width, dpi), ui::Scale(frame_.height, dpi)};
             return 0;
         }
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            RedrawPictures(HIWORD(wParam));
+            LayoutChildren();
+            OnDpiChanged(HIWORD(wParam));
             return 0;
-        }
         case WM_COMMAND:
             if (ui::RouteCommand(wParam, lParam)) return 0;
             if (LOWORD(wParam) == IDCANCEL) {

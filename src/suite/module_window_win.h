@@ -74,6 +74,9 @@ protected:
     virtual void BeforeLauncherShown() {}
     // A task-pane item that brings a page forward; a tool may pick another.
     virtual void ShowTaskPage(int page) { BringToFront(page); }
+    // After the frame has made its fonts and pictures for a new DPI: the
+    // tool's own image lists and pictures.
+    virtual void OnDpiChanged(int /*dpi*/) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -82,6 +85,7 @@ private:
     void BuildIntroPage();
     void BuildPlaceholderPages();
     void LayoutChildren();
+    void RedrawPictures(int dpi);
     void OnClose();
     void HoldClose();
 

@@ -2,6 +2,7 @@
 
 #include "ui/fonts_win.h"
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
@@ -23,11 +24,11 @@ void LinkLabel::Paint() {
     const HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, SolidBrush(background_));
+    FillRect(dc, &client, InkBrush(Ink::Surface, background_));
     const int dpi = WindowDpi(Handle());
     const HGDIOBJ old = SelectObject(dc, hot_ ? UnderlinedFont(dpi) : MessageFont(dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 70, 200));
+    SetTextColor(dc, InkColour(Ink::Link, Rgb{0, 70, 200}));
     DrawTextW(dc, text_.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (GetFocus() == Handle()) {
         RECT textRect = client;

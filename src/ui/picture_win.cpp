@@ -1,6 +1,7 @@
 #include "ui/picture_win.h"
 
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 
 namespace tw::ui {
 
@@ -20,7 +21,7 @@ LRESULT Picture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, SolidBrush(background_));
+    FillRect(dc, &client, InkBrush(Ink::Surface, background_));
     const int size = Scale(iconSize96_, WindowDpi(Handle()));
     if (icon_)
         DrawIconEx(dc, (client.right - size) / 2, (client.bottom - size) / 2, icon_, size, size, 0, nullptr, DI_NORMAL);

@@ -11,6 +11,7 @@ namespace tw::ui {
 class Picture : public Window {
 public:
     Picture(const Placement& at, HICON icon, int iconSize96, Rgb background = kPageBackground);
+    void SetIcon(HICON icon) { icon_ = icon; InvalidateRect(Handle(), nullptr, FALSE); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -29,6 +29,9 @@ public:
     int FocusItem() const { return focus_; }
     void Activate(int index) { if (onItemClick && index >= 0 && index < static_cast<int>(items_.size())) onItemClick(index); }
     RECT ItemRect(int index) const;
+    // New pictures for the items, in order (after a change of DPI).
+    void SetItemIcons(const std::vector<HICON>& icons);
+    HICON ItemIcon(int index) const { return items_.at(static_cast<std::size_t>(index)).icon; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

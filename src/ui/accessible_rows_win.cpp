@@ -60,7 +60,10 @@ bool RowViewAccessible::IsScope(long id) const {
     return ref && !ref->child && view_->model_.IsTree();
 }
 
+// The list itself goes by its first heading ("Invalid Entries"), so that the
+// focus on a list with no row selected yet still names something.
 std::wstring RowViewAccessible::Name(long id) const {
+    if (id == 0) return Heading(view_->header_, 0);
     const auto ref = RefOf(id);
     return ref ? Wide(view_->model_.CellText(*ref, 0)) : std::wstring();
 }

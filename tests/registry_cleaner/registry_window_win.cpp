@@ -106,6 +106,7 @@ TEST_F(RegistryWindowTest, ReaderReadsCategoriesFindingsAndTheirBoxesAndUnticksO
     const HWND tree = w.ScanControls().tree->Handle();
     const AccessibleNode read = AccessibleProbe(tree).Read();
     EXPECT_EQ(read.role, ROLE_SYSTEM_OUTLINE);
+    EXPECT_EQ(read.name, L"Invalid Entries");
     ASSERT_EQ(read.children.size(), kCategoryCount);
     std::size_t findings = 0;
     for (std::size_t group = 0; group < kCategoryCount; ++group) {

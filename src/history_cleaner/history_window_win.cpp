@@ -19,20 +19,13 @@ void AddColumns(ui::RowView& view) {
 }  // namespace
 
 TfrmHistory::TfrmHistory(SuiteContext& context)
-    : ModuleWindow(Tool::HistoryCleaner, context), cleaner_(context.platform, context.prompter, Hooks()) {
+    : ModuleWindow(Tool::HistoryCleaner, context),
+      cleaner_(context.platform, context.prompter, Progress(), [this](bool filling) { OnFilling(filling); }) {
     animation_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
     animation_->onTick = [this] { page_.status->SetText(populating_.Tick()); };
     BuildCachePage();
     // The frame placed its pages when it was sized; this one came later.
     SendMessageW(Handle(), WM_SIZE, 0, 0);
-}
-
-HistoryHooks TfrmHistory::Hooks() {
-    HistoryHooks hooks;
-    hooks.pump = [this] { Progress().LetMessagesRun(); };
-    hooks.status = [this](std::optional<std::string_view> text) { ShowStatus(text); };
-    hooks.filling = [this](bool filling) { OnFilling(filling); };
-    return hooks;
 }
 
 void TfrmHistory::BuildCachePage() {
@@ -64,7 +57,7 @@ void TfrmHistory::BuildCachePage() {
     });
 
     c.start->onClick = [this] {
-        const BusyScope run(*this, {page_.start.get(), page_.clean.get()});
+        const BusyScope run(*this, {page_.start.get(), page_.clean.get()}, nullptr, page_.status.get());
         cleaner_.Start();
     };
     c.help->onClick = [this] { ShowHelp("history2"); };
@@ -79,13 +72,8 @@ void TfrmHistory::BuildCachePage() {
 // idle again by the time the box shows.
 void TfrmHistory::Run(void (HistoryCleaner::*operation)(bool)) {
     const bool withUrlHistory = page_.history->Checked();
-    const BusyScope run(*this, {page_.start.get(), page_.clean.get()});
+    const BusyScope run(*this, {page_.start.get(), page_.clean.get()}, nullptr, page_.status.get());
     (cleaner_.*operation)(withUrlHistory);
-}
-
-void TfrmHistory::ShowStatus(std::optional<std::string_view> text) {
-    if (text) page_.status->SetText(*text);
-    page_.status->Show(text.has_value());
 }
 
 // While the tree fills it stays hidden, with an empty twin of the same

@@ -90,12 +90,13 @@ void TfrmShredder::ShredListedFiles() {
     // The run's buttons are disabled and its progress bar shown until it
     // ends, by an error too.
     const BusyScope run(*this, {list_.browse.get(), list_.shred.get()}, list_.progress.get());
-    const auto pump = Progress().Pump();
     // Each row leaves the view as its file goes, so a run that stops on an
     // error shows exactly the rows still to do.
     ShredBottomUp(
         files_,
-        [&](const ListedFile& file) { ShredFile(Context().platform.files, Context().random, file, options, pump); },
+        [&](const ListedFile& file) {
+            ShredFile(Context().platform.files, Context().random, file, options, Progress());
+        },
         [&] { FilesChanged(); });
 }
 

@@ -42,8 +42,8 @@ void TfrmTweak::RefreshJoinInformation() {
 
 void TfrmTweak::JoinClick() {
     const JoinRequest request{join_.paths.file->Text(), join_.paths.destination->Text()};
-    RunCopy([&](const std::function<void()>& pump) {
-        return JoinPieces(Context().platform.files, Context().prompter, request, pump);
+    RunCopy([&](RunProgress& progress) {
+        return JoinPieces(Context().platform.files, Context().prompter, request, progress);
     });
 }
 

@@ -52,7 +52,7 @@ void TfrmTweak::BrowseSourceClick() {
 void TfrmTweak::SplitClick() {
     const SplitRequest request{split_.paths.file->Text(), split_.paths.destination->Text(), SelectedSize(),
                                split_.customSize->Text()};
-    RunCopy([&](const std::function<void()>& pump) { return SplitFile(Context().platform.files, request, pump); });
+    RunCopy([&](RunProgress& progress) { return SplitFile(Context().platform.files, request, progress); });
 }
 
 }  // namespace tw

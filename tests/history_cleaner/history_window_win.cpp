@@ -177,6 +177,20 @@ TEST_F(HistoryWindowTest, CleanCheckedBeforeStartClearsOnlyTheHistoryAndTheBoxDe
     EXPECT_TRUE(prompter.History().empty());
 }
 
+TEST_F(HistoryWindowTest, TheStatusLineSaysSoWhileACleanDeletesAndGoesWithIt) {
+    Open();
+    auto& c = Page();
+    Press(*c.start);
+    std::string meanwhile;
+    MessageProbe probe([&] { meanwhile = c.status->Visible() ? c.status->Text() : "hidden"; });
+    probe.Post();
+    prompter.Answer(true);
+    Press(*c.clean);
+    EXPECT_EQ(probe.Looks(), 1);
+    EXPECT_EQ(meanwhile, kCleaningText);
+    EXPECT_FALSE(c.status->Visible());
+}
+
 TEST_F(HistoryWindowTest, AHistoryThatCannotBeClearedIsReportedNothingIsDeletedAndTheWindowIsIdle) {
     std::vector<std::string> errors;
     bool idleWhenReported = false;

@@ -26,6 +26,8 @@ protected:
     }
     std::vector<ScriptedPrompter::Shown> Notices() const { return prompter.History(); }
 
+    NoProgress quiet;
+
     TfrmTweak window{context};
     TfrmTweak::SplitPage& split = window.SplitControls();
     TfrmTweak::JoinPage& join = window.JoinControls();
@@ -108,7 +110,7 @@ TEST_F(SplitterWindowTest, InformationRowsFollowTheBrowseButtonNotHandEdits) {
 }
 
 TEST_F(SplitterWindowTest, JoinWritesTheSetAndShowsItsNotice) {
-    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, quiet), kSplitDone);
     join.paths.file->SetText("C:\\in\\report.doc.00001");
     pickers.Folder("C:\\out");
     Press(*join.paths.browseDestination);
@@ -122,7 +124,7 @@ TEST_F(SplitterWindowTest, JoinWritesTheSetAndShowsItsNotice) {
 // user may have changed since the split.
 TEST_F(SplitterWindowTest, AJoinOverAnExistingFileAsksAndReplacesItOnlyOnOk) {
     ShowWindow(window.Handle(), SW_SHOW);
-    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, quiet), kSplitDone);
     machine.files.AddFile("C:\\in\\report.doc", "edited since");
     join.paths.file->SetText("C:\\in\\report.doc.00001");
     prompter.Answer(false);

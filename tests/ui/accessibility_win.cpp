@@ -1,5 +1,6 @@
 #include <memory>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -126,6 +127,51 @@ TEST_F(AccessibilityTest, ArrowsAndSpaceInAListRaiseFocusAndStateEvents) {
                                                                   {EVENT_OBJECT_STATECHANGE, L"Row 0"},
                                                                   {EVENT_OBJECT_STATECHANGE, L"Group 0"}}));
     EXPECT_EQ(model.Check({0, 0}), ui::CheckState::Unchecked);
+}
+
+VARIANT Child(long id) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+// Where a reader finds each row, what lies under a point, what follows a
+// row, and selecting one as a reader does.
+TEST_F(AccessibilityTest, ReaderLocatesHitsNavigatesAndSelectsRows) {
+    HostWindow host;
+    TickedTree model;
+    ui::RowView view(host.panel->At(0, 0, 400, 300, ui::kAnchorFill), model);
+    view.AddColumn("Name", 200);
+    view.Expand(1, true);  // lines: group 0, group 1, row 1.0, row 1.1
+    AccessibleProbe probe(view.Handle());
+    IAccessible* root = probe.Root();
+    ASSERT_NE(root, nullptr);
+    const long row10 = 2 | 1 << 12;
+    const std::pair<long, std::size_t> lines[] = {{1, 0}, {2, 1}, {row10, 2}};
+    for (const auto& [id, line] : lines) {
+        long left = 0, top = 0, width = 0, height = 0;
+        ASSERT_EQ(root->accLocation(&left, &top, &width, &height, Child(id)), S_OK) << id;
+        RECT expected = view.RowRect(line);
+        MapWindowPoints(view.Handle(), nullptr, reinterpret_cast<POINT*>(&expected), 2);
+        const RECT read{left, top, left + width, top + height};
+        EXPECT_TRUE(EqualRect(&read, &expected)) << id;
+        VARIANT hit{};
+        ASSERT_EQ(root->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+        EXPECT_EQ(hit.lVal, id);
+    }
+    const std::tuple<long, long, long> moves[] = {
+        {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1}, {CHILDID_SELF, NAVDIR_LASTCHILD, 2}, {1, NAVDIR_NEXT, 2}, {2, NAVDIR_PREVIOUS, 1}};
+    for (const auto& [from, direction, to] : moves) {
+        VARIANT end{};
+        ASSERT_EQ(root->accNavigate(direction, Child(from), &end), S_OK) << from << " " << direction;
+        EXPECT_EQ(end.lVal, to);
+    }
+    VARIANT end{};
+    EXPECT_EQ(root->accNavigate(NAVDIR_NEXT, Child(2), &end), S_FALSE);
+    ASSERT_EQ(root->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, Child(row10)), S_OK);
+    EXPECT_EQ(view.Selected(), (ui::RowRef{1, 0}));
+    EXPECT_EQ(GetFocus(), view.Handle());
 }
 
 TEST_F(AccessibilityTest, ANewStatusTextIsHeard) {

@@ -43,8 +43,8 @@ void TfrmHistory::BuildCachePage() {
     c.tree = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), cleaner_.Tree());
     AddColumns(*c.tree);
     c.tree->SetImageLists(nullptr, icons_.Groups());
-    c.history = std::make_unique<ui::CheckBox>(page.At(16, 502, 320, 524, ui::kAnchorBottomLeft),
-                                               "Clean Local Internet History Files");
+    c.history = ui::Make<ui::CheckBox>(page.At(16, 502, 320, 524, ui::kAnchorBottomLeft),
+                                       {.caption = "Clean Local Internet History Files"});
     c.history->SetChecked(true);
     auto buttons = ui::BuildPageButtons(page, "&Clean", false);
     c.help = std::move(buttons.help);

@@ -28,19 +28,19 @@ StartupEntryDialog::StartupEntryDialog(TfrmStartup& owner, std::string_view head
     ShowWindow(body_->Handle(), SW_SHOW);
     auto& p = *body_;
     nameHeading_ = ui::SectionHeading(p, 50, "  Startup Item");
-    name_ = std::make_unique<ui::Edit>(p.At(20, 72, 400, 94), "");
-    nameHint_ = std::make_unique<ui::Label>(p.At(20, 98, 400, 116), nameHint);
+    name_ = ui::Make<ui::Edit>(p.At(20, 72, 400, 94), {});
+    nameHint_ = ui::Make<ui::Label>(p.At(20, 98, 400, 116), {.text = nameHint});
     programHeading_ = ui::SectionHeading(p, 126, "   File Location");
-    program_ = std::make_unique<ui::Edit>(p.At(20, 148, 366, 170), "");
-    browse_ = std::make_unique<ui::Button>(p.At(372, 148, 400, 170), "...");
-    programHint_ = std::make_unique<ui::Label>(p.At(20, 174, 400, 192), "Location of the program on file system.");
+    program_ = ui::Make<ui::Edit>(p.At(20, 148, 366, 170), {});
+    browse_ = ui::Make<ui::Button>(p.At(372, 148, 400, 170), {.caption = "..."});
+    programHint_ = ui::Make<ui::Label>(p.At(20, 174, 400, 192), {.text = "Location of the program on file system."});
     browse_->onClick = [this] { Browse(); };
 }
 
 void StartupEntryDialog::AddButtons(std::string_view actionCaption, int top) {
     auto& p = *body_;
-    cancel_ = std::make_unique<ui::Button>(p.At(224, top, 308, top + 25), "&Cancel");
-    action_ = std::make_unique<ui::Button>(p.At(316, top, 400, top + 25), actionCaption, true);
+    cancel_ = ui::Make<ui::Button>(p.At(224, top, 308, top + 25), {.caption = "&Cancel"});
+    action_ = ui::Make<ui::Button>(p.At(316, top, 400, top + 25), {.caption = actionCaption, .isDefault = true});
     cancel_->onClick = [this] { Dismiss(); };
     action_->onClick = [this] { Confirm(); };
     SetDefaultButton(*action_);
@@ -59,8 +59,9 @@ TfrmAddStartup::TfrmAddStartup(TfrmStartup& owner)
     location_ = std::make_unique<ui::ComboList>(p.At(20, 224, 400, 246));
     for (const auto& home : StartupLocations(owner.Store().windows64)) location_->Add(home.text);
     location_->Select(0);
-    locationHint_ = std::make_unique<ui::Label>(
-        p.At(20, 250, 400, 284), "This is the place where information about the startup item will be stored.");
+    locationHint_ =
+        ui::Make<ui::Label>(p.At(20, 250, 400, 284),
+                            {.text = "This is the place where information about the startup item will be stored."});
     AddButtons("&Add", 305);
 }
 

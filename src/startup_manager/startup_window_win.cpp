@@ -47,10 +47,10 @@ void TfrmStartup::BuildListPage() {
     c.list->AddColumn("Directory", 250);
     c.list->AddColumn("Location", 181);
     c.list->SetImageLists(images_.Handle(), nullptr);
-    c.help = std::make_unique<ui::Button>(page.At(16, 500, 106, 525, ui::kAnchorBottomLeft), "&Help");
-    c.edit = std::make_unique<ui::Button>(page.At(304, 500, 394, 525, ui::kAnchorBottomRight), "&Edit");
-    c.add = std::make_unique<ui::Button>(page.At(394 + 6, 500, 484 + 6, 525, ui::kAnchorBottomRight), "&Add");
-    c.remove = std::make_unique<ui::Button>(page.At(484 + 12, 500, 574, 525, ui::kAnchorBottomRight), "&Remove");
+    c.help = ui::Make<ui::Button>(page.At(16, 500, 106, 525, ui::kAnchorBottomLeft), {.caption = "&Help"});
+    c.edit = ui::Make<ui::Button>(page.At(304, 500, 394, 525, ui::kAnchorBottomRight), {.caption = "&Edit"});
+    c.add = ui::Make<ui::Button>(page.At(394 + 6, 500, 484 + 6, 525, ui::kAnchorBottomRight), {.caption = "&Add"});
+    c.remove = ui::Make<ui::Button>(page.At(484 + 12, 500, 574, 525, ui::kAnchorBottomRight), {.caption = "&Remove"});
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"&Edit", [this] { EditSelected(); }},
         {"&Add", [this] { AddEntry(); }},

@@ -96,7 +96,7 @@ ui::Panel& ModuleWindow::AddPage(int page, std::string_view title, std::string_v
     descriptions_.erase(page);
     ui::Panel& panel = AddPage(page, title);
     descriptions_[page] =
-        std::make_unique<ui::Label>(panel.At(16, 42, 574, descriptionBottom, ui::kAnchorTopStretch), description);
+        ui::Make<ui::Label>(panel.At(16, 42, 574, descriptionBottom, ui::kAnchorTopStretch), {.text = description});
     return panel;
 }
 
@@ -107,11 +107,12 @@ ui::Label* ModuleWindow::PageDescription(int page) {
 
 void ModuleWindow::BuildIntroPage() {
     auto& intro = AddPage(1, IntroTitle(frame_.tool));
-    introText_ = std::make_unique<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), IntroText(frame_.tool));
-    introPicture_ = std::make_unique<ui::Picture>(intro.At(420, 46, 574, 200, {false, true, true, false}),
-                                                  ToolPicture(frame_.tool, ui::Scale(128, ui::WindowDpi(Handle()))), 128);
-    introBox_ = std::make_unique<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
-                                               "Do not show this screen initially");
+    introText_ = ui::Make<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), {.text = IntroText(frame_.tool)});
+    introPicture_ = ui::Make<ui::Picture>(
+        intro.At(420, 46, 574, 200, {false, true, true, false}),
+        {.icon = ToolPicture(frame_.tool, ui::Scale(128, ui::WindowDpi(Handle()))), .iconSize96 = 128});
+    introBox_ = ui::Make<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
+                                       {.caption = "Do not show this screen initially"});
 }
 
 // Until a tool's own pages exist, each of its working pages says so plainly.
@@ -119,8 +120,8 @@ void ModuleWindow::BuildPlaceholderPages() {
     for (const auto& item : frame_.items) {
         if (item.page <= 1 || pages_.count(item.page)) continue;
         auto& page = AddPage(item.page, item.caption);
-        placeholders_[item.page] = std::make_unique<ui::Label>(page.At(16, 46, 574, 100, ui::kAnchorTopStretch),
-                                                               "This page is not available in this version yet.");
+        placeholders_[item.page] = ui::Make<ui::Label>(page.At(16, 46, 574, 100, ui::kAnchorTopStretch),
+                                                       {.text = "This page is not available in this version yet."});
     }
 }
 

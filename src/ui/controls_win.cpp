@@ -62,24 +62,27 @@ void Control::SetText(std::string_view text) {
 
 std::string Control::Text() const { return Narrow(WindowText(hwnd_)); }
 
-Button::Button(const Placement& at, std::string_view caption, bool isDefault) {
-    CreateControl(at, WC_BUTTONW, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, caption);
+Button::Button(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, args.caption);
 }
 
-CheckBox::CheckBox(const Placement& at, std::string_view caption) {
-    CreateControl(at, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX, 0, caption);
+CheckBox::CheckBox(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX, 0, args.caption);
 }
 
-RadioButton::RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup) {
-    CreateControl(at, WC_BUTTONW, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, caption);
+RadioButton::RadioButton(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, BS_AUTORADIOBUTTON | (args.firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0,
+                  args.caption);
 }
 
-Label::Label(const Placement& at, std::string_view text, DWORD extraStyle) {
-    CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | extraStyle, 0, text);
+Label::Label(const Placement& at, const Args& args) {
+    CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | (args.centerVertically ? SS_CENTERIMAGE : 0), 0, args.text);
 }
 
-Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
-    CreateControl(at, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, WS_EX_CLIENTEDGE, text);
+Edit::Edit(const Placement& at, const Args& args) {
+    const DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.firstOfGroup ? WS_GROUP : 0) |
+                        (args.numbersOnly ? ES_NUMBER : 0);
+    CreateControl(at, WC_EDITW, style, WS_EX_CLIENTEDGE, args.text);
 }
 
 ProgressBar::ProgressBar(const Placement& at) { CreateControl(at, PROGRESS_CLASSW, 0, 0, ""); }

@@ -7,8 +7,7 @@
 
 namespace tw::ui {
 
-LinkLabel::LinkLabel(const Placement& at, std::string_view text, Rgb background)
-    : text_(Wide(text)), background_(background) {
+LinkLabel::LinkLabel(const Placement& at, const Args& args) : text_(Wide(args.text)), background_(args.background) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;
     Create(L"TwLink", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, text_, Scale(r.left, dpi), Scale(r.top, dpi),

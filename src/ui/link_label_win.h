@@ -16,7 +16,11 @@ namespace tw::ui {
 // (or Space/Enter when it has the focus) runs onClick.
 class LinkLabel : public Window {
 public:
-    LinkLabel(const Placement& at, std::string_view text, Rgb background = kPageBackground);
+    struct Args {
+        std::string_view text;
+        Rgb background = kPageBackground;
+    };
+    LinkLabel(const Placement& at, const Args& args);
     ~LinkLabel() override { accessible_->Detach(); }
     std::function<void()> onClick;
     bool IsHot() const { return hot_; }

@@ -34,7 +34,7 @@ Placement AcrossPage(Panel& page, int top, int height) {
 }
 
 std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view text) {
-    auto label = std::make_unique<Label>(AcrossPage(page, top, 18), text);
+    auto label = Make<Label>(AcrossPage(page, top, 18), {.text = text});
     const HFONT bold = BoldFont(WindowDpi(page.Handle()));
     SendMessageW(label->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     return label;
@@ -42,8 +42,8 @@ std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view tex
 
 FileField BuildFileField(Panel& page, int top, std::string_view browseCaption) {
     FileField f;
-    f.path = std::make_unique<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), "");
-    f.browse = std::make_unique<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), browseCaption);
+    f.path = Make<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), {});
+    f.browse = Make<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), {.caption = browseCaption});
     return f;
 }
 
@@ -61,14 +61,15 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
 }
 
 StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption) {
-    return {std::make_unique<Label>(StatusPlace(page, descriptionBottom), ""),
-            std::make_unique<Button>(StartPlace(page, descriptionBottom), startCaption)};
+    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
+            Make<Button>(StartPlace(page, descriptionBottom), {.caption = startCaption})};
 }
 
 StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
                                      HICON startIcon) {
-    return {std::make_unique<Label>(StatusPlace(page, descriptionBottom), ""),
-            std::make_unique<IconButton>(StartPlace(page, descriptionBottom), startCaption, startIcon, true)};
+    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
+            Make<IconButton>(StartPlace(page, descriptionBottom),
+                                     {.caption = startCaption, .icon = startIcon, .isDefault = true})};
 }
 
 int BelowStatusRow(int descriptionBottom) { return StartTop(descriptionBottom) + kButtonHeight + 8; }
@@ -81,7 +82,7 @@ void BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons) {
     int left = kPageRight - kButtonWidth - kButtonPitch * static_cast<int>(buttons.size() - 1);
     for (const RowButton& b : buttons) {
         const Placement at = page.At(left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight, kAnchorBottomRight);
-        b.button = std::make_unique<Button>(at, b.caption, b.isDefault);
+        b.button = Make<Button>(at, {.caption = b.caption, .isDefault = b.isDefault});
         left += kButtonPitch;
     }
 }

@@ -5,8 +5,8 @@
 
 namespace tw::ui {
 
-Picture::Picture(const Placement& at, HICON icon, int iconSize96, Rgb background)
-    : icon_(icon), iconSize96_(iconSize96), background_(background) {
+Picture::Picture(const Placement& at, const Args& args)
+    : icon_(args.icon), iconSize96_(args.iconSize96), background_(args.background) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;
     Create(L"TwPicture", WS_CHILD | WS_VISIBLE, 0, L"", Scale(r.left, dpi), Scale(r.top, dpi),

@@ -176,7 +176,7 @@ TEST_F(AccessibilityTest, ReaderLocatesHitsNavigatesAndSelectsRows) {
 
 TEST_F(AccessibilityTest, ANewStatusTextIsHeard) {
     HostWindow host;
-    ui::Label status(host.panel->At(0, 0, 300, 20), "");
+    ui::Label status(host.panel->At(0, 0, 300, 20), {.text = ""});
     std::vector<std::pair<DWORD, std::wstring>> events;
     heard = &events;
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &Hear,

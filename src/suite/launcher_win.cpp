@@ -87,6 +87,7 @@ void TfrmMain::CreateButtons() {
             ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Hot, dpi_),
             ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Pressed, dpi_));
         button->onClick = [this, tool = spot.tool] { OpenModule(tool); };
+        button->SetDescription(ToolSubtitle(spot.tool));
         toolButtons_[static_cast<std::size_t>(spot.tool)] = std::move(button);
     }
     about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About", dpi_);

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "ui/accessible_win.h"
 #include "ui/fonts_win.h"
 #include "ui/wide_win.h"
 #include "ui/window_win.h"
@@ -50,7 +51,14 @@ void Control::CreateControl(const Placement& at, const wchar_t* className, DWORD
     if (at.layout) at.layout->Add(hwnd_, r, at.anchors);
 }
 
-void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+// A status line or progress text that a run changes is heard as it changes;
+// not every system raises the name change for a window's new text itself.
+void Control::SetText(std::string_view text) {
+    const std::wstring wide = Wide(text);
+    const bool changed = wide != WindowText(hwnd_);
+    SetWindowTextW(hwnd_, wide.c_str());
+    if (changed) RaiseAccessibleEvent(hwnd_, EVENT_OBJECT_NAMECHANGE, CHILDID_SELF);
+}
 
 std::string Control::Text() const { return Narrow(WindowText(hwnd_)); }
 

@@ -14,6 +14,8 @@ LinkLabel::LinkLabel(const Placement& at, const Args& args) : text_(Wide(args.te
            Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent, CS_HREDRAW | CS_VREDRAW, nullptr,
            LoadCursorW(nullptr, IDC_HAND));
     if (at.layout) at.layout->Add(Handle(), r, at.anchors);
+    accessible_ = std::make_shared<SingleAccessible>(Handle(), ROLE_SYSTEM_LINK, L"Jump");
+    accessible_->onDefaultAction = [this] { Click(); };
 }
 
 void LinkLabel::Paint() {
@@ -62,6 +64,8 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             InvalidateRect(Handle(), nullptr, TRUE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_ ? accessible_->Answer(accessible_, wParam, lParam) : Default(message, wParam, lParam);
         case WM_KEYUP:
             if (wParam == VK_SPACE) Click();
             return 0;

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "ui/accessible_win.h"
 #include "ui/color.h"
 #include "ui/controls_win.h"
 #include "ui/window_win.h"
@@ -19,6 +21,7 @@ public:
         Rgb background = kPageBackground;
     };
     LinkLabel(const Placement& at, const Args& args);
+    ~LinkLabel() override { accessible_->Detach(); }
     std::function<void()> onClick;
     bool IsHot() const { return hot_; }
     void Click() { if (onClick) onClick(); }
@@ -32,6 +35,7 @@ private:
     Rgb background_;
     bool hot_ = false;
     bool tracking_ = false;
+    std::shared_ptr<SingleAccessible> accessible_;
 };
 
 }  // namespace tw::ui

@@ -13,9 +13,12 @@ PictureButton::PictureButton(HWND parent, RECT bounds, std::wstring name, HBITMA
     Create(L"TwPictureButton", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, name, bounds.left, bounds.top,
            bounds.right - bounds.left, bounds.bottom - bounds.top, parent, CS_HREDRAW | CS_VREDRAW, nullptr,
            LoadCursorW(nullptr, IDC_HAND));
+    accessible_ = std::make_shared<SingleAccessible>(Handle(), ROLE_SYSTEM_PUSHBUTTON, L"Press");
+    accessible_->onDefaultAction = [this] { Click(); };
 }
 
 PictureButton::~PictureButton() {
+    accessible_->Detach();
     for (HBITMAP face : faces_) DeleteObject(face);
 }
 
@@ -96,6 +99,8 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             keyDown_ = 0;
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_ ? accessible_->Answer(accessible_, wParam, lParam) : Default(message, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_BUTTON | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
         // A key clicks when it is let go, and only if it went down here: the

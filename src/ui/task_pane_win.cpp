@@ -170,15 +170,21 @@ LRESULT TaskPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETFOCUS:
+            RaiseAccessibleEvent(Handle(), EVENT_OBJECT_FOCUS, focus_ + 1);
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
         case WM_KILLFOCUS:
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_->Answer(accessible_, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
         case WM_KEYDOWN:
             if (wParam == VK_UP || wParam == VK_DOWN) {
                 const int count = static_cast<int>(items_.size());
                 focus_ = (focus_ + (wParam == VK_DOWN ? 1 : count - 1)) % count;
+                RaiseAccessibleEvent(Handle(), EVENT_OBJECT_FOCUS, focus_ + 1);
                 InvalidateRect(Handle(), nullptr, FALSE);
             } else if (wParam == VK_RETURN || wParam == VK_SPACE) {
                 Activate(focus_);

@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/accessible_task_pane_win.h"
 #include "ui/window_win.h"
 
 namespace tw::ui {
@@ -20,6 +22,7 @@ struct TaskPaneItem {
 class TaskPane : public Window {
 public:
     TaskPane(HWND parent, std::vector<TaskPaneItem> items);
+    ~TaskPane() override { accessible_->Detach(); }
     std::function<void(int)> onItemClick;
 
     int HotItem() const { return hot_; }
@@ -34,6 +37,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend class TaskPaneAccessible;
     void Paint(HDC dc);
     int ItemAt(POINT client) const;
     void SetHot(int index);
@@ -45,6 +49,7 @@ private:
     int focus_ = 0;
     int scroll_ = 0;
     bool tracking_ = false;
+    std::shared_ptr<TaskPaneAccessible> accessible_ = std::make_shared<TaskPaneAccessible>(*this);
 };
 
 }  // namespace tw::ui

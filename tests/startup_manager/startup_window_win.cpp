@@ -2,6 +2,7 @@
 
 #include "startup_fixture.h"
 #include "startup_manager/startup_dialogs_win.h"
+#include "support/accessible_probe_win.h"
 #include "support/menu_watch_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
@@ -81,6 +82,22 @@ TEST_F(StartupWindowTest, MouseAndSpaceMoveTheEntryAndTheBoxFollows) {
     EXPECT_TRUE(window->Ticked(1));
     EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRun, "Old"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"})) << "a toggle does not list again";
+}
+
+TEST_F(StartupWindowTest, ReaderReadsEachEntryWithItsBoxAndTicksOne) {
+    const AccessibleNode list = AccessibleProbe(List().Handle()).Read();
+    EXPECT_EQ(list.role, ROLE_SYSTEM_LIST);
+    ASSERT_EQ(list.children.size(), 2u);
+    const std::pair<const wchar_t*, bool> expected[] = {{L"App", true}, {L"Old", false}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(list.children[i].name, expected[i].first);
+        EXPECT_EQ(list.children[i].role, ROLE_SYSTEM_LISTITEM);
+        EXPECT_EQ(list.children[i].Checked(), expected[i].second);
+    }
+    EXPECT_NE(list.children[0].description.find(L"%windir%\\app.exe"), std::wstring::npos) << ui::Narrow(list.children[0].description);
+    ASSERT_EQ(AccessibleProbe(List().Handle()).DoDefaultAction({2}), S_OK);
+    EXPECT_TRUE(window->Ticked(1));
+    EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRun, "Old"));
 }
 
 TEST_F(StartupWindowTest, AFailedToggleReportsAndKeepsTheBox) {

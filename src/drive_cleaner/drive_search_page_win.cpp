@@ -17,7 +17,7 @@ void TfrmDrive::BuildSearchPage() {
     ui::Panel& page = AddPage(kSearchPage, "Drive Cleaner",
         "This module will search for the garbage files in the drives you have selected. ", kDescriptionBottom);
     auto& c = search_;
-    const int iconSize = MenuIconSize(Handle());
+    const int iconSize = ui::SmallIconSize(Handle());
     auto row = ui::BuildStatusRow(page, kDescriptionBottom, "&Start", MenuIconOf(MenuIcon::Start, iconSize));
     c.start = std::move(row.start);
     c.status = std::move(row.status);
@@ -64,7 +64,7 @@ void TfrmDrive::StartOrStopSearch() {
 void TfrmDrive::RunSearch() {
     search_run_.emplace(*this, std::initializer_list<ui::Control*>{search_.back.get()});
     search_run_->AskBeforeStopping(std::string(kStopQuestion));
-    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop, MenuIconSize(Handle())));
+    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop, ui::SmallIconSize(Handle())));
     hits_.clear();
     HitsChanged();
     search_.status->SetText("");
@@ -87,7 +87,7 @@ void TfrmDrive::RunSearch() {
     hits_ = search.TakeHits();
     HitsChanged();
     search_.status->SetText(SearchSummary(search.FoundBytes(), hits_.size()));
-    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start, MenuIconSize(Handle())));
+    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start, ui::SmallIconSize(Handle())));
     search_run_.reset();
     if (failure) Context().prompter.ShowError(*failure);
 }

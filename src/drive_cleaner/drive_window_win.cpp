@@ -53,7 +53,7 @@ void TfrmDrive::BuildDrivePage() {
 }
 
 void TfrmDrive::BuildDriveList() {
-    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int size = ui::SmallIconSize(Handle());
     driveIcons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 4));
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string root = std::string(1, letter) + ":\\";
@@ -90,7 +90,7 @@ void TfrmDrive::BuildOptionsPage() {
     c.types = std::make_unique<ui::RowView>(ui::ListArea(page, kTypeListTop), typeRows_);
     c.types->AddColumn("File Type", 150);
     c.types->AddColumn("Description", 430);
-    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int size = ui::SmallIconSize(Handle());
     typeIcons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 1));
     ImageList_AddIcon(typeIcons_.Get(), MenuIconOf(MenuIcon::BackupFile, size));
     c.types->SetImageLists(typeIcons_.Get(), nullptr);

@@ -47,11 +47,12 @@ void TfrmHistory::BuildCachePage() {
     auto buttons = ui::BuildPageButtons(page, "&Clean", false);
     c.help = std::move(buttons.help);
     c.clean = std::move(buttons.action);
+    const int iconSize = ui::SmallIconSize(Handle());
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
-        {"Select All", [this] { cleaner_.SelectAll(true); page_.tree->Refresh(); }, MenuIconOf(MenuIcon::SelectAll)},
+        {"Select All", [this] { cleaner_.SelectAll(true); page_.tree->Refresh(); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},
         {"Unselect All", [this] { cleaner_.SelectAll(false); page_.tree->Refresh(); },
-         MenuIconOf(MenuIcon::UnselectAll)},
-        {"Clean Checked", [this] { Run(&HistoryCleaner::CleanChecked); }, MenuIconOf(MenuIcon::CleanChecked)},
+         MenuIconOf(MenuIcon::UnselectAll, iconSize)},
+        {"Clean Checked", [this] { Run(&HistoryCleaner::CleanChecked); }, MenuIconOf(MenuIcon::CleanChecked, iconSize)},
     });
 
     c.start->onClick = [this] {

@@ -10,9 +10,9 @@ namespace tw {
 TfrmPrivacy::TfrmPrivacy(SuiteContext& context)
     : ModuleWindow(Tool::PrivacyProtector, context),
       rows_(LoadPrivacyRows(context.settings)),
-      images_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 3, 0)) {
+      images_(ImageList_Create(ui::SmallIconSize(Handle()), ui::SmallIconSize(Handle()), ILC_COLOR32 | ILC_MASK, 3, 0)) {
     for (MenuIcon icon : {MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace})
-        ImageList_AddIcon(images_.Get(), MenuIconOf(icon));
+        ImageList_AddIcon(images_.Get(), MenuIconOf(icon, ui::SmallIconSize(Handle())));
     BuildCleanPage();
 }
 

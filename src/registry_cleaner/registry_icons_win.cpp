@@ -27,7 +27,7 @@ void CategoryBadge(Graphics& g, RectF box, std::size_t category) {
 }  // namespace
 
 RegistryIcons::RegistryIcons(int dpi) {
-    const int size = ui::Scale(32, dpi);
+    const int size = ui::LargeIconSizeAt(dpi);
     categories_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kCategoryCount, 0));
     for (std::size_t category = 0; category < kCategoryCount; ++category) {
         const auto icon = art::RenderIcon(size, [category](Graphics& g, RectF box) { CategoryBadge(g, box, category); });

@@ -20,7 +20,7 @@ void TfrmRegistry::BuildScanPage() {
     auto buttons = ui::BuildPageButtons(page, "&Clean", false);
     c.help = std::move(buttons.help);
     c.clean = std::move(buttons.action);
-    const int iconSize = MenuIconSize(Handle());
+    const int iconSize = ui::SmallIconSize(Handle());
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Select All", [this] { cleaner_.SelectAll(true); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},
         {"Unselect All", [this] { cleaner_.SelectAll(false); }, MenuIconOf(MenuIcon::UnselectAll, iconSize)},

@@ -17,7 +17,7 @@ constexpr int kClientHeight = 372;
 TfrmAbout::TfrmAbout(SuiteContext& context) : context_(context) {
     const int dpi = ui::WindowDpi(nullptr);
     auto& p = CreateBoxWithBody(L"TfrmAbout", kProductName, kClientWidth, kClientHeight, "About Quorvex Tidewell",
-                                ProgramIcon(ui::Scale(16, dpi)));
+                                ProgramIcon(ui::SmallIconSizeAt(dpi)));
     picture_ =
         ui::Make<ui::Picture>(p.At(20, 50, 116, 146), {.icon = ProgramIcon(ui::Scale(96, dpi)), .iconSize96 = 96});
     name_ = ui::Make<ui::Label>(p.At(136, 58, 433, 82), {.text = kProductName});

@@ -9,7 +9,7 @@ BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std
                          std::string_view helpTopic)
     : window_(window), store_(store) {
     // One image per slot, at the size the row view shows it.
-    const int size = MenuIconSize(window.Handle());
+    const int size = ui::SmallIconSize(window.Handle());
     icons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
     ImageList_AddIcon(icons_.Get(), MenuIconOf(MenuIcon::BackupFile, size));
     ui::Panel& panel = window.AddPage(page, "Backups", description, 90);

@@ -155,6 +155,4 @@ HICON MenuIconOf(MenuIcon icon, int size) {
                          [icon](Graphics& g, RectF box) { Draw(g, box, icon); });
 }
 
-int MenuIconSize(HWND window) { return ui::Scale(16, ui::WindowDpi(window)); }
-
 }  // namespace tw

@@ -7,8 +7,7 @@ namespace tw {
 // in the product's style and kept for the run (callers never free them).
 enum class MenuIcon { SelectAll, UnselectAll, CleanChecked, Restore, Remove, RemoveAll, BackupFile, Cleaned, Passed, Trace, Start, Stop };
 
-HICON MenuIconOf(MenuIcon icon, int size = 16);
-// The size of these pictures in a window, at its DPI as its text is.
-int MenuIconSize(HWND window);
+// At the side ui::SmallIconSize gives for the window that shows it.
+HICON MenuIconOf(MenuIcon icon, int size);
 
 }  // namespace tw

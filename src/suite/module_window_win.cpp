@@ -21,7 +21,7 @@ std::vector<ui::TaskPaneItem> TaskItems(const ToolFrame& frame, int dpi) {
     std::vector<ui::TaskPaneItem> items;
     for (const auto& item : frame.items) {
         const auto kind = item.page == 1 ? TaskIcon::Information : item.page == 0 ? TaskIcon::MainMenu : TaskIcon::Tool;
-        items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool, ui::Scale(16, dpi))});
+        items.push_back({ui::Wide(item.caption), TaskItemIcon(kind, frame.tool, ui::SmallIconSizeAt(dpi))});
     }
     return items;
 }
@@ -79,7 +79,7 @@ ModuleWindow::~ModuleWindow() = default;
 ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
     auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
                                              TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool,
-                                                          ui::Scale(16, ui::WindowDpi(Handle()))));
+                                                          ui::SmallIconSize(Handle())));
     auto& slot = pages_[page];
     slot = std::move(panel);
     ShowWindow(slot->Handle(), page == front_ ? SW_SHOW : SW_HIDE);
@@ -154,7 +154,7 @@ void ModuleWindow::RedrawPictures(int dpi) {
     for (const auto& item : TaskItems(frame_, dpi)) icons.push_back(item.icon);
     tasks_->SetItemIcons(icons);
     for (auto& [number, panel] : pages_)
-        panel->SetIcon(TaskItemIcon(number == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool, ui::Scale(16, dpi)));
+        panel->SetIcon(TaskItemIcon(number == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool, ui::SmallIconSizeAt(dpi)));
     introPicture_->SetIcon(ToolPicture(frame_.tool, ui::Scale(128, dpi)));
 }
 

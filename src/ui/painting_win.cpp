@@ -33,7 +33,7 @@ void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon
     else
         FillRect(dc, &band, InkBrush(Ink::Band, kTitleTop));
     const int pad = Scale(6, dpi);
-    const int iconSize = Scale(16, dpi);
+    const int iconSize = SmallIconSizeAt(dpi);
     int textLeft = band.left + pad;
     if (icon) {
         const int top = band.top + (band.bottom - band.top - iconSize) / 2;

@@ -103,7 +103,7 @@ void TaskPane::Paint(HDC dc) {
     caption.left += Scale(10, dpi);
     DrawTextW(dc, L"Options", -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 
-    const int iconSize = Scale(16, dpi);
+    const int iconSize = SmallIconSizeAt(dpi);
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
         RECT r = ItemRect(i);
         if (items_[i].icon)

@@ -77,8 +77,11 @@ int WindowDpi(HWND hwnd);
 // A window's whole text, as GetWindowTextW gives it.
 std::wstring WindowText(HWND hwnd);
 inline int Scale(int value96, int dpi) { return MulDiv(value96, dpi, 96); }
-// The side of a list's small icons at a window's DPI, the size the row
-// view lays them out at.
-inline int SmallIconSize(HWND hwnd) { return Scale(16, WindowDpi(hwnd)); }
+// The sides of small icons (lists, menus, task items, buttons) and of large
+// ones (group rows) at a DPI: every icon the program draws or lists takes
+// its size from here, so a DPI change reaches all of them.
+inline int SmallIconSizeAt(int dpi) { return Scale(16, dpi); }
+inline int LargeIconSizeAt(int dpi) { return Scale(32, dpi); }
+inline int SmallIconSize(HWND hwnd) { return SmallIconSizeAt(WindowDpi(hwnd)); }
 
 }  // namespace tw::ui

@@ -24,8 +24,15 @@ std::string StartupRows::CellText(ui::RowRef ref, int column) const {
     return column == 0 ? e.name : column == 1 ? e.command : e.location;
 }
 
-TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupManager, context) {
+TfrmStartup::TfrmStartup(SuiteContext& context)
+    : ModuleWindow(Tool::StartupManager, context), backups_(context.platform) {
     BuildListPage();
+    backupsPage_ = std::make_unique<BackupsPage>(
+        *this, kBackupsPage, backups_,
+        "Backup files are automatically created when you remove or edit a startup item. You can use these backups "
+        "to bring removed or changed items back.",
+        "startup3");
+    backupsPage_->onRestored = [this] { Rebuild(); };
     SendMessageW(Handle(), WM_SIZE, 0, 0);
     // A value that is not text stops the list with a report, not the window.
     ui::Guarded([this] { Rebuild(); });
@@ -33,7 +40,7 @@ TfrmStartup::TfrmStartup(SuiteContext& context) : ModuleWindow(Tool::StartupMana
 
 StartupStore TfrmStartup::Store() {
     auto& p = Context().platform;
-    return {p.registry, p.files, p.shell, Windows64()};
+    return {p.registry, p.files, p.shell, Windows64(), &backups_};
 }
 
 void TfrmStartup::BuildListPage() {
@@ -85,6 +92,13 @@ void TfrmStartup::Rebuild() {
         throw;
     }
     show();
+}
+
+void TfrmStartup::ShowTaskPage(int page) {
+    BringToFront(page);
+    if (page == kListPage) Rebuild();
+    // Removes and edits on the list page save backups.
+    if (page == kBackupsPage) backupsPage_->Refill();
 }
 
 void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bool enabledHome) {

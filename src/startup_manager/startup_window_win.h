@@ -6,7 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "suite/backups_page_win.h"
 #include "suite/module_window_win.h"
+#include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_entry.h"
 #include "startup_manager/startup_icons_win.h"
 #include "ui/popup_menu_win.h"
@@ -31,7 +33,8 @@ public:
     std::function<void(std::size_t)> onToggle;
 };
 
-// The Startup Manager window: the list of entries (page 2).
+// The Startup Manager window: the list of entries (page 2) and the backups
+// of what was removed or edited (page 3).
 class TfrmStartup : public ModuleWindow {
 public:
     struct ListPage {
@@ -40,6 +43,7 @@ public:
         std::unique_ptr<ui::PopupMenu> menu;
     };
     static constexpr int kListPage = 2;
+    static constexpr int kBackupsPage = 3;
 
     explicit TfrmStartup(SuiteContext& context);
 
@@ -56,6 +60,13 @@ public:
     // Lists them again with the entry just added or edited selected.
     void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
     StartupStore Store();
+    BackupsPage& Backups() { return *backupsPage_; }
+
+protected:
+    // The registry editor imports a restored file after the restore has
+    // returned, so the list is read again whenever it is brought forward;
+    // the backups likewise, which the list page's changes add to.
+    void ShowTaskPage(int page) override;
 
 private:
     void BuildListPage();
@@ -63,6 +74,8 @@ private:
     StartupRows rows_;
     StartupImageList images_;
     ListPage page_;
+    StartupBackups backups_;
+    std::unique_ptr<BackupsPage> backupsPage_;
 };
 
 }  // namespace tw

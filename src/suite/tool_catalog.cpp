@@ -16,7 +16,7 @@ const std::array<ToolFrame, kToolCount> kFrames = {{
      {"While running applications, some files are accumulated on your computer. Some of these files are temporary files to be deleted upon terminating the applications. However they can still persist on your disk due to a failure in termination, a bug in the program or system crash.",
       "If the junk files created the applications are not cleaned regularly, they will start wasting your disk space and clutter your computer. Cleaning junk files will improve your computer’s performance and also you will gain valuable disk space."}},
     {Tool::StartupManager, "TfrmStartup", 799, 579,
-     {{"Information", 1}, {"Startup Applications", 2}, {"Main Menu", 0}},
+     {{"Information", 1}, {"Startup Applications", 2}, {"Backups", 3}, {"Main Menu", 0}},
      {"You might have realized some programs run automatically when Windows starts. Some of these programs are quite useful like anti-virus programs but many others are not that important and just consume your system resources. Startup Manager allows you to see automatically started programs and manage them easily.",
       "But that's not all. Some malicious software including viruses, spayware can run automatically on Windows startup. They can transfer your personal information over internet, monitor your web browsing acitivity without informing you. Moreover some programs display pop-up advertisements regularly when you open a new browser or surf on internet. Some apllications can even modify your system files causing your system function improperly. These kind of programs are major security threats for your system and should be cleaned."}},
     {Tool::InternetTuner, "TfrmInternet", 751, 547,

@@ -35,8 +35,10 @@ std::string Homes(BackedUpMachine& m) {
     std::string state;
     for (const auto root : {kCurrentUser, kLocalMachine})
         for (const auto key : {kRun, kRunOff, kRun32, kApprovedFolder})
-            for (const auto& name : m.p.registry.ValueNames(root, key).value_or(std::vector<std::string>{}))
-                state += name + "=" + std::to_string(m.p.registry.ReadValue(root, key, name)->data.size()) + ";";
+            for (const auto& name : m.p.registry.ValueNames(root, key).value_or(std::vector<std::string>{})) {
+                const RegValue value = *m.p.registry.ReadValue(root, key, name);
+                state += name + "=" + std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end()) + ";";
+            }
     for (const auto& folder : {m.UserFolder(), m.UserFolder() + "-", m.CommonFolder()})
         for (const auto& found : m.p.files.Find(folder + "\\*"))
             state += found.name + ":" + m.p.files.Text(folder + "\\" + found.name) + ";";

@@ -34,8 +34,9 @@ std::optional<std::vector<std::uint8_t>> ParseHex(std::string_view text) {
     std::vector<std::uint8_t> bytes;
     for (std::size_t at = 0; at < text.size(); at += 3) {
         std::uint8_t byte = 0;
-        const auto [end, error] = std::from_chars(text.data() + at, text.data() + std::min(at + 2, text.size()), byte, 16);
-        if (error != std::errc() || end != text.data() + std::min(at + 2, text.size())) return std::nullopt;
+        const char* const last = text.data() + std::min(at + 2, text.size());
+        const auto [end, error] = std::from_chars(text.data() + at, last, byte, 16);
+        if (error != std::errc() || end != last) return std::nullopt;
         if (at + 2 < text.size() && text[at + 2] != ',') return std::nullopt;
         bytes.push_back(byte);
     }

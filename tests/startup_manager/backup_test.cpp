@@ -5,6 +5,7 @@
 #include "platform/error.h"
 #include "platform/text.h"
 #include "startup_fixture.h"
+#include "startup_manager/shortcut_backup.h"
 #include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_edits.h"
 #include "startup_manager/startup_moves.h"
@@ -37,7 +38,8 @@ std::string Homes(BackedUpMachine& m) {
         for (const auto key : {kRun, kRunOff, kRun32, kApprovedFolder})
             for (const auto& name : m.p.registry.ValueNames(root, key).value_or(std::vector<std::string>{})) {
                 const RegValue value = *m.p.registry.ReadValue(root, key, name);
-                state += name + "=" + std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end()) + ";";
+                state += name + "=" + std::to_string(value.type) + ":";
+                state += std::string(value.data.begin(), value.data.end()) + ";";
             }
     for (const auto& folder : {m.UserFolder(), m.UserFolder() + "-", m.CommonFolder()})
         for (const auto& found : m.p.files.Find(folder + "\\*"))
@@ -136,6 +138,15 @@ TEST(StartupBackup, AShortcutGoesBackOnlyIntoTheVeryFolderItCameFrom) {
          "is not the one the shortcut came from"},
         {"its folder is no startup folder", [](auto& m) { m.p.shell.SetSpecialFolder(Csidl::Startup, "C:\\Other"); },
          "is not a startup folder here"},
+        {"its name leads out of the folder",
+         [](auto& m) {
+             const std::string file = m.backups.Folder() + "\\" + m.backups.List()[0].fileName;
+             auto backup = *DecodeShortcutBackup(m.p.files.Content(file));
+             backup.fileName = "..\\..\\Evil.lnk";
+             m.p.files.DeleteFile(file);
+             m.p.files.AddFile(file, EncodeShortcutBackup(backup));
+         },
+         "is not a backup of a startup shortcut"},
     };
     for (const Case& c : cases) {
         BackedUpMachine m;

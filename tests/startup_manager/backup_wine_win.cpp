@@ -35,10 +35,11 @@ protected:
     StartupBackupUnderWine() {
         ui::SetErrorHandler([this](const std::string& text) { errors.push_back(text); });
         Clean();
-        p.registry.WriteValue(kCurrentUser, kRun, kExpand, RegValue::String("%windir%\\expand.exe /a", RegType::ExpandSz));
-        p.registry.WriteValue(kLocalMachine, kRun32, kView32, RegValue::String("C:\\x86\\tool32.exe"));
-        p.registry.WriteValue(kLocalMachine, kApprovedRun32, kView32, RegValue::Binary({3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
-        p.registry.WriteValue(kCurrentUser, kRun, kEdit, RegValue::String("C:\\old.exe"));
+        auto& reg = p.registry;
+        reg.WriteValue(kCurrentUser, kRun, kExpand, RegValue::String("%windir%\\expand.exe /a", RegType::ExpandSz));
+        reg.WriteValue(kLocalMachine, kRun32, kView32, RegValue::String("C:\\x86\\tool32.exe"));
+        reg.WriteValue(kLocalMachine, kApprovedRun32, kView32, RegValue::Binary({3, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        reg.WriteValue(kCurrentUser, kRun, kEdit, RegValue::String("C:\\old.exe"));
         NewShortcut link;
         link.targetPath = "C:\\windows\\notepad.exe";
         link.setItemIdListFromTarget = true;
@@ -57,7 +58,8 @@ protected:
     }
     void Clean() {
         for (const Area& area : kAreas)
-            for (const auto name : {kExpand, kView32, kEdit, kEdited}) p.registry.DeleteValue(area.root, area.key, name);
+            for (const auto name : {kExpand, kView32, kEdit, kEdited})
+                p.registry.DeleteValue(area.root, area.key, name);
         p.files.DeleteFile(LinkPath());
         const std::string folder = p.files.ExecutableFolder() + "Backups\\Startup";
         for (const auto& found : p.files.Find(folder + "\\*")) p.files.DeleteFile(folder + "\\" + found.name);

@@ -8,7 +8,8 @@ namespace {
 class StartupBackupsPage : public UiTest {
 protected:
     StartupBackupsPage() {
-        machine.registry.WriteValue(kCurrentUser, kRun, "App", RegValue::String("%windir%\\app.exe", RegType::ExpandSz));
+        const RegValue app = RegValue::String("%windir%\\app.exe", RegType::ExpandSz);
+        machine.registry.WriteValue(kCurrentUser, kRun, "App", app);
         window = std::make_unique<TfrmStartup>(context);
         ShowWindow(window->Handle(), SW_SHOW);
         window->BringToFront(TfrmStartup::kListPage);

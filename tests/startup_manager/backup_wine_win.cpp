@@ -1,6 +1,9 @@
 // What the Startup Manager removes or edits comes back from its Backups
 // page exactly: the real registry (through the system's registry editor)
 // and real shortcut files in the test prefix (under Wine).
+#include <set>
+
+#include "platform/win32/random_win.h"
 #include "platform/win32/win32_platform.h"
 #include "startup_fixture.h"
 #include "startup_manager/startup_dialogs_win.h"
@@ -35,6 +38,7 @@ protected:
     StartupBackupUnderWine() {
         ui::SetErrorHandler([this](const std::string& text) { errors.push_back(text); });
         Clean();
+        for (const auto& found : p.files.Find(Temp() + "\\Tidewell-*")) copiesBefore.insert(found.name);
         auto& reg = p.registry;
         reg.WriteValue(kCurrentUser, kRun, kExpand, RegValue::String("%windir%\\expand.exe /a", RegType::ExpandSz));
         reg.WriteValue(kLocalMachine, kRun32, kView32, RegValue::String("C:\\x86\\tool32.exe"));
@@ -53,6 +57,13 @@ protected:
     ~StartupBackupUnderWine() override {
         window.reset();
         Clean();
+        // The copies this test handed to the registry editor, which is done.
+        for (const auto& found : p.files.Find(Temp() + "\\Tidewell-*")) {
+            if (copiesBefore.contains(found.name)) continue;
+            const std::string folder = Temp() + "\\" + found.name;
+            for (const auto& copy : p.files.Find(folder + "\\*")) p.files.DeleteFile(folder + "\\" + copy.name);
+            p.files.RemoveFolder(folder);
+        }
         ui::Dialog::SetShowHook(nullptr);
         ui::SetErrorHandler(nullptr);
     }
@@ -66,6 +77,7 @@ protected:
         p.files.DeleteFile(folder);
         p.files.RemoveFolder(folder);
     }
+    std::string Temp() const { return p.files.WindowsFolder() + "\\Temp"; }
     std::string LinkPath() { return p.shell.SpecialFolderPath(Csidl::Startup) + "\\" + std::string(kTool) + ".lnk"; }
     std::vector<test::ExactSnapshot> Snapshot() {
         std::vector<test::ExactSnapshot> all;
@@ -111,10 +123,11 @@ protected:
     SettingsStore settings{p.registry};
     ScriptedPrompter prompter;
     ScriptedPickers pickers;
-    SeededRandom random{42};
+    Win32Random random;
     SuiteContext context{p.Bundle(), settings, prompter, pickers, random, [](std::uintptr_t, std::string_view) {}};
     std::unique_ptr<TfrmStartup> window;
     std::vector<std::string> errors;
+    std::set<std::string> copiesBefore;
 };
 
 TEST_F(StartupBackupUnderWine, ABackupThatCannotBeWrittenLeavesTheEntryAndShowsWhy) {

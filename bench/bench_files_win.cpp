@@ -6,7 +6,6 @@
 // not the program's start.
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +19,7 @@
 #include "splitter/file_splitter.h"
 #include "splitter/piece_names.h"
 #include "splitter/split_sizes.h"
-#include "ui/throttled_pump_win.h"
+#include "ui/window_progress_win.h"
 
 namespace {
 
@@ -43,18 +42,18 @@ int Timed(const char* name, std::uint64_t bytes, F&& operation) {
 int Run(const std::vector<std::string>& args) {
     tw::Win32Platform platform;
     auto& files = platform.files;
-    // The windows' own pump, so the benchmark pays what a user's run pays.
-    const std::function<void()> pump = tw::ui::ThrottledPump();
+    // The windows' own progress, so the benchmark pays what a user's run pays.
+    tw::ui::WindowProgress progress;
     if (args.size() == 4 && args[0] == "split") {
         return Timed("split", SizeOf(files, args[1]), [&] {
-            return tw::SplitFile(files, {args[1], args[2], tw::kCustomSizeChoice, args[3]}, pump);
+            return tw::SplitFile(files, {args[1], args[2], tw::kCustomSizeChoice, args[3]}, progress);
         });
     }
     if (args.size() == 3 && args[0] == "join") {
         const auto set = tw::FindPieceSet(files, args[1]);
         return Timed("join", set.totalSize, [&] {
             tw::FixedAnswerPrompter keep(false);  // a fresh folder: nothing to replace
-            return tw::JoinPieces(files, keep, {args[1], args[2]}, pump).value_or("kept");
+            return tw::JoinPieces(files, keep, {args[1], args[2]}, progress).value_or("kept");
         });
     }
     // One pass as the shredder makes it: the file opened as it opens it, the
@@ -64,7 +63,7 @@ int Run(const std::vector<std::string>& args) {
         tw::Win32Random random;
         return Timed("pass", SizeOf(files, args[1]), [&] {
             const auto file = files.Open(args[1], tw::OpenMode::Overwrite, tw::Share::Exclusive);
-            tw::PassWriter(random, pump).Overwrite(*file, tw::WipeAlgorithmNumber(1).passes.front());
+            tw::PassWriter(random, progress).Overwrite(*file, tw::WipeAlgorithmNumber(1).passes.front());
             return std::string("overwritten");
         });
     }

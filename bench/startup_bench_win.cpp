@@ -58,7 +58,7 @@ int main() {
     int icons = 0;
     double enumerate = 1e30, bare = 1e30;
     for (int run = 0; run < 5; ++run) {
-        tw::StartupImageList images;
+        tw::StartupImageList images(p.shell, GetSystemMetrics(SM_CXSMICON));
         const auto start = Clock::now();
         tw::EnumerateStartupEntries(store, images, rows);
         const auto enumerated = Clock::now();

@@ -4,9 +4,10 @@
 # instead: each is loaded at its first call, after WinMain has restricted the
 # search to the system folder (platform/win32/system_library_win.cpp). That
 # covers those that are not KnownDLLs on every Windows from 7 to 11 (uxtheme,
-# wininet, bcrypt, gdiplus, comctl32), and also those that load others by
-# name while they start (Wine's user32 loads uxtheme so), so only kernel32,
-# advapi32, gdi32 and the C runtime are loaded before the program's own code.
+# wininet, bcrypt, gdiplus, comctl32, oleacc), and also those that load
+# others by name while they start (Wine's user32 loads uxtheme so), so only
+# kernel32, advapi32, gdi32 and the C runtime are loaded before the program's
+# own code.
 #
 #   tw_delay_import(<name> <dll file name>)
 #

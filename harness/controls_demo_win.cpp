@@ -43,7 +43,7 @@ struct ChoiceGroup {
     ChoiceGroup(ui::Panel& page, const ChoiceTab& tab)
         : frame(page.At(10, 10, 500, 120, ui::kAnchorTopStretch), tab.group),
           list(frame.At(220, 48, 360, 70), tab.entries),
-          number(frame.At(220, 80, 320, 102), tab.minimum, tab.maximum, tab.value) {
+          number(frame.At(220, 80, 320, 102), {.minimum = tab.minimum, .maximum = tab.maximum, .value = tab.value}) {
         choices.Add(frame.At(12, 22, 200, 42), "Windows Default");
         choices.Add(frame.At(12, 50, 200, 70), "Use Predefined Values");
         choices.Add(frame.At(12, 82, 200, 102), "Use Custom Values");
@@ -81,12 +81,13 @@ public:
         for (const auto& tab : kTabs) {
             ui::Panel& page = tabs_->AddPage(tab.caption);
             groups_.push_back(std::make_unique<ChoiceGroup>(page, tab));
-            applies_.push_back(std::make_unique<ui::Button>(page.At(420, 400, 500, 423, ui::kAnchorBottomRight), "&Apply"));
+            applies_.push_back(
+                ui::Make<ui::Button>(page.At(420, 400, 500, 423, ui::kAnchorBottomRight), {.caption = "&Apply"}));
         }
         const ui::Anchors right{false, true, true, false};
-        start_ = std::make_unique<ui::IconButton>(Page().At(560, 40, 680, 70, right), "&Start",
-                                                  ToolIcon(Tool::DriveCleaner, 16));
-        status_ = std::make_unique<ui::Label>(Page().At(560, 76, 790, 96, right), "");
+        start_ = ui::Make<ui::IconButton>(Page().At(560, 40, 680, 70, right),
+                                          {.caption = "&Start", .icon = ToolIcon(Tool::DriveCleaner, 16)});
+        status_ = ui::Make<ui::Label>(Page().At(560, 76, 790, 96, right), {});
         start_->onClick = [this] { Toggle(); };
         animation_ = std::make_unique<ui::Timer>(Handle(), 250ms);
         animation_->onTick = [this] { status_->SetText(progress_.Tick()); };

@@ -59,7 +59,7 @@ int wmain() {
         failures += !Put(p.files, documents + name, "deleted, but still in the Recycle Bin");
         binned.push_back(documents + name);
     }
-    failures += !p.shell.Recycle(binned, 0);
+    failures += !p.shell.Recycle(binned, tw::kNoOwner);
     std::printf("demo seed: 3 recent shortcuts, a jump-list folder, 2 files in the Recycle Bin (%d failed)\n", failures);
     return failures == 0 ? 0 : 1;
 }

@@ -14,8 +14,7 @@ DriveDemo::DriveDemo(SuiteContext& shared, View view)
     const int page = view == View::Drives   ? TfrmDrive::kDrivePage
                      : view == View::Search ? TfrmDrive::kSearchPage
                                             : TfrmDrive::kOptionsPage;
-    window_->BringToFront(page);
-    ShowWindow(window_->Handle(), SW_SHOW);
+    window_->Open(page);
     if (view == View::Search) window_->SearchControls().start->Click();
 }
 

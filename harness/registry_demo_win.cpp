@@ -17,8 +17,7 @@ RegistryDemo::RegistryDemo(SuiteContext& shared, bool mixed) : machine_(std::mak
     context_ = std::make_unique<SuiteContext>(
         SuiteContext{machine_->Bundle(), shared.settings, shared.prompter, shared.pickers, shared.random, shared.showHelp});
     window_ = std::make_unique<TfrmRegistry>(*context_);
-    window_->BringToFront(TfrmRegistry::kScanPage);
-    ShowWindow(window_->Handle(), SW_SHOW);
+    window_->Open(TfrmRegistry::kScanPage);
     window_->Cleaner().Start();
     if (!mixed) return;
     auto& tree = *window_->ScanControls().tree;

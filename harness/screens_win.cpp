@@ -26,6 +26,7 @@
 #include "ui/message_loop_win.h"
 #include "ui/pickers_win.h"
 #include "ui/prompter_win.h"
+#include "ui/theme_win.h"
 
 // Shows one window of the product on a memory machine and prints its
 // screen rectangle, so a script can take a picture of it:
@@ -47,6 +48,31 @@ void PrintRect(HWND window) {
     std::fflush(stdout);
 }
 
+// TW_HIGH_CONTRAST=1: the pictures show High Contrast Black, as Windows 10
+// ships it. Wine cannot switch high contrast on, so the palette is told.
+void ApplyContrastFromEnvironment() {
+    if (!_wgetenv(L"TW_HIGH_CONTRAST")) return;
+    const int slots[] = {COLOR_WINDOW,   COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT,
+                         COLOR_BTNFACE,  COLOR_BTNTEXT,    COLOR_GRAYTEXT,  COLOR_HOTLIGHT};
+    const COLORREF black[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255), RGB(0, 0, 0),
+                              RGB(0, 0, 0), RGB(255, 255, 255), RGB(63, 242, 63),  RGB(255, 255, 0)};
+    SetSysColors(8, slots, black);
+    tw::ui::SetHighContrastSource([] { return true; });
+    tw::ui::ReloadPalette();
+}
+
+// TW_DPI_CHANGE=144: the tool window as it is after a move to a monitor of
+// that DPI.
+void ApplyDpiChangeFromEnvironment(HWND window) {
+    const wchar_t* value = _wgetenv(L"TW_DPI_CHANGE");
+    if (!value) return;
+    const int dpi = _wtoi(value);
+    RECT r;
+    GetWindowRect(window, &r);
+    RECT suggested{0, 0, MulDiv(r.right - r.left, dpi, 96), MulDiv(r.bottom - r.top, dpi, 96)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 HWND g_reportLater = nullptr;
 
 // The Privacy Protector after a run with four items unticked: both statuses
@@ -55,8 +81,7 @@ std::unique_ptr<tw::TfrmPrivacy> PrivacyAfterRun(tw::SuiteContext& context) {
     for (const char* item : {"Windows Registry Streams", "Swap File", "MS Paint Recent Documents"})
         context.settings.WriteString(tw::SettingsStore::kPrivacy, item, "0");
     auto window = std::make_unique<tw::TfrmPrivacy>(context);
-    window->BringToFront(tw::TfrmPrivacy::kCleanPage);
-    ShowWindow(window->Handle(), SW_SHOW);
+    window->Open(tw::TfrmPrivacy::kCleanPage);
     window->RunPrivacyClean();
     return window;
 }
@@ -90,6 +115,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::ui::MessageBoxPrompter prompter;
     tw::ui::DialogPickers pickers;
     tw::SeededRandom random(1);
+    ApplyContrastFromEnvironment();
     tw::SuiteContext context{machine.Bundle(), settings, prompter, pickers, random, nullptr};
 
     // The Startup Manager's pages show the demo prefix itself.
@@ -190,8 +216,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         auto startup = std::make_unique<tw::TfrmStartup>(realContext);
         tw::TfrmStartup* window = startup.get();
         demo = std::move(startup);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(tw::TfrmStartup::kListPage);
+        window->Open(tw::TfrmStartup::kListPage);
         if (mode == L"startup") {
             PrintRect(window->Handle());
         } else {
@@ -220,6 +245,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"tool" && argc > 2) {
         launcher.OpenModule(static_cast<tw::Tool>(_wtoi(argv[2])));
         if (argc > 3) launcher.OpenModuleWindow()->BringToFront(_wtoi(argv[3]));
+        ApplyDpiChangeFromEnvironment(launcher.OpenModuleWindow()->Handle());
         PrintRect(launcher.OpenModuleWindow()->Handle());
     }
     return tw::ui::RunMessageLoop();

@@ -11,6 +11,8 @@ dpi="${TW_DPI:-96}"
 out=build/screenshots
 demo_root="$PWD/build/wine-demo"
 if [ "$dpi" != 96 ]; then out="$out/$dpi"; demo_root="$PWD/build/wine-demo-$dpi"; fi
+# TW_HIGH_CONTRAST=1 takes them in High Contrast Black into build/screenshots/contrast/.
+if [ -n "${TW_HIGH_CONTRAST:-}" ]; then out="$out/contrast"; demo_root="$demo_root-contrast"; export TW_HIGH_CONTRAST; fi
 mkdir -p "$out"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$(nproc)" --target tidewell_screens Tidewell help_file >/dev/null

@@ -17,7 +17,7 @@
 #include "platform/win32/win32_platform.h"
 // After the platform's headers: windows.h renames their methods otherwise.
 #include "platform/win32/handles_win.h"
-#include "ui/throttled_pump_win.h"
+#include "ui/window_progress_win.h"
 
 namespace {
 
@@ -63,8 +63,8 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     tw::Win32Platform machine;
     tw::FixedAnswerPrompter prompter(false);
-    tw::ui::ThrottledPump pump;
-    tw::HistoryCleaner cleaner(machine.Bundle(), prompter, {[&pump] { pump(); }, {}, {}});
+    tw::ui::WindowProgress progress;
+    tw::HistoryCleaner cleaner(machine.Bundle(), prompter, progress, {});
     std::vector<double> bare, fill;
     std::size_t walked = 0;
     for (int round = 0; round < rounds; ++round) {

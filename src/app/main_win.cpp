@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "app/module_factory_win.h"
+#include "platform/win32/owner_window_win.h"
 #include "platform/win32/random_win.h"
 #include "platform/win32/system_library_win.h"
 #include "platform/win32/win32_platform.h"
@@ -36,8 +37,8 @@ int Run() {
     tw::Win32Random random;
     tw::HelpViewer help(tw::HelpFilePath(win32.files.ExecutableFolder()));
     tw::SuiteContext context{win32.Bundle(), settings, prompter, pickers, random,
-                             [&help](std::uintptr_t owner, std::string_view topic) {
-                                 help.ShowTopic(reinterpret_cast<HWND>(owner), topic);
+                             [&help](tw::OwnerWindow owner, std::string_view topic) {
+                                 help.ShowTopic(tw::win32::ToHwnd(owner), topic);
                              }};
 
     tw::TfrmAbout about(context);

@@ -1,4 +1,7 @@
-#include "drive_cleaner/drive_window_win.h"
+#include "drive_cleaner/add_type_dialog_win.h"
+
+#include <utility>
+
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -10,41 +13,42 @@ constexpr int kClientHeight = 250;
 
 }  // namespace
 
-TfrmAddNew::TfrmAddNew(SuiteContext& context) : context_(context) {
+TfrmAddNew::TfrmAddNew(Prompter& prompter) : prompter_(prompter) {
     auto& p = CreateBoxWithBody(L"TfrmAddNew", "Quorvex Tidewell", kClientWidth, kClientHeight,
                                 "         Add New File Type");
     maskHeading_ = ui::SectionHeading(p, 46, "   File Type");
-    maskHint_ = std::make_unique<ui::Label>(
-        p.At(20, 68, 500, 86), "Temporary file to be searched. You can use the wild card characters (*.tmp, ...).");
-    mask_ = std::make_unique<ui::Edit>(p.At(20, 90, 500, 112), "");
+    maskHint_ = ui::Make<ui::Label>(
+        p.At(20, 68, 500, 86),
+        {.text = "Temporary file to be searched. You can use the wild card characters (*.tmp, ...)."});
+    mask_ = ui::Make<ui::Edit>(p.At(20, 90, 500, 112), {});
     descriptionHeading_ = ui::SectionHeading(p, 122, "   Description");
-    descriptionHint_ =
-        std::make_unique<ui::Label>(p.At(20, 144, 500, 162), "You can enter the description of file type you defined.");
-    description_ = std::make_unique<ui::Edit>(p.At(20, 166, 500, 188), "");
-    cancel_ = std::make_unique<ui::Button>(p.At(326, 210, 406, 236), "&Cancel");
-    add_ = std::make_unique<ui::Button>(p.At(416, 210, 500, 236), "&Add", true);
+    descriptionHint_ = ui::Make<ui::Label>(p.At(20, 144, 500, 162),
+                                           {.text = "You can enter the description of file type you defined."});
+    description_ = ui::Make<ui::Edit>(p.At(20, 166, 500, 188), {});
+    cancel_ = ui::Make<ui::Button>(p.At(326, 210, 406, 236), {.caption = "&Cancel"});
+    add_ = ui::Make<ui::Button>(p.At(416, 210, 500, 236), {.caption = "&Add", .isDefault = true});
     cancel_->onClick = [this] { Dismiss(); };
     add_->onClick = [this] { AddClick(); };
     SetDefaultButton(*add_);
     SetFirstFocus(*mask_);
 }
 
-bool TfrmAddNew::Run(HWND owner) {
+std::optional<NewJunkType> TfrmAddNew::Run(HWND owner) {
     mask_->SetText("");
     description_->SetText("");
-    added_ = false;
+    accepted_.reset();
     ShowModal(owner);
-    return added_;
+    return std::exchange(accepted_, std::nullopt);
 }
 
 void TfrmAddNew::AddClick() {
-    if (mask_->Text().empty()) {
-        context_.prompter.Inform("To add a new file type, 'File Type' field must be filled.");
+    const std::string mask = mask_->Text();
+    if (mask.empty()) {
+        prompter_.Inform("To add a new file type, 'File Type' field must be filled.");
         return;
     }
-    if (MatchesEveryFileName(mask_->Text()) && !context_.prompter.Confirm(EveryFileQuestion(mask_->Text()))) return;
-    AddJunkFileType(context_.settings, mask_->Text(), description_->Text());
-    added_ = true;
+    if (MatchesEveryFileName(mask) && !prompter_.Confirm(EveryFileQuestion(mask))) return;
+    accepted_ = NewJunkType{mask, description_->Text()};
     Dismiss();
 }
 

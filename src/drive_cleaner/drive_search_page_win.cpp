@@ -2,6 +2,7 @@
 #include "drive_cleaner/junk_clean.h"
 #include "platform/error.h"
 #include "suite/menu_icons_win.h"
+#include "ui/page_parts_win.h"
 #include "ui/row_view_progress_win.h"
 
 namespace tw {
@@ -14,21 +15,18 @@ constexpr std::string_view kStopQuestion =
 
 void TfrmDrive::BuildSearchPage() {
     ui::Panel& page = AddPage(kSearchPage, "Drive Cleaner",
-        "This module will search for the garbage files in the drives you have selected. ", 80);
+        "This module will search for the garbage files in the drives you have selected. ", kDescriptionBottom);
     auto& c = search_;
     const int iconSize = MenuIconSize(Handle());
-    c.start = std::make_unique<ui::IconButton>(page.At(488, 84, 574, 110, ui::kAnchorTopRight), "&Start",
-                                               MenuIconOf(MenuIcon::Start, iconSize), true);
-    // Up to the button: a path of 80 characters needs nearly all of it.
-    c.status = std::make_unique<ui::Label>(page.At(16, 88, 482, 106, ui::kAnchorTopStretch), "");
+    auto row = ui::BuildStatusRow(page, kDescriptionBottom, "&Start", MenuIconOf(MenuIcon::Start, iconSize));
+    c.start = std::move(row.start);
+    c.status = std::move(row.status);
     c.status->Show(false);
-    c.hits = std::make_unique<ui::RowView>(page.At(16, 118, 574, 488, ui::kAnchorFill), hitRows_);
+    c.hits = std::make_unique<ui::RowView>(ui::ListArea(page, ui::BelowStatusRow(kDescriptionBottom)), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);
     c.hits->AddColumn("Path", 340);
     c.hits->AddColumn("Size", 100);
-    c.back = std::make_unique<ui::Button>(page.At(292, 500, 378, 526, ui::kAnchorBottomRight), "&Back");
-    c.help = std::make_unique<ui::Button>(page.At(390, 500, 476, 526, ui::kAnchorBottomRight), "&Help");
-    c.clean = std::make_unique<ui::Button>(page.At(488, 500, 574, 526, ui::kAnchorBottomRight), "&Clean");
+    ui::BuildButtonRow(page, {{c.back, "&Back"}, {c.help, "&Help"}, {c.clean, "&Clean"}});
     c.start->onClick = [this] { StartOrStopSearch(); };
     c.back->onClick = [this] { BackClick(); };
     c.help->onClick = [this] { ShowHelp("drive2"); };
@@ -72,19 +70,15 @@ void TfrmDrive::RunSearch() {
     search_.status->SetText("");
     search_.status->Show(true);
 
-    SearchRules rules{{}, options_.excludeWindows->Checked(), options_.excludeSystem->Checked()};
-    for (const auto& type : types_)
-        if (type.enabled) rules.masks.push_back(type.mask);
-    std::vector<std::string> roots;
-    for (const auto& drive : drives_)
-        if (drive.selected) roots.push_back(std::string(1, drive.letter) + ":\\");
+    const SearchRules rules{typeRows_.TickedMasks(), options_.excludeWindows->Checked(),
+                            options_.excludeSystem->Checked()};
 
     DriveSearch search(Context().platform.files, Progress());
     runningSearch_ = &search;
     statusTimer_->Start();
     std::optional<std::string> failure;
     try {
-        search.Run(roots, rules);
+        search.Run(driveRows_.TickedRoots(), rules);
     } catch (const Error& e) {
         failure = e.what();
     }
@@ -101,7 +95,7 @@ void TfrmDrive::RunSearch() {
 void TfrmDrive::HitsChanged() { search_.hits->Reset(); }
 
 void TfrmDrive::TickAllHits(bool ticked) {
-    for (auto& hit : hits_) hit.ticked = ticked;
+    hitRows_.TickAll(ticked);
     HitsChanged();
 }
 

@@ -8,74 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "drive_cleaner/drive_search.h"
-#include "drive_cleaner/junk_file_types.h"
+#include "drive_cleaner/add_type_dialog_win.h"
+#include "drive_cleaner/drive_rows.h"
+#include "platform/win32/handles_win.h"
 #include "suite/busy_scope_win.h"
 #include "suite/module_window_win.h"
-#include "ui/dialog_win.h"
 #include "ui/icon_button_win.h"
 #include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"
 #include "ui/timer_win.h"
 
 namespace tw {
-
-struct DriveRow {
-    std::string displayName;
-    char letter = 'C';
-    int imageIndex = -1;
-    bool selected = true;
-};
-
-// A flat list whose rows have a box; the window says what each row shows.
-template <typename Row>
-class CheckedRows : public ui::RowModel {
-public:
-    using Text = std::string (*)(const Row&, int column);
-    CheckedRows(std::vector<Row>& rows, Text text, bool Row::*ticked, int image = -1)
-        : rows_(rows), text_(text), ticked_(ticked), image_(image) {}
-    std::size_t RowCount() const override { return rows_.size(); }
-    std::string CellText(ui::RowRef ref, int column) const override { return text_(rows_[ref.row], column); }
-    bool HasCheckBoxes() const override { return true; }
-    ui::CheckState Check(ui::RowRef ref) override {
-        return rows_[ref.row].*ticked_ ? ui::CheckState::Checked : ui::CheckState::Unchecked;
-    }
-    void ToggleCheck(ui::RowRef ref) override { rows_[ref.row].*ticked_ = !(rows_[ref.row].*ticked_); }
-    // A drive row shows its own icon; every other row the list's one image.
-    int ImageIndex(ui::RowRef ref) const override {
-        if constexpr (requires(const Row& r) { r.imageIndex; })
-            return rows_[ref.row].imageIndex;
-        else
-            return image_;
-    }
-
-private:
-    std::vector<Row>& rows_;
-    Text text_;
-    bool Row::*ticked_;
-    int image_;
-};
-
-// The add dialog of the options page.
-class TfrmAddNew : public ui::Dialog {
-public:
-    explicit TfrmAddNew(SuiteContext& context);
-    // Clears both fields, shows the box modally; true when a type was added.
-    bool Run(HWND owner);
-    ui::Edit& Mask() { return *mask_; }
-    ui::Edit& Description() { return *description_; }
-    ui::Button& AddButton() { return *add_; }
-    ui::Button& CancelButton() { return *cancel_; }
-
-private:
-    void AddClick();
-
-    SuiteContext& context_;
-    std::unique_ptr<ui::Label> maskHeading_, maskHint_, descriptionHeading_, descriptionHint_;
-    std::unique_ptr<ui::Edit> mask_, description_;
-    std::unique_ptr<ui::Button> cancel_, add_;
-    bool added_ = false;
-};
 
 // The Drive Cleaner: drives (page 2), options (page 3), search (page 4).
 class TfrmDrive : public ModuleWindow {
@@ -102,7 +45,6 @@ public:
     };
 
     explicit TfrmDrive(SuiteContext& context);
-    ~TfrmDrive() override;
 
     // What clicks and keys reach, for tests.
     DrivePage& DriveControls() { return drive_; }
@@ -130,6 +72,9 @@ protected:
     void ShowTaskPage(int page) override;
 
 private:
+    // Where each page's description ends: one line, or two on the options page.
+    static constexpr int kDescriptionBottom = 80;
+
     void BuildDrivePage();
     void BuildSearchPage();
     void BuildOptionsPage();
@@ -143,11 +88,11 @@ private:
     std::vector<DriveRow> drives_;
     std::vector<JunkFileType> types_;
     std::vector<JunkFileHit> hits_;
-    CheckedRows<DriveRow> driveRows_;
-    CheckedRows<JunkFileType> typeRows_;
-    CheckedRows<JunkFileHit> hitRows_;
-    HIMAGELIST driveIcons_ = nullptr;
-    HIMAGELIST typeIcons_ = nullptr;
+    DriveRows driveRows_;
+    JunkTypeRows typeRows_;
+    JunkHitRows hitRows_;
+    win32::UniqueImageList driveIcons_;
+    win32::UniqueImageList typeIcons_;
     DrivePage drive_;
     SearchPage search_;
     OptionsPage options_;

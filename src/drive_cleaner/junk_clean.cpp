@@ -14,7 +14,7 @@ bool RemoveFound(const JunkFileHit& hit, FileSystem& files, Shell& shell, bool r
     if (!recycle) return DeleteVerified(files, hit.path, *hit.identity);
     try {
         const auto held = files.OpenEntry(hit.path, *hit.identity, EntryAccess::Examine);
-        return held && shell.Recycle({hit.path}, 0);
+        return held && shell.Recycle({hit.path}, kNoOwner);
     } catch (const Error&) {
         return false;
     }

@@ -10,6 +10,12 @@ namespace tw {
 // One row of the options page's file-type list; `enabled` is its box.
 using JunkFileType = StoredJunkType;
 
+// A type as the add box takes it, before it is stored.
+struct NewJunkType {
+    std::string mask;
+    std::string description;
+};
+
 // The three boxes of the options page.
 struct DriveOptions {
     bool excludeWindows = true;

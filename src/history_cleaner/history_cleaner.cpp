@@ -21,43 +21,36 @@ private:
 // inside hides it too, so the window is left idle.
 class StatusScope {
 public:
-    StatusScope(const HistoryHooks& hooks, std::string_view text) : hooks_(hooks) {
-        if (hooks_.status) hooks_.status(text);
-    }
-    ~StatusScope() {
-        if (hooks_.status) hooks_.status(std::nullopt);
-    }
+    StatusScope(RunProgress& progress, std::string_view text) : progress_(progress) { progress_.ShowStatus(text); }
+    ~StatusScope() { progress_.HideStatus(); }
     StatusScope(const StatusScope&) = delete;
     StatusScope& operator=(const StatusScope&) = delete;
 
 private:
-    const HistoryHooks& hooks_;
+    RunProgress& progress_;
 };
 
 class FillingScope {
 public:
-    explicit FillingScope(const HistoryHooks& hooks) : hooks_(hooks) {
-        if (hooks_.filling) hooks_.filling(true);
+    explicit FillingScope(const FillingHook& filling) : filling_(filling) {
+        if (filling_) filling_(true);
     }
     ~FillingScope() {
-        if (hooks_.filling) hooks_.filling(false);
+        if (filling_) filling_(false);
     }
     FillingScope(const FillingScope&) = delete;
     FillingScope& operator=(const FillingScope&) = delete;
 
 private:
-    const HistoryHooks& hooks_;
+    const FillingHook& filling_;
 };
 
 }  // namespace
 
-HistoryCleaner::HistoryCleaner(const Platform& platform, Prompter& prompter, HistoryHooks hooks)
-    : platform_(platform), prompter_(prompter), hooks_(std::move(hooks)) {
+HistoryCleaner::HistoryCleaner(const Platform& platform, Prompter& prompter, RunProgress& progress,
+                               FillingHook filling)
+    : platform_(platform), prompter_(prompter), progress_(progress), filling_(std::move(filling)) {
     tree_.Clear();
-}
-
-void HistoryCleaner::Pump() const {
-    if (hooks_.pump) hooks_.pump();
 }
 
 void HistoryCleaner::Start() {
@@ -68,20 +61,20 @@ void HistoryCleaner::Start() {
 
 void HistoryCleaner::Fill() {
     tree_.Clear();
-    const FillingScope filling(hooks_);
+    const FillingScope filling(filling_);
     groups_.Clear();
     platform_.urlCache.ForEachEntry([this](const CacheEntry& entry) {
         groups_.Add(entry);
-        Pump();
+        progress_.LetMessagesRun();
     });
     tree_.Build();
     // Each group is opened once, as the list has always done to bring its
     // rows into being; the status line says so until the animation's next
     // tick, and the window breathes around each group.
     for (std::size_t group = 0; group < kGroupCount; ++group) {
-        if (hooks_.status) hooks_.status(kFetchingText);
-        Pump();
-        Pump();
+        progress_.ShowStatus(kFetchingText);
+        progress_.LetMessagesRun();
+        progress_.LetMessagesRun();
     }
 }
 
@@ -95,13 +88,13 @@ void HistoryCleaner::CleanChecked(bool withUrlHistory) {
     if (running_) return;
     const RunningScope running(running_);
     if (withUrlHistory) {
-        const StatusScope status(hooks_, kCleaningText);
+        const StatusScope status(progress_, kCleaningText);
         platform_.urlCache.ClearHistory();
     }
     if (tree_.Empty()) return;
     {
-        const StatusScope status(hooks_, kCleaningText);
-        Pump();
+        const StatusScope status(progress_, kCleaningText);
+        progress_.LetMessagesRun();
         DeleteChecked();
     }
     Fill();
@@ -115,7 +108,7 @@ void HistoryCleaner::DeleteChecked() {
         for (std::size_t i = 0; i < list.size(); ++i) {
             if (!tree_.Checks().Child(group, i)) continue;
             platform_.urlCache.DeleteEntry(list[i].URL);
-            Pump();
+            progress_.LetMessagesRun();
         }
     }
 }

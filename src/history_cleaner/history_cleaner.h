@@ -1,12 +1,12 @@
 #pragma once
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "history_cleaner/cache_groups.h"
 #include "history_cleaner/history_tree.h"
 #include "platform/platform.h"
 #include "services/prompter.h"
+#include "services/run_progress.h"
 
 namespace tw {
 
@@ -16,23 +16,18 @@ inline constexpr std::string_view kPopulatingText = "Populating Internet Cache";
 inline constexpr std::string_view kFetchingText = "Fetching cached internet content. Please wait.";
 inline constexpr std::string_view kCleaningText = "Cleaning cached internet content. Please wait.";
 
-// How the cleaner tells its window what to show.
-struct HistoryHooks {
-    // Lets the window's pending messages run (repaints, the status animation).
-    std::function<void()> pump;
-    // The status line shows this text, or (nullopt) is hidden.
-    std::function<void(std::optional<std::string_view>)> status;
-    // True when a fill begins: the tree has just been emptied; it hides
-    // behind its twin while the status line animates. False once the new
-    // tree is built, also after a fill that ended in an error.
-    std::function<void(bool filling)> filling;
-};
+// Told true when a fill begins: the tree has just been emptied; it hides
+// behind its twin while the status line animates. Told false once the new
+// tree is built, also after a fill that ended in an error.
+using FillingHook = std::function<void(bool filling)>;
 
 // The History Cleaner's state and operations, as its window's buttons and
 // menu reach them: the three entry groups and the cache tree's check states.
+// Its runs let the window's messages run (repaints, the status animation)
+// and show their status through `progress`.
 class HistoryCleaner {
 public:
-    HistoryCleaner(const Platform& platform, Prompter& prompter, HistoryHooks hooks);
+    HistoryCleaner(const Platform& platform, Prompter& prompter, RunProgress& progress, FillingHook filling);
     HistoryCleaner(const HistoryCleaner&) = delete;
     HistoryCleaner& operator=(const HistoryCleaner&) = delete;
 
@@ -55,11 +50,11 @@ public:
 private:
     void Fill();
     void DeleteChecked();
-    void Pump() const;
 
     Platform platform_;
     Prompter& prompter_;
-    HistoryHooks hooks_;
+    RunProgress& progress_;
+    FillingHook filling_;
     CacheGroups groups_;
     HistoryTree tree_{groups_, platform_.system};
     bool running_ = false;

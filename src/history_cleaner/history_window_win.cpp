@@ -19,20 +19,11 @@ void AddColumns(ui::RowView& view) {
 }  // namespace
 
 TfrmHistory::TfrmHistory(SuiteContext& context)
-    : ModuleWindow(Tool::HistoryCleaner, context), cleaner_(context.platform, context.prompter, Hooks()) {
+    : ModuleWindow(Tool::HistoryCleaner, context),
+      cleaner_(context.platform, context.prompter, Progress(), [this](bool filling) { OnFilling(filling); }) {
     animation_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
     animation_->onTick = [this] { page_.status->SetText(populating_.Tick()); };
     BuildCachePage();
-    // The frame placed its pages when it was sized; this one came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
-}
-
-HistoryHooks TfrmHistory::Hooks() {
-    HistoryHooks hooks;
-    hooks.pump = [this] { Progress().LetMessagesRun(); };
-    hooks.status = [this](std::optional<std::string_view> text) { ShowStatus(text); };
-    hooks.filling = [this](bool filling) { OnFilling(filling); };
-    return hooks;
 }
 
 void TfrmHistory::BuildCachePage() {
@@ -40,7 +31,7 @@ void TfrmHistory::BuildCachePage() {
         "When you click \"Start\" button, cached internet content on your computer will be located and listed. "
         "Click \"Clean\" button to clean selected cached internet files.", 90);
     auto& c = page_;
-    auto row = ui::BuildStatusRow(page, "&Start");
+    auto row = ui::BuildStatusRow(page, 90, "&Start");
     c.status = std::move(row.status);
     c.start = std::move(row.start);
     c.status->Show(false);
@@ -50,8 +41,8 @@ void TfrmHistory::BuildCachePage() {
     c.tree = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), cleaner_.Tree());
     AddColumns(*c.tree);
     c.tree->SetImageLists(nullptr, icons_.Groups());
-    c.history = std::make_unique<ui::CheckBox>(page.At(16, 502, 320, 524, ui::kAnchorBottomLeft),
-                                               "Clean Local Internet History Files");
+    c.history = ui::Make<ui::CheckBox>(page.At(16, 502, 320, 524, ui::kAnchorBottomLeft),
+                                       {.caption = "Clean Local Internet History Files"});
     c.history->SetChecked(true);
     auto buttons = ui::BuildPageButtons(page, "&Clean", false);
     c.help = std::move(buttons.help);
@@ -64,7 +55,7 @@ void TfrmHistory::BuildCachePage() {
     });
 
     c.start->onClick = [this] {
-        const BusyScope run(*this, {page_.start.get(), page_.clean.get()});
+        const BusyScope run(*this, {page_.start.get(), page_.clean.get()}, nullptr, page_.status.get());
         cleaner_.Start();
     };
     c.help->onClick = [this] { ShowHelp("history2"); };
@@ -79,13 +70,8 @@ void TfrmHistory::BuildCachePage() {
 // idle again by the time the box shows.
 void TfrmHistory::Run(void (HistoryCleaner::*operation)(bool)) {
     const bool withUrlHistory = page_.history->Checked();
-    const BusyScope run(*this, {page_.start.get(), page_.clean.get()});
+    const BusyScope run(*this, {page_.start.get(), page_.clean.get()}, nullptr, page_.status.get());
     (cleaner_.*operation)(withUrlHistory);
-}
-
-void TfrmHistory::ShowStatus(std::optional<std::string_view> text) {
-    if (text) page_.status->SetText(*text);
-    page_.status->Show(text.has_value());
 }
 
 // While the tree fills it stays hidden, with an empty twin of the same

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 #include <string_view>
 
 #include "history_cleaner/history_cleaner.h"
@@ -43,9 +42,7 @@ public:
     ui::Timer& Animation() { return *animation_; }
 
 private:
-    HistoryHooks Hooks();
     void BuildCachePage();
-    void ShowStatus(std::optional<std::string_view> text);
     void OnFilling(bool filling);
     void Run(void (HistoryCleaner::*operation)(bool));
 

@@ -32,8 +32,8 @@ TfrmInternet::ChoiceControls BuildChoiceGroup(ui::Panel& page, int width, std::s
     c.list = std::make_unique<ui::ComboList>(g.At(210, 50, 330, 72));
     for (const ListEntry& entry : entries) c.list->Add(entry.text);
     c.list->Select(0);
-    c.box = std::make_unique<ui::NumberBox>(g.At(210, 78, 310, 100), minimum, maximum, value);
-    if (!unit.empty()) c.unit = std::make_unique<ui::Label>(g.At(318, 81, 380, 100), unit);
+    c.box = ui::Make<ui::NumberBox>(g.At(210, 78, 310, 100), {.minimum = minimum, .maximum = maximum, .value = value});
+    if (!unit.empty()) c.unit = ui::Make<ui::Label>(g.At(318, 81, 380, 100), {.text = unit});
     c.choices->Bind(1, *c.list);
     c.choices->Bind(2, *c.box);
     c.choices->Select(0);
@@ -48,7 +48,7 @@ std::unique_ptr<ui::GroupPanel> OptionsGroup(ui::Panel& page, int width, std::st
 }
 
 std::unique_ptr<ui::CheckBox> Box(ui::GroupPanel& group, int row, std::string_view caption) {
-    return std::make_unique<ui::CheckBox>(group.At(16, 22 + row * 26, 400, 44 + row * 26), caption);
+    return ui::Make<ui::CheckBox>(group.At(16, 22 + row * 26, 400, 44 + row * 26), {.caption = caption});
 }
 
 // Windows Vista and later tune the receive window themselves.
@@ -106,14 +106,15 @@ void TfrmInternet::BuildTab(Tab tab) {
     ui::Panel& page = advanced_.tabs->AddPage(content.caption);
     const SIZE size = DesignSize(page.Handle());
     TabControls& t = advanced_.tab[tab];
-    t.text = std::make_unique<ui::Label>(page.At(12, 10, size.cx - 12, 72, ui::kAnchorTopStretch), content.text);
+    t.text = ui::Make<ui::Label>(page.At(12, 10, size.cx - 12, 72, ui::kAnchorTopStretch), {.text = content.text});
     t.choice = BuildChoiceGroup(page, size.cx, content.choiceCaption, content.entries, content.minimum, content.maximum,
                                 content.value, content.unit);
     t.options = OptionsGroup(page, size.cx, content.optionsCaption, content.optionsHeight);
-    t.help = std::make_unique<ui::Button>(
-        page.At(size.cx - 196, size.cy - 38, size.cx - 110, size.cy - 12, ui::kAnchorBottomRight), "&Help");
-    t.apply = std::make_unique<ui::Button>(
-        page.At(size.cx - 98, size.cy - 38, size.cx - 12, size.cy - 12, ui::kAnchorBottomRight), "&Apply");
+    t.help =
+        ui::Make<ui::Button>(page.At(size.cx - 196, size.cy - 38, size.cx - 110, size.cy - 12, ui::kAnchorBottomRight),
+                             {.caption = "&Help"});
+    t.apply = ui::Make<ui::Button>(
+        page.At(size.cx - 98, size.cy - 38, size.cx - 12, size.cy - 12, ui::kAnchorBottomRight), {.caption = "&Apply"});
     t.help->onClick = [this] { ShowHelp("internet4"); };
     t.apply->onClick = [this] { tuner_.ApplyAdvanced(ChosenSettings()); };
 }
@@ -130,11 +131,11 @@ void TfrmInternet::BuildAdvancedPage() {
     a.selectiveAcks = Box(*a.tab[kTcpIpTab].options, 1, "Allow Selective Acknowledgements");
     ui::GroupPanel& limits = *a.tab[kExplorerTab].options;
     a.connections10Label =
-        std::make_unique<ui::Label>(limits.At(16, 25, 250, 44), "Maximum Connections for HTTP 1.0 :");
-    a.connections10 = std::make_unique<ui::NumberBox>(limits.At(260, 22, 330, 44), 1, 64, 4);
+        ui::Make<ui::Label>(limits.At(16, 25, 250, 44), {.text = "Maximum Connections for HTTP 1.0 :"});
+    a.connections10 = ui::Make<ui::NumberBox>(limits.At(260, 22, 330, 44), {.minimum = 1, .maximum = 64, .value = 4});
     a.connections11Label =
-        std::make_unique<ui::Label>(limits.At(16, 51, 250, 70), "Maximum Connections for HTTP 1.1 :");
-    a.connections11 = std::make_unique<ui::NumberBox>(limits.At(260, 48, 330, 70), 1, 64, 2);
+        ui::Make<ui::Label>(limits.At(16, 51, 250, 70), {.text = "Maximum Connections for HTTP 1.1 :"});
+    a.connections11 = ui::Make<ui::NumberBox>(limits.At(260, 48, 330, 70), {.minimum = 1, .maximum = 64, .value = 2});
     a.duplicateAcks = Box(*a.tab[kNetworkTab].options, 0, "Allow TCP Max DupAcks");
 
     // Values Windows has stopped reading are still written and backed up,
@@ -143,7 +144,8 @@ void TfrmInternet::BuildAdvancedPage() {
     const auto note = [&](Tab tab, std::string_view text) {
         ui::Panel& tabPage = a.tabs->Page(tab);
         const int width = DesignSize(tabPage.Handle()).cx;
-        a.tab[tab].note = std::make_unique<ui::Label>(tabPage.At(12, 290, width - 12, 340, ui::kAnchorTopStretch), text);
+        a.tab[tab].note =
+            ui::Make<ui::Label>(tabPage.At(12, 290, width - 12, 340, ui::kAnchorTopStretch), {.text = text});
     };
     note(kTcpIpTab,
          "This version of Windows tunes the receive window by itself and no longer reads \"TcpWindowSize\" "

@@ -14,8 +14,6 @@ TfrmInternet::TfrmInternet(SuiteContext& context)
         *this, kBackupsPage, tuner_.Backups(),
         "Backup files are automatically generated when you optimize your internet connection settings.",
         "internet6");
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
     ReadCurrentSettings();
     // The page shows what is stored, so that its next apply never writes
     // back what a restore or the wizard has changed since.

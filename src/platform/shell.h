@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/icon.h"
+
 namespace tw {
 
 namespace Csidl {
@@ -50,18 +52,20 @@ struct NewShortcut {
 };
 
 // How the shell shows a file or folder: its display name (a shortcut's
-// without ".lnk") and, when asked for, its small icon, an HICON the caller
-// destroys (0 when not asked for, or from a shell without icons).
+// without ".lnk") and, when asked for, its small icon (none when not asked
+// for, or from a shell without icons).
 struct ShellDisplay {
     std::string name;
-    std::uintptr_t smallIcon = 0;
+    Icon smallIcon{};
 };
 
 // Whether Display also fetches the icon; the name alone is cheaper.
 enum class DisplayIcon { None, Small };
 
-// Opaque window owner for shell calls; 0 means none.
-using OwnerWindow = std::uintptr_t;
+// A window as portable code carries it: opaque, only handed back to the
+// platform as the owner of what it shows; kNoOwner is none.
+enum class OwnerWindow : std::uintptr_t {};
+inline constexpr OwnerWindow kNoOwner{};
 
 // Whether emptying the Recycle Bin shows the shell's own progress and plays
 // its sound, as a user who asked for it expects, or happens unseen.
@@ -92,8 +96,14 @@ public:
                                                              DisplayIcon icon) const = 0;
     std::optional<ShellDisplay> Display(std::string_view path, DisplayIcon icon) const {
         const std::string one(path);
-        return Display(std::span(&one, 1), icon).front();
+        return std::move(Display(std::span(&one, 1), icon).front());
     }
+    // The shell's large icon of a file or folder, or of the item an item-ID
+    // list names (a shortcut's target, which may be no file at all); none
+    // for an empty path or list, or what the shell does not know. A list
+    // drawing it down to its own size looks better than the small one.
+    virtual Icon FileIcon(std::string_view path) const = 0;
+    virtual Icon ItemIcon(const ItemIdList& item) const = 0;
     // The shell's "open" of a file or address, normal show state.
     virtual bool Open(std::string_view fileOrUrl, OwnerWindow owner) = 0;
 };

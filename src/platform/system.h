@@ -23,6 +23,9 @@ class System {
 public:
     virtual ~System() = default;
     virtual std::optional<OsVersion> Version() const = 0;
+    // 64-bit Windows, whether this program runs as a 64-bit process or in
+    // its 32-bit subsystem: the registry then has a 32-bit view besides.
+    virtual bool Windows64() const = 0;
     // nullopt when the variable is not set.
     virtual std::optional<std::string> Environment(std::string_view name) const = 0;
     virtual LocalTime Now() const = 0;

@@ -1,5 +1,6 @@
 #include "privacy/privacy_window_win.h"
 
+#include "platform/win32/owner_window_win.h"
 #include "suite/busy_scope_win.h"
 #include "suite/menu_icons_win.h"
 #include "ui/page_parts_win.h"
@@ -13,8 +14,6 @@ TfrmPrivacy::TfrmPrivacy(SuiteContext& context)
     for (MenuIcon icon : {MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace})
         ImageList_AddIcon(images_.Get(), MenuIconOf(icon));
     BuildCleanPage();
-    // The frame placed its pages when it was sized; this one came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmPrivacy::BuildCleanPage() {
@@ -39,7 +38,7 @@ void TfrmPrivacy::RunPrivacyClean() {
     // and a close waits for the run's end.
     const BusyScope run(*this, {page_.clean.get()});
     Platform platform = Context().platform;
-    tw::RunPrivacyClean(rows_, Context().prompter, platform, reinterpret_cast<OwnerWindow>(Handle()),
+    tw::RunPrivacyClean(rows_, Context().prompter, platform, win32::OwnerOf(Handle()),
                         [this](std::size_t) { page_.items->Refresh(); });
 }
 

@@ -27,8 +27,10 @@ private:
 
 }  // namespace
 
-RegistryCleaner::RegistryCleaner(const Platform& platform, Prompter& prompter, CleanerHooks hooks)
-    : platform_(platform), prompter_(prompter), hooks_(std::move(hooks)), backups_(platform, kRegCleanBackups) {
+RegistryCleaner::RegistryCleaner(const Platform& platform, Prompter& prompter, RunProgress& progress,
+                                 CleanerHooks hooks)
+    : platform_(platform), prompter_(prompter), progress_(progress), hooks_(std::move(hooks)),
+      backups_(platform, kRegCleanBackups) {
     tree_.Clear();
 }
 
@@ -47,7 +49,7 @@ void RegistryCleaner::Scan() {
     const ScanScope scope(scanning_, hooks_.scanning);
     tree_.Clear();
     Changed();
-    RunScan(platform_, lists_, hooks_.progress);
+    RunScan(platform_, lists_, progress_);
     Rebuild();
 }
 

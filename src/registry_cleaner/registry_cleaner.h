@@ -9,6 +9,7 @@
 #include "services/backup_store.h"
 #include "services/export_buffer.h"
 #include "services/prompter.h"
+#include "services/run_progress.h"
 
 namespace tw {
 
@@ -17,9 +18,9 @@ inline constexpr std::string_view kCleanQuestion =
     "automatically, so that you can restore cleaned items if necessary. Do you want to continue?";
 inline constexpr std::string_view kCleanDone = "You have successfully cleaned your registry.";
 
-// How the cleaner tells its window what to show.
+// What changed in the cleaner's state, for its window to show; a scan's
+// progress goes through the cleaner's RunProgress.
 struct CleanerHooks {
-    ScanProgress progress;
     // True when a scan begins (the tree is about to be emptied), false once
     // its tree is built.
     std::function<void(bool scanning)> scanning;
@@ -34,7 +35,7 @@ struct CleanerHooks {
 // default check state and the scan-started flag, and the export buffer.
 class RegistryCleaner {
 public:
-    RegistryCleaner(const Platform& platform, Prompter& prompter, CleanerHooks hooks);
+    RegistryCleaner(const Platform& platform, Prompter& prompter, RunProgress& progress, CleanerHooks hooks);
     RegistryCleaner(const RegistryCleaner&) = delete;
     RegistryCleaner& operator=(const RegistryCleaner&) = delete;
 
@@ -64,6 +65,7 @@ private:
 
     Platform platform_;
     Prompter& prompter_;
+    RunProgress& progress_;
     CleanerHooks hooks_;
     FindingLists lists_;
     FindingTree tree_{lists_};

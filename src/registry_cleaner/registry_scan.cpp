@@ -16,25 +16,17 @@ constexpr std::array<Scanner, kCategoryCount> kScanners{
     ScanAppPaths,   ScanHelpFiles, ScanActivex, ScanSounds,
 };
 
-void LetMessagesRun(const std::function<void()>& pump) {
-    if (pump) pump();
-}
-
-void Show(const std::function<void(const std::string&)>& status, std::string_view text) {
-    if (status) status(std::string(text));
-}
-
 }  // namespace
 
-void RunScan(const Platform& platform, FindingLists& lists, const ScanProgress& progress) {
+void RunScan(const Platform& platform, FindingLists& lists, RunProgress& progress) {
     lists.Clear();
-    LetMessagesRun(progress.pump);
+    progress.LetMessagesRun();
     for (std::size_t category = 0; category < kCategoryCount; ++category) {
-        Show(progress.status, kCategoryTexts[category].status);
+        progress.ShowStatus(kCategoryTexts[category].status);
         kScanners[category](platform, lists.List(category));
-        LetMessagesRun(progress.pump);
+        progress.LetMessagesRun();
     }
-    Show(progress.status, "");
+    progress.ShowStatus("");
 }
 
 }  // namespace tw

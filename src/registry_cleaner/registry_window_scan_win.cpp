@@ -10,7 +10,7 @@ void TfrmRegistry::BuildScanPage() {
         "This module will search obsolete registry entries that are pointing invalid locations in your computer. "
         "Click on \"Clean\" button to clean selected invalid registry entries.", 90);
     auto& c = scan_;
-    auto row = ui::BuildStatusRow(page, "&Start");
+    auto row = ui::BuildStatusRow(page, 90, "&Start");
     c.status = std::move(row.status);
     c.start = std::move(row.start);
     c.tree = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), cleaner_.Tree());

@@ -5,7 +5,7 @@ namespace tw {
 TfrmRegistry::TfrmRegistry(SuiteContext& context)
     : ModuleWindow(Tool::RegistryCleaner, context),
       icons_(ui::WindowDpi(Handle())),
-      cleaner_(context.platform, context.prompter, Hooks()) {
+      cleaner_(context.platform, context.prompter, Progress(), Hooks()) {
     BuildScanPage();
     backups_ = std::make_unique<BackupsPage>(
         *this, kBackupsPage, cleaner_.Backups(),
@@ -16,8 +16,6 @@ TfrmRegistry::TfrmRegistry(SuiteContext& context)
 
 CleanerHooks TfrmRegistry::Hooks() {
     CleanerHooks hooks;
-    hooks.progress.pump = [this] { Progress().LetMessagesRun(); };
-    hooks.progress.status = [this](const std::string& text) { Progress().ShowStatus(text); };
     hooks.scanning = [this](bool scanning) { OnScanning(scanning); };
     hooks.treeChanged = [this] { scan_.tree->Reset(); };
     hooks.backupsChanged = [this] { backups_->Refill(); };

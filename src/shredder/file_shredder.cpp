@@ -40,7 +40,7 @@ std::string NamePart(std::string_view path) { return std::string(path.substr(Fol
 }  // namespace
 
 void ShredFile(FileSystem& files, RandomSource& random, const ListedFile& file, const ShredOptions& options,
-               const std::function<void()>& pump) {
+               RunProgress& progress) {
     const std::string& path = file.path;
     RefuseLink(files, path);
     const auto entry = OpenListed(files, file, options.rename);
@@ -52,7 +52,7 @@ void ShredFile(FileSystem& files, RandomSource& random, const ListedFile& file, 
     // The row keeps the file's own name, so a file that is not gone gets it
     // back; otherwise the next attempt would find a "$000000.tmp" in its way.
     const auto nameBack = [&] { return !options.rename || entry->Rename(NamePart(path)); };
-    PassWriter writer(random, pump, options.written);
+    PassWriter writer(random, progress, options.written);
     try {
         for (const WipePass& pass : options.algorithm.passes) writer.Overwrite(entry->Contents(), pass);
     } catch (const Error& e) {

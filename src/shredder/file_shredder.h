@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "platform/random.h"
+#include "services/run_progress.h"
 #include "shredder/shred_list.h"
 #include "shredder/wipe_algorithms.h"
 
@@ -43,6 +44,6 @@ struct ShredOptions {
 // kDeleteFailed; a renamed file then gets its own name back, which the
 // delete message names (or "$000000.tmp" when even that fails).
 void ShredFile(FileSystem& files, RandomSource& random, const ListedFile& file, const ShredOptions& options,
-               const std::function<void()>& pump);
+               RunProgress& progress);
 
 }  // namespace tw

@@ -5,8 +5,8 @@
 
 namespace tw {
 
-PassWriter::PassWriter(RandomSource& random, std::function<void()> pump, std::function<void(std::uint64_t)> written)
-    : random_(random), pump_(std::move(pump)), written_(std::move(written)) {}
+PassWriter::PassWriter(RandomSource& random, RunProgress& progress, std::function<void(std::uint64_t)> written)
+    : random_(random), progress_(progress), written_(std::move(written)) {}
 
 void PassWriter::Prepare(const WipePass& pass, std::uint64_t fileSize) {
     // Only as long as the file needs, so small files cost little memory.
@@ -32,7 +32,7 @@ void PassWriter::Overwrite(Stream& file, const WipePass& pass) {
         file.Write(std::span<const std::uint8_t>(run_.data(), length));
         done += length;
         if (written_) written_(length);
-        if (pump_) pump_();
+        progress_.LetMessagesRun();
     }
     file.Flush();
 }

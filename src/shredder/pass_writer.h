@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "platform/random.h"
+#include "services/run_progress.h"
 #include "shredder/wipe_algorithms.h"
 
 namespace tw {
@@ -18,8 +19,9 @@ public:
     static constexpr std::size_t kBlockLength = 1024;
     static constexpr std::size_t kBlocksPerWrite = 1024;
 
-    // `written` (optional) is told the length of each write.
-    PassWriter(RandomSource& random, std::function<void()> pump, std::function<void(std::uint64_t)> written = {});
+    // `written` (optional) is told the length of each write; after each,
+    // `progress` lets the window's messages run.
+    PassWriter(RandomSource& random, RunProgress& progress, std::function<void(std::uint64_t)> written = {});
     // From offset 0 to the stream's current size, then flushed to the disk,
     // so no pass is left in a cache when the next begins.
     void Overwrite(Stream& file, const WipePass& pass);
@@ -28,7 +30,7 @@ private:
     void Prepare(const WipePass& pass, std::uint64_t fileSize);
 
     RandomSource& random_;
-    std::function<void()> pump_;
+    RunProgress& progress_;
     std::function<void(std::uint64_t)> written_;
     std::vector<std::uint8_t> run_;  // the block, repeated
 };

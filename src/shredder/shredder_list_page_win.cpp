@@ -34,7 +34,7 @@ void TfrmShredder::BuildListPage() {
         "Please add the files you want to delete to the list. You can select the files and drag into the list to "
         "add them. When you click \"Shred Files\" button, they will be deleted permanently.", 90);
     auto& c = list_;
-    c.browse = std::make_unique<ui::Button>(page.At(16, 96, 110, 120), "&Browse...");
+    c.browse = ui::Make<ui::Button>(page.At(16, 96, 110, 120), {.caption = "&Browse..."});
     c.files = std::make_unique<ui::RowView>(page.At(16, 128, 574, 462, ui::kAnchorFill), rows_);
     c.files->AddColumn("Files", 536);
     c.progress = std::make_unique<ui::ProgressBar>(page.At(16, 470, 574, 488, ui::kAnchorBottomStretch));
@@ -90,12 +90,13 @@ void TfrmShredder::ShredListedFiles() {
     // The run's buttons are disabled and its progress bar shown until it
     // ends, by an error too.
     const BusyScope run(*this, {list_.browse.get(), list_.shred.get()}, list_.progress.get());
-    const auto pump = Progress().Pump();
     // Each row leaves the view as its file goes, so a run that stops on an
     // error shows exactly the rows still to do.
     ShredBottomUp(
         files_,
-        [&](const ListedFile& file) { ShredFile(Context().platform.files, Context().random, file, options, pump); },
+        [&](const ListedFile& file) {
+            ShredFile(Context().platform.files, Context().random, file, options, Progress());
+        },
         [&] { FilesChanged(); });
 }
 

@@ -10,27 +10,28 @@ void TfrmShredder::BuildOptionsPage() {
     auto& c = options_;
     c.algorithmGroup =
         std::make_unique<ui::GroupBox>(page.At(16, 88, 574, 318, ui::kAnchorTopStretch), "Wiping Algorithm");
-    c.algorithmText = std::make_unique<ui::Label>(
+    c.algorithmText = ui::Make<ui::Label>(
         page.At(32, 110, 558, 160, ui::kAnchorTopStretch),
-        "There are various methods for securely deleting files. They differ in overwriting techniques and how many "
-        "times a file is overwritten. However as the complexity of the deletion algorithm increases, it takes more "
-        "time to delete a file.");
+        {.text = "There are various methods for securely deleting files. They differ in overwriting techniques and "
+                 "how many times a file is overwritten. However as the complexity of the deletion algorithm "
+                 "increases, it takes more time to delete a file."});
     for (int i = 0; i < kWipeAlgorithmCount; ++i) {
         const int top = 166 + i * 24;
-        c.algorithms[static_cast<std::size_t>(i)] = std::make_unique<ui::RadioButton>(
-            page.At(32, top, 558, top + 22, ui::kAnchorTopStretch), WipeAlgorithmNumber(i + 1).caption, i == 0);
+        c.algorithms[static_cast<std::size_t>(i)] =
+            ui::Make<ui::RadioButton>(page.At(32, top, 558, top + 22, ui::kAnchorTopStretch),
+                                      {.caption = WipeAlgorithmNumber(i + 1).caption, .firstOfGroup = i == 0});
     }
     c.renameGroup =
         std::make_unique<ui::GroupBox>(page.At(16, 326, 574, 418, ui::kAnchorTopStretch), "Rename File Before Wiping");
     // WS_GROUP ends the radio group above, so arrow keys stay among the algorithms.
     SetWindowLongPtrW(c.renameGroup->Handle(), GWL_STYLE,
                       GetWindowLongPtrW(c.renameGroup->Handle(), GWL_STYLE) | WS_GROUP);
-    c.renameText = std::make_unique<ui::Label>(
+    c.renameText = ui::Make<ui::Label>(
         page.At(32, 346, 558, 382, ui::kAnchorTopStretch),
-        "Even the file is securely deleted, its name can be accessed using different methods. Renaming the file "
-        "before deleteting it makes impossible to recover the file name.");
-    c.rename = std::make_unique<ui::CheckBox>(page.At(32, 388, 558, 410, ui::kAnchorTopStretch),
-                                              "Rename the files before wiping for further security");
+        {.text = "Even the file is securely deleted, its name can be accessed using different methods. Renaming the "
+                 "file before deleteting it makes impossible to recover the file name."});
+    c.rename = ui::Make<ui::CheckBox>(page.At(32, 388, 558, 410, ui::kAnchorTopStretch),
+                                      {.caption = "Rename the files before wiping for further security"});
     auto buttons = ui::BuildPageButtons(page, "&Defaults", false);
     c.help = std::move(buttons.help);
     c.defaults = std::move(buttons.action);

@@ -9,8 +9,6 @@ TfrmShredder::TfrmShredder(SuiteContext& context) : ModuleWindow(Tool::FileShred
     BuildListPage();
     BuildOptionsPage();
     ShowOptions(LoadShredderOptions(Context().settings));
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
     DragAcceptFiles(Handle(), TRUE);
 }
 

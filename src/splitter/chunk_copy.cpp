@@ -38,7 +38,7 @@ NamedStream CreateNewForWriting(FileSystem& files, std::string_view path, std::s
     }
 }
 
-ChunkCopier::ChunkCopier(std::function<void()> pump) : pump_(std::move(pump)), buffer_(kChunkLength) {}
+ChunkCopier::ChunkCopier(RunProgress& progress) : progress_(progress), buffer_(kChunkLength) {}
 
 std::size_t ChunkCopier::ReadChunk(NamedStream& source, std::size_t length) {
     try {
@@ -63,14 +63,14 @@ void ChunkCopier::Copy(NamedStream& source, NamedStream& target, std::uint64_t l
         if (got == 0) throw Error("Cannot read file \"" + source.path + "\". The file ended before its expected size.");
         WriteChunk(target, got);
         length -= got;
-        if (pump_) pump_();
+        progress_.LetMessagesRun();
     }
 }
 
 void ChunkCopier::CopyToEnd(NamedStream& source, NamedStream& target) {
     while (const std::size_t got = ReadChunk(source, kChunkLength)) {
         WriteChunk(target, got);
-        if (pump_) pump_();
+        progress_.LetMessagesRun();
     }
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
+#include "services/run_progress.h"
 
 namespace tw {
 
@@ -26,12 +26,12 @@ NamedStream CreateForWriting(FileSystem& files, std::string_view path);
 NamedStream CreateNewForWriting(FileSystem& files, std::string_view path, std::string_view shownAs);
 
 // Copies stream to stream through one buffer of at most 61440 bytes; between
-// chunks `pump` lets the window's messages run.
+// chunks `progress` lets the window's messages run.
 class ChunkCopier {
 public:
     static constexpr std::size_t kChunkLength = 61440;
 
-    explicit ChunkCopier(std::function<void()> pump);
+    explicit ChunkCopier(RunProgress& progress);
     // Copies `length` bytes from the source's current position to the
     // target's. A source that ends early is a failure.
     void Copy(NamedStream& source, NamedStream& target, std::uint64_t length);
@@ -42,7 +42,7 @@ private:
     std::size_t ReadChunk(NamedStream& source, std::size_t length);
     void WriteChunk(NamedStream& target, std::size_t length);
 
-    std::function<void()> pump_;
+    RunProgress& progress_;
     std::vector<std::uint8_t> buffer_;
 };
 

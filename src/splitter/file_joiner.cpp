@@ -16,7 +16,7 @@ std::string ReplaceQuestion(std::string_view path) {
 }
 
 std::optional<std::string> JoinPieces(FileSystem& files, Prompter& prompter, const JoinRequest& request,
-                                      const std::function<void()>& pump) {
+                                      RunProgress& progress) {
     if (request.piece.empty()) return std::string(kNoFileToJoin);
     const PieceSet set = FindPieceSet(files, request.piece);
     if (set.count == 0) return std::string(kNotAPiece);
@@ -26,7 +26,7 @@ std::optional<std::string> JoinPieces(FileSystem& files, Prompter& prompter, con
     const std::string output = WithTrailingBackslash(destination) + set.joinedName;
     const bool exists = files.Attributes(output).has_value();
     if (exists && !prompter.Confirm(ReplaceQuestion(output))) return std::nullopt;
-    ChunkCopier copier(pump);
+    ChunkCopier copier(progress);
     WriteReplacing(files, output, exists ? Existing::Replace : Existing::Keep, [&](NamedStream& output) {
         for (std::uint64_t index = 0; index < set.count; ++index) {
             NamedStream piece = OpenForReading(files, set.PiecePath(index));

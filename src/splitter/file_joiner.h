@@ -1,11 +1,11 @@
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
 #include "services/prompter.h"
+#include "services/run_progress.h"
 
 namespace tw {
 
@@ -33,6 +33,6 @@ std::string ReplaceQuestion(std::string_view path);
 // the existing file; failures throw tw::Error naming the file, as SplitFile
 // does, and leave an existing output as it was.
 std::optional<std::string> JoinPieces(FileSystem& files, Prompter& prompter, const JoinRequest& request,
-                                      const std::function<void()>& pump);
+                                      RunProgress& progress);
 
 }  // namespace tw

@@ -18,7 +18,7 @@ std::string_view RefusalOf(const FileSystem& files, const SplitRequest& request,
 
 }  // namespace
 
-std::string SplitFile(FileSystem& files, const SplitRequest& request, const std::function<void()>& pump) {
+std::string SplitFile(FileSystem& files, const SplitRequest& request, RunProgress& progress) {
     const auto pieceSize = PieceSizeFor(request.sizeChoice, request.customMegabytes);
     if (!pieceSize) return std::string(kCustomSizeRefused);
     std::string destination = request.destination.empty() ? FolderPart(request.source) : request.destination;
@@ -31,7 +31,7 @@ std::string SplitFile(FileSystem& files, const SplitRequest& request, const std:
     if (whole < 1) return std::string(kSourceSmallerThanPiece);
 
     const std::string name = FileNamePart(request.source);
-    ChunkCopier copier(pump);
+    ChunkCopier copier(progress);
     for (std::uint64_t index = 0; index <= whole; ++index) {
         const std::uint64_t length = index < whole ? *pieceSize : size - whole * *pieceSize;
         NamedStream piece = CreateForWriting(files, destination + "\\" + PieceName(name, index));

@@ -1,10 +1,10 @@
 #pragma once
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "services/run_progress.h"
 
 namespace tw {
 
@@ -30,6 +30,6 @@ struct SplitRequest {
 // whether the split was done or refused. A file that cannot be opened,
 // created, read or written throws tw::Error naming that file; pieces written
 // before stay on disk.
-std::string SplitFile(FileSystem& files, const SplitRequest& request, const std::function<void()>& pump);
+std::string SplitFile(FileSystem& files, const SplitRequest& request, RunProgress& progress);
 
 }  // namespace tw

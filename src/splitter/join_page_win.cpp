@@ -17,12 +17,12 @@ void TfrmTweak::BuildJoinPage() {
     auto& c = join_;
     c.paths = ui::BuildPathSections(page, 92, "   Select File To Join");
     c.informationHeading = ui::SectionHeading(page, 216, "   Splitted File Information");
-    c.nameCaption = std::make_unique<ui::Label>(page.At(32, 244, 200, 262), "File Name:");
-    c.name = std::make_unique<ui::Label>(page.At(208, 244, 574, 262, ui::kAnchorTopStretch), kNoPieceChosen);
-    c.sizeCaption = std::make_unique<ui::Label>(page.At(32, 268, 200, 286), "File Size:");
-    c.size = std::make_unique<ui::Label>(page.At(208, 268, 574, 286, ui::kAnchorTopStretch), kNoPieceChosen);
-    c.countCaption = std::make_unique<ui::Label>(page.At(32, 292, 200, 310), "Number of Split Parts:");
-    c.count = std::make_unique<ui::Label>(page.At(208, 292, 574, 310, ui::kAnchorTopStretch), kNoPieceChosen);
+    c.nameCaption = ui::Make<ui::Label>(page.At(32, 244, 200, 262), {.text = "File Name:"});
+    c.name = ui::Make<ui::Label>(page.At(208, 244, 574, 262, ui::kAnchorTopStretch), {.text = kNoPieceChosen});
+    c.sizeCaption = ui::Make<ui::Label>(page.At(32, 268, 200, 286), {.text = "File Size:"});
+    c.size = ui::Make<ui::Label>(page.At(208, 268, 574, 286, ui::kAnchorTopStretch), {.text = kNoPieceChosen});
+    c.countCaption = ui::Make<ui::Label>(page.At(32, 292, 200, 310), {.text = "Number of Split Parts:"});
+    c.count = ui::Make<ui::Label>(page.At(208, 292, 574, 310, ui::kAnchorTopStretch), {.text = kNoPieceChosen});
     c.buttons = ui::BuildPageButtons(page, "&Join");
     Connect(
         kJoinPage, c.paths, c.buttons, "splitter4", [this] { BrowsePieceClick(); }, [this] { JoinClick(); });
@@ -42,8 +42,8 @@ void TfrmTweak::RefreshJoinInformation() {
 
 void TfrmTweak::JoinClick() {
     const JoinRequest request{join_.paths.file->Text(), join_.paths.destination->Text()};
-    RunCopy([&](const std::function<void()>& pump) {
-        return JoinPieces(Context().platform.files, Context().prompter, request, pump);
+    RunCopy([&](RunProgress& progress) {
+        return JoinPieces(Context().platform.files, Context().prompter, request, progress);
     });
 }
 

@@ -24,14 +24,15 @@ void TfrmTweak::BuildSizeChoices(ui::Panel& page) {
     auto& c = split_;
     for (std::size_t i = 0; i < kCustomSizeChoice; ++i) {
         const int left = i < 4 ? 32 : 300, top = 254 + static_cast<int>(i % 4) * 26;
-        c.sizes[i] =
-            std::make_unique<ui::RadioButton>(page.At(left, top, left + 260, top + 22), kSplitSizes[i].caption, i == 0);
+        c.sizes[i] = ui::Make<ui::RadioButton>(page.At(left, top, left + 260, top + 22),
+                                               {.caption = kSplitSizes[i].caption, .firstOfGroup = i == 0});
     }
     c.sizes[kCustomSizeChoice] =
-        std::make_unique<ui::RadioButton>(page.At(32, 364, 140, 386), kSplitSizes[kCustomSizeChoice].caption, false);
+        ui::Make<ui::RadioButton>(page.At(32, 364, 140, 386), {.caption = kSplitSizes[kCustomSizeChoice].caption});
     // WS_GROUP ends the radio group, so arrow keys stay among the sizes.
-    c.customSize = std::make_unique<ui::Edit>(page.At(144, 364, 210, 386), "1", WS_GROUP | ES_NUMBER);
-    c.megabytes = std::make_unique<ui::Label>(page.At(216, 367, 300, 385), "MBytes");
+    c.customSize =
+        ui::Make<ui::Edit>(page.At(144, 364, 210, 386), {.text = "1", .firstOfGroup = true, .numbersOnly = true});
+    c.megabytes = ui::Make<ui::Label>(page.At(216, 367, 300, 385), {.text = "MBytes"});
     for (auto& radio : c.sizes) radio->onChange = [this] { SizeChoiceChanged(); };
     c.sizes[0]->SetChecked(true);
     SizeChoiceChanged();
@@ -52,7 +53,7 @@ void TfrmTweak::BrowseSourceClick() {
 void TfrmTweak::SplitClick() {
     const SplitRequest request{split_.paths.file->Text(), split_.paths.destination->Text(), SelectedSize(),
                                split_.customSize->Text()};
-    RunCopy([&](const std::function<void()>& pump) { return SplitFile(Context().platform.files, request, pump); });
+    RunCopy([&](RunProgress& progress) { return SplitFile(Context().platform.files, request, progress); });
 }
 
 }  // namespace tw

@@ -12,8 +12,6 @@ constexpr char kSelectDestination[] = "Select Destination Directory";
 TfrmTweak::TfrmTweak(SuiteContext& context) : ModuleWindow(Tool::FileSplitter, context) {
     BuildSplitPage();
     BuildJoinPage();
-    // The frame placed its pages when it was sized; these came later.
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
 }
 
 void TfrmTweak::Connect(int page, ui::PathSections& paths, ui::PageButtons& buttons, std::string_view helpTopic,
@@ -27,14 +25,14 @@ void TfrmTweak::Connect(int page, ui::PathSections& paths, ui::PageButtons& butt
     SetDefaultButton(page, *buttons.action);
 }
 
-void TfrmTweak::RunCopy(const std::function<std::optional<std::string>(const std::function<void()>& pump)>& copy) {
+void TfrmTweak::RunCopy(const std::function<std::optional<std::string>(RunProgress& progress)>& copy) {
     // A close waits for the notice too: the window must outlive this click.
     const BusyScope click(*this, {});
     std::optional<std::string> notice;
     {
         const BusyScope run(*this, {split_.buttons.action.get(), join_.buttons.action.get(),
                                     split_.paths.browseFile.get(), join_.paths.browseFile.get()});
-        notice = copy(Progress().Pump());
+        notice = copy(Progress());
     }
     if (notice) Context().prompter.Notify(*notice);
 }

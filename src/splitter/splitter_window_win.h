@@ -51,7 +51,7 @@ private:
     void RefreshJoinInformation();
     // Runs a copy with the window's messages flowing, its action buttons
     // disabled and closing held off, then shows the notice it returns.
-    void RunCopy(const std::function<std::optional<std::string>(const std::function<void()>& pump)>& copy);
+    void RunCopy(const std::function<std::optional<std::string>(RunProgress& progress)>& copy);
 
     SplitPage split_;
     JoinPage join_;

@@ -1,20 +1,23 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
-#include "startup_manager/startup_entry.h"
+#include "platform/pickers.h"
+#include "services/prompter.h"
+#include "startup_manager/startup_edits.h"
 #include "ui/combo_list_win.h"
 #include "ui/controls_win.h"
 #include "ui/dialog_win.h"
-#include "ui/panel_win.h"
 
 namespace tw {
 
-class TfrmStartup;
-
 // The add and edit boxes share their name and program sections; each is
-// made when opened and destroyed when closed.
+// made when opened and destroyed when closed. A box collects what is typed
+// and hands it to its `apply`, which acts on it; an error there keeps the
+// box open with the input as it was, so nothing typed is lost.
 class StartupEntryDialog : public ui::Dialog {
 public:
     ui::Edit& NameBox() { return *name_; }
@@ -24,41 +27,55 @@ public:
     ui::Button& ActionButton() { return *action_; }
 
 protected:
-    StartupEntryDialog(TfrmStartup& owner, std::string_view header, std::string_view nameHint, int height);
+    StartupEntryDialog(Pickers& pickers, std::string_view header, std::string_view nameHint, int height);
     void AddButtons(std::string_view actionCaption, int top);
-    virtual void Confirm() = 0;
-
-    TfrmStartup& owner_;
-    std::unique_ptr<ui::Panel> body_;
+    ui::Panel& Body() { return *body_; }
+    // Applies the box's input and closes it; returns when it did.
+    virtual bool Confirm() = 0;
 
 private:
     void Browse();
 
+    Pickers& pickers_;
+    ui::Panel* body_ = nullptr;  // the base's
     std::unique_ptr<ui::Label> nameHeading_, nameHint_, programHeading_, programHint_;
     std::unique_ptr<ui::Edit> name_, program_;
     std::unique_ptr<ui::Button> browse_, cancel_, action_;
 };
 
+// Startup Manager: the add box.
 class TfrmAddStartup final : public StartupEntryDialog {
 public:
-    explicit TfrmAddStartup(TfrmStartup& owner);
+    using Apply = std::function<void(const NewStartupEntry&)>;
+    // Offers the locations of this Windows; every field must be filled.
+    TfrmAddStartup(Pickers& pickers, Prompter& prompter, bool windows64, Apply apply);
     ui::ComboList& LocationList() { return *location_; }
+    // The entry added, or nothing when the box was left.
+    std::optional<NewStartupEntry> Ask(HWND owner);
 
 private:
-    void Confirm() override;
+    bool Confirm() override;
+
+    Prompter& prompter_;
+    Apply apply_;
+    std::optional<NewStartupEntry> added_;
     std::unique_ptr<ui::Label> locationHeading_, locationHint_;
     std::unique_ptr<ui::ComboList> location_;
 };
 
+// Startup Manager: the edit box, filled from the entry it edits.
 class TfrmEditStartup final : public StartupEntryDialog {
 public:
-    // The entry and its box as the list showed them when "&Edit" was chosen.
-    TfrmEditStartup(TfrmStartup& owner, StartupEntry entry, bool ticked);
+    using Apply = std::function<void(const StartupEdit&)>;
+    TfrmEditStartup(Pickers& pickers, const StartupEntry& entry, Apply apply);
+    // The new name and program, or nothing when the box was left.
+    std::optional<StartupEdit> Ask(HWND owner);
 
 private:
-    void Confirm() override;
-    StartupEntry entry_;
-    bool ticked_;
+    bool Confirm() override;
+
+    Apply apply_;
+    std::optional<StartupEdit> edited_;
 };
 
 }  // namespace tw

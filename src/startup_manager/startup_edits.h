@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 #include "startup_manager/startup_entry.h"
@@ -9,6 +10,16 @@ inline constexpr std::string_view kFillAllFields = "Please fill all the fields t
 // An edit never writes over another entry of its home.
 inline constexpr std::string_view kEditNameTaken =
     "A startup item named '%s' is already there. Choose another name.";
+
+// What the add box collects: a new entry and the location it goes to.
+struct NewStartupEntry {
+    std::string name, program, location;
+};
+
+// What the edit box collects for the entry it was opened on.
+struct StartupEdit {
+    std::string name, program;
+};
 
 // A new enabled entry. A registry home must exist already: a missing key
 // throws "Failed to set data for '<name>'". Same-named entries are

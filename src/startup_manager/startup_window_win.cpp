@@ -1,8 +1,8 @@
 #include "startup_manager/startup_window_win.h"
 
 #include "startup_manager/startup_dialogs_win.h"
-#include "startup_manager/startup_enumeration.h"
-#include "startup_manager/startup_moves.h"
+#include "startup_manager/startup_edits.h"
+#include "startup_manager/startup_marks.h"
 #include "ui/page_parts_win.h"
 
 namespace tw {
@@ -10,22 +10,16 @@ namespace {
 
 constexpr std::string_view kRemoveQuestion = "Do you want to remove this startup item?";
 constexpr std::string_view kSelectToEdit = "One startup item must be selected to edit.";
-
-bool Windows64() {
-    if (sizeof(void*) == 8) return true;
-    BOOL wow64 = FALSE;
-    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
-}
+// The page's description, and the list below it.
+constexpr int kDescriptionHeight = 90;
+constexpr int kListTop = 96;
 
 }  // namespace
 
-std::string StartupRows::CellText(ui::RowRef ref, int column) const {
-    const StartupEntry& e = entries[ref.row];
-    return column == 0 ? e.name : column == 1 ? e.command : e.location;
-}
-
 TfrmStartup::TfrmStartup(SuiteContext& context)
-    : ModuleWindow(Tool::StartupManager, context), backups_(context.platform) {
+    : ModuleWindow(Tool::StartupManager, context),
+      images_(context.platform.shell, ui::SmallIconSize(Handle())),
+      backups_(context.platform) {
     BuildListPage();
     backupsPage_ = std::make_unique<BackupsPage>(
         *this, kBackupsPage, backups_,
@@ -33,31 +27,27 @@ TfrmStartup::TfrmStartup(SuiteContext& context)
         "to bring removed or changed items back.",
         "startup3");
     backupsPage_->onRestored = [this] { Rebuild(); };
-    SendMessageW(Handle(), WM_SIZE, 0, 0);
     // A value that is not text stops the list with a report, not the window.
     ui::Guarded([this] { Rebuild(); });
 }
 
 StartupStore TfrmStartup::Store() {
     auto& p = Context().platform;
-    return {p.registry, p.files, p.shell, Windows64(), &backups_};
+    return {p.registry, p.files, p.shell, p.system.Windows64(), &backups_};
 }
 
 void TfrmStartup::BuildListPage() {
     ui::Panel& page = AddPage(kListPage, "         Startup Manager",
         "These are the applications launched automatically when Windows starts. They can be enabled, disabled, "
         "edited or removed completely. You can also add any application to the list to make it run at Windows "
-        "startup.", 90);
+        "startup.", kDescriptionHeight);
     auto& c = page_;
-    c.list = std::make_unique<ui::RowView>(page.At(16, 96, 574, 488, ui::kAnchorFill), rows_);
+    c.list = std::make_unique<ui::RowView>(ui::ListArea(page, kListTop), rows_);
     c.list->AddColumn("Startup Item", 150);
     c.list->AddColumn("Directory", 250);
     c.list->AddColumn("Location", 181);
     c.list->SetImageLists(images_.Handle(), nullptr);
-    c.help = std::make_unique<ui::Button>(page.At(16, 500, 106, 525, ui::kAnchorBottomLeft), "&Help");
-    c.edit = std::make_unique<ui::Button>(page.At(304, 500, 394, 525, ui::kAnchorBottomRight), "&Edit");
-    c.add = std::make_unique<ui::Button>(page.At(394 + 6, 500, 484 + 6, 525, ui::kAnchorBottomRight), "&Add");
-    c.remove = std::make_unique<ui::Button>(page.At(484 + 12, 500, 574, 525, ui::kAnchorBottomRight), "&Remove");
+    ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.edit, "&Edit"}, {c.add, "&Add"}, {c.remove, "&Remove"}});
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"&Edit", [this] { EditSelected(); }},
         {"&Add", [this] { AddEntry(); }},
@@ -77,21 +67,15 @@ void TfrmStartup::BuildListPage() {
 
 void TfrmStartup::Rebuild() {
     images_.Clear();
-    rows_.ticked.clear();
     // Rows found before an unreadable value stay listed; the error goes on
     // to the general report.
-    const auto show = [this] {
-        rows_.ticked.clear();
-        for (const auto& e : rows_.entries) rows_.ticked.push_back(e.enabled);
-        page_.list->Reset();
-    };
     try {
-        EnumerateStartupEntries(Store(), images_, rows_.entries);
+        rows_.Rebuild(Store(), images_);
     } catch (...) {
-        show();
+        page_.list->Reset();
         throw;
     }
-    show();
+    page_.list->Reset();
 }
 
 void TfrmStartup::ShowTaskPage(int page) {
@@ -103,7 +87,7 @@ void TfrmStartup::ShowTaskPage(int page) {
 
 void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bool enabledHome) {
     const auto select = [&] {
-        if (const auto row = FindStartupRow(rows_.entries, location, name, enabledHome))
+        if (const auto row = rows_.Find(location, name, enabledHome))
             page_.list->Select({*row, std::nullopt});
     };
     try {
@@ -116,19 +100,11 @@ void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bo
 }
 
 void TfrmStartup::ToggleRow(std::size_t row) {
-    const bool enable = !rows_.ticked.at(row);
-    const StartupStore store = Store();
-    StartupEntry& entry = rows_.entries[row];
-    // An error leaves the box as it was; so does a move that found nothing
-    // or would have written over another entry.
-    const MoveResult moved = enable ? EnableStartupEntry(store, entry) : DisableStartupEntry(store, entry);
+    const MoveResult moved = rows_.Toggle(Store(), row);
     if (moved != MoveResult::Moved) {
         Context().prompter.Notify(std::string(moved == MoveResult::NameTaken ? kNameTaken : kNothingToMove));
         return;
     }
-    // The entry now lives where its box says, with no mark holding it off.
-    entry.markedOff = false;
-    rows_.ticked[row] = enable;
     page_.list->Refresh();
 }
 
@@ -136,7 +112,7 @@ void TfrmStartup::RemoveSelected() {
     const auto selected = page_.list->Selected();
     if (!selected) return;
     if (!Context().prompter.Confirm(std::string(kRemoveQuestion))) return;
-    RemoveStartupEntry(Store(), rows_.entries[selected->row], rows_.ticked[selected->row]);
+    rows_.Remove(Store(), selected->row);
     Rebuild();
 }
 
@@ -146,13 +122,21 @@ void TfrmStartup::EditSelected() {
         Context().prompter.Notify(std::string(kSelectToEdit));
         return;
     }
-    TfrmEditStartup dialog(*this, rows_.entries[selected->row], rows_.ticked[selected->row]);
-    dialog.ShowModal(Handle());
+    // The entry and its box as the list showed them when "&Edit" was chosen.
+    const StartupEntry entry = rows_.Entry(selected->row);
+    const bool ticked = rows_.Ticked(selected->row);
+    TfrmEditStartup dialog(Context().pickers, entry, [&](const StartupEdit& edit) {
+        EditStartupEntry(Store(), entry, ticked, edit.name, edit.program);
+    });
+    if (const auto edited = dialog.Ask(Handle())) RebuildAt(entry.location, edited->name, InEnabledHome(entry, ticked));
 }
 
 void TfrmStartup::AddEntry() {
-    TfrmAddStartup dialog(*this);
-    dialog.ShowModal(Handle());
+    const StartupStore store = Store();
+    TfrmAddStartup dialog(Context().pickers, Context().prompter, store.windows64, [&](const NewStartupEntry& entry) {
+        AddStartupEntry(store, entry.name, entry.program, entry.location);
+    });
+    if (const auto added = dialog.Ask(Handle())) RebuildAt(added->location, added->name, true);
 }
 
 }  // namespace tw

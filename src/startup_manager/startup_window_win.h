@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <algorithm>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -11,27 +9,11 @@
 #include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_entry.h"
 #include "startup_manager/startup_icons_win.h"
+#include "startup_manager/startup_rows.h"
 #include "ui/popup_menu_win.h"
 #include "ui/row_view_win.h"
 
 namespace tw {
-
-// Row i shows entry i; its box is the entry's current state.
-class StartupRows final : public ui::RowModel {
-public:
-    std::size_t RowCount() const override { return entries.size(); }
-    std::string CellText(ui::RowRef ref, int column) const override;
-    int ImageIndex(ui::RowRef ref) const override { return std::max(entries[ref.row].imageIndex, 0); }
-    bool HasCheckBoxes() const override { return true; }
-    ui::CheckState Check(ui::RowRef ref) override {
-        return ticked[ref.row] ? ui::CheckState::Checked : ui::CheckState::Unchecked;
-    }
-    void ToggleCheck(ui::RowRef ref) override { onToggle(ref.row); }
-
-    std::vector<StartupEntry> entries;
-    std::vector<bool> ticked;
-    std::function<void(std::size_t)> onToggle;
-};
 
 // The Startup Manager window: the list of entries (page 2) and the backups
 // of what was removed or edited (page 3).
@@ -49,17 +31,14 @@ public:
 
     // What clicks and keys reach, for tests.
     ListPage& ListControls() { return page_; }
-    const std::vector<StartupEntry>& Entries() const { return rows_.entries; }
-    bool Ticked(std::size_t row) const { return rows_.ticked.at(row); }
+    const std::vector<StartupEntry>& Entries() const { return rows_.Entries(); }
+    bool Ticked(std::size_t row) const { return rows_.Ticked(row); }
     void ToggleRow(std::size_t row);
     void EditSelected();
     void AddEntry();
     void RemoveSelected();
     // Lists the homes again; the selection goes.
     void Rebuild();
-    // Lists them again with the entry just added or edited selected.
-    void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
-    StartupStore Store();
     BackupsPage& Backups() { return *backupsPage_; }
 
 protected:
@@ -69,6 +48,9 @@ protected:
     void ShowTaskPage(int page) override;
 
 private:
+    StartupStore Store();
+    // Lists them again with the entry just added or edited selected.
+    void RebuildAt(std::string_view location, std::string_view name, bool enabledHome);
     void BuildListPage();
 
     StartupRows rows_;

@@ -30,6 +30,8 @@ SIZE LauncherArtSize(int dpi);
 RECT ScaleLauncherRect(RECT design, int dpi);
 HBITMAP LauncherBackground(int dpi);
 HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace face, int dpi);
+// The line under a tool button's name: what the tool does.
+const wchar_t* ToolSubtitle(Tool tool);
 HBITMAP GlyphButtonFace(LauncherGlyph glyph, RECT bounds, ButtonFace face, int dpi);
 
 // GDI+ must be running while any of the above is first drawn.

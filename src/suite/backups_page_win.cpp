@@ -1,5 +1,6 @@
 #include "suite/backups_page_win.h"
 
+#include "platform/win32/owner_window_win.h"
 #include "suite/menu_icons_win.h"
 
 namespace tw {
@@ -49,8 +50,7 @@ std::optional<std::string> BackupsPage::Selected() const {
 
 void BackupsPage::Restore() {
     SuiteContext& context = window_.Context();
-    store_.RestoreSelected(Selected(), context.prompter, context.random,
-                           reinterpret_cast<std::uintptr_t>(window_.Handle()));
+    store_.RestoreSelected(Selected(), context.prompter, context.random, win32::OwnerOf(window_.Handle()));
     if (onRestored) onRestored();
 }
 

@@ -16,20 +16,6 @@ const Color kKeyColour(255, 255, 0, 255);
 constexpr float kHeaderHeight = 96;
 constexpr float kCornerRadius = 26;
 
-const wchar_t* Subtitle(Tool tool) {
-    switch (tool) {
-        case Tool::RegistryCleaner: return L"Remove invalid entries";
-        case Tool::DriveCleaner: return L"Delete junk files";
-        case Tool::StartupManager: return L"Control what starts";
-        case Tool::InternetTuner: return L"Tune your connection";
-        case Tool::HistoryCleaner: return L"Clear the browser's cache";
-        case Tool::PrivacyProtector: return L"Erase usage traces";
-        case Tool::FileShredder: return L"Destroy files for good";
-        case Tool::FileSplitter: return L"Split and join large files";
-    }
-    return L"";
-}
-
 void PaintBackground(Graphics& g) {
     g.Clear(kKeyColour);
     const RectF shape(0, 0, kLauncherArtWidth - 1.0f, kLauncherArtHeight - 1.0f);
@@ -208,6 +194,20 @@ void DrawGlyphButton(Graphics& g, LauncherGlyph glyph, ButtonFace state, const R
 
 }  // namespace
 
+const wchar_t* ToolSubtitle(Tool tool) {
+    switch (tool) {
+        case Tool::RegistryCleaner: return L"Remove invalid entries";
+        case Tool::DriveCleaner: return L"Delete junk files";
+        case Tool::StartupManager: return L"Control what starts";
+        case Tool::InternetTuner: return L"Tune your connection";
+        case Tool::HistoryCleaner: return L"Clear the browser's cache";
+        case Tool::PrivacyProtector: return L"Erase usage traces";
+        case Tool::FileShredder: return L"Destroy files for good";
+        case Tool::FileSplitter: return L"Split and join large files";
+    }
+    return L"";
+}
+
 SIZE LauncherArtSize(int dpi) { return {MulDiv(kLauncherArtWidth, dpi, 96), MulDiv(kLauncherArtHeight, dpi, 96)}; }
 
 RECT ScaleLauncherRect(RECT design, int dpi) {
@@ -241,7 +241,7 @@ HBITMAP ToolButtonFace(Tool tool, RECT bounds, ButtonFace state, int dpi) {
     const float textLeft = 24 + badge + shift;
     art::DrawText(g, std::wstring(ToolName(tool).begin(), ToolName(tool).end()).c_str(), 14, FontStyleBold,
                   Color(255, 24, 52, 110), RectF(textLeft, h / 2 - 19 + shift, w - textLeft - 6, 22));
-    art::DrawText(g, Subtitle(tool), 11, FontStyleRegular, Color(255, 88, 104, 136),
+    art::DrawText(g, ToolSubtitle(tool), 11, FontStyleRegular, Color(255, 88, 104, 136),
                   RectF(textLeft, h / 2 + 1 + shift, w - textLeft - 6, 18));
     return ToHbitmap(*face.bitmap);
 }

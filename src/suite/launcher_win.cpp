@@ -5,7 +5,9 @@
 #include "suite/artwork_win.h"
 #include "suite/window_region.h"
 #include "ui/error_text.h"
+#include "ui/fonts_win.h"
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 #include "ui/wide_win.h"
 
 namespace tw {
@@ -85,13 +87,17 @@ void TfrmMain::CreateButtons() {
             ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Hot, dpi_),
             ToolButtonFace(spot.tool, spot.bounds, ButtonFace::Pressed, dpi_));
         button->onClick = [this, tool = spot.tool] { OpenModule(tool); };
+        button->SetDescription(ToolSubtitle(spot.tool));
         toolButtons_[static_cast<std::size_t>(spot.tool)] = std::move(button);
     }
     about_ = GlyphButton(Handle(), LauncherGlyph::About, kAboutSpot, L"About", dpi_);
+    about_->SetContrastCaption(L"?");
     about_->onClick = [this] { if (showAbout_) showAbout_(); };
     minimize_ = GlyphButton(Handle(), LauncherGlyph::Minimize, kMinimizeSpot, L"Minimize", dpi_);
+    minimize_->SetContrastCaption(L"_");
     minimize_->onClick = [this] { ShowWindow(Handle(), SW_MINIMIZE); };
     close_ = GlyphButton(Handle(), LauncherGlyph::Close, kCloseSpot, L"Close", dpi_);
+    close_->SetContrastCaption(L"X");
     close_->onClick = [this] { PostMessageW(Handle(), WM_CLOSE, 0, 0); };
 }
 
@@ -114,8 +120,7 @@ void TfrmMain::OpenModule(Tool tool) {
         SetFocus(ToolButton(tool).Handle());
         PostMessageW(Handle(), kReleaseModule, 0, 0);
     };
-    ShowWindow(module_->Handle(), SW_SHOW);
-    module_->BringToFront(context_.settings.SkipIntro(tool) ? 2 : 1);
+    module_->Open(context_.settings.SkipIntro(tool) ? 2 : 1);
     ShowWindow(Handle(), SW_HIDE);
 }
 
@@ -137,8 +142,31 @@ void TfrmMain::Paint() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(Handle(), &ps);
     const SIZE size = LauncherArtSize(dpi_);
-    ui::DrawBitmap(dc, LauncherBackground(dpi_), 0, 0, size.cx, size.cy);
+    if (ui::CurrentPalette().HighContrast())
+        PaintContrastBackground(dc);
+    else
+        ui::DrawBitmap(dc, LauncherBackground(dpi_), 0, 0, size.cx, size.cy);
     EndPaint(Handle(), &ps);
+}
+
+// The picture's own colours are no help to a reader of a high-contrast
+// scheme: the outline stays, filled and framed in the scheme's colours.
+void TfrmMain::PaintContrastBackground(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, ui::InkBrush(ui::Ink::Surface, {}));
+    const HRGN outline = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(Handle(), outline) != ERROR) {
+        const int edge = ui::Scale(2, dpi_);
+        FrameRgn(dc, outline, ui::InkBrush(ui::Ink::Frame, {}), edge, edge);
+    }
+    DeleteObject(outline);
+    RECT title{ui::Scale(48, dpi_), ui::Scale(30, dpi_), ui::Scale(560, dpi_), ui::Scale(80, dpi_)};
+    const HGDIOBJ old = SelectObject(dc, ui::TitleFont(dpi_));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ui::InkColour(ui::Ink::Text, {}));
+    DrawTextW(dc, ui::Wide(kProductName).c_str(), -1, &title, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SelectObject(dc, old);
 }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -158,6 +186,15 @@ LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (focus_.OnActivate(Handle(), wParam)) return 0;
             return Default(message, wParam, lParam);
+        case WM_DPICHANGED: {
+            // The frame has taken its new size; the pictures and their outline follow.
+            const bool hadFocus = IsChild(Handle(), GetFocus());
+            dpi_ = HIWORD(wParam);
+            CreateButtons();
+            ApplyRegion();
+            if (hadFocus) SetFocus(toolButtons_[0]->Handle());
+            return 0;
+        }
         case kReleaseModule:
             ReleaseModule();
             return 0;

@@ -43,6 +43,7 @@ private:
     void CreateButtons();
     void ApplyRegion();
     void Paint();
+    void PaintContrastBackground(HDC dc);
     void ReleaseModule();
 
     SuiteContext& context_;

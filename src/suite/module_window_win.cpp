@@ -1,6 +1,7 @@
 #include "suite/module_window_win.h"
 
 #include "platform/error.h"
+#include "platform/win32/owner_window_win.h"
 #include "suite/artwork_win.h"
 #include "ui/error_text.h"
 #include "ui/wide_win.h"
@@ -68,10 +69,7 @@ ModuleWindow::ModuleWindow(Tool tool, SuiteContext& context) : context_(context)
         LayoutChildren();
     };
     BuildIntroPage();
-    BuildPlaceholderPages();
-    LayoutChildren();
-    // The intro box shows the stored flag from the start; the launcher picks
-    // the page after creation.
+    // The intro box shows the stored flag from the start; Open picks the page.
     SetIntroBoxTicked(context_.settings.SkipIntro(tool));
     BringToFront(1);
 }
@@ -79,14 +77,11 @@ ModuleWindow::ModuleWindow(Tool tool, SuiteContext& context) : context_(context)
 ModuleWindow::~ModuleWindow() = default;
 
 ui::Panel& ModuleWindow::AddPage(int page, std::string_view title) {
-    // A tool's own page replaces the placeholder of that number.
-    placeholders_.erase(page);
     auto panel = std::make_unique<ui::Panel>(Handle(), kPageDesignWidth, kPageDesignHeight, title,
                                              TaskItemIcon(page == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool,
                                                           ui::Scale(16, ui::WindowDpi(Handle()))));
     auto& slot = pages_[page];
     slot = std::move(panel);
-    LayoutChildren();
     ShowWindow(slot->Handle(), page == front_ ? SW_SHOW : SW_HIDE);
     return *slot;
 }
@@ -96,7 +91,7 @@ ui::Panel& ModuleWindow::AddPage(int page, std::string_view title, std::string_v
     descriptions_.erase(page);
     ui::Panel& panel = AddPage(page, title);
     descriptions_[page] =
-        std::make_unique<ui::Label>(panel.At(16, 42, 574, descriptionBottom, ui::kAnchorTopStretch), description);
+        ui::Make<ui::Label>(panel.At(16, 42, 574, descriptionBottom, ui::kAnchorTopStretch), {.text = description});
     return panel;
 }
 
@@ -107,21 +102,12 @@ ui::Label* ModuleWindow::PageDescription(int page) {
 
 void ModuleWindow::BuildIntroPage() {
     auto& intro = AddPage(1, IntroTitle(frame_.tool));
-    introText_ = std::make_unique<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), IntroText(frame_.tool));
-    introPicture_ = std::make_unique<ui::Picture>(intro.At(420, 46, 574, 200, {false, true, true, false}),
-                                                  ToolPicture(frame_.tool, ui::Scale(128, ui::WindowDpi(Handle()))), 128);
-    introBox_ = std::make_unique<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
-                                               "Do not show this screen initially");
-}
-
-// Until a tool's own pages exist, each of its working pages says so plainly.
-void ModuleWindow::BuildPlaceholderPages() {
-    for (const auto& item : frame_.items) {
-        if (item.page <= 1 || pages_.count(item.page)) continue;
-        auto& page = AddPage(item.page, item.caption);
-        placeholders_[item.page] = std::make_unique<ui::Label>(page.At(16, 46, 574, 100, ui::kAnchorTopStretch),
-                                                               "This page is not available in this version yet.");
-    }
+    introText_ = ui::Make<ui::Label>(intro.At(16, 46, 400, 470, ui::kAnchorFill), {.text = IntroText(frame_.tool)});
+    introPicture_ = ui::Make<ui::Picture>(
+        intro.At(420, 46, 574, 200, {false, true, true, false}),
+        {.icon = ToolPicture(frame_.tool, ui::Scale(128, ui::WindowDpi(Handle()))), .iconSize96 = 128});
+    introBox_ = ui::Make<ui::CheckBox>(intro.At(16, 500, 320, 522, ui::kAnchorBottomLeft),
+                                       {.caption = "Do not show this screen initially"});
 }
 
 ui::Panel* ModuleWindow::Page(int page) {
@@ -139,6 +125,12 @@ void ModuleWindow::BringToFront(int page) {
     if (focusOnPage && !IsChild(target->Handle(), GetFocus())) ui::FocusFirstControl(target->Handle());
 }
 
+void ModuleWindow::Open(int page) {
+    LayoutChildren();
+    BringToFront(page);
+    ShowWindow(Handle(), SW_SHOW);
+}
+
 void ModuleWindow::LayoutChildren() {
     RECT client;
     GetClientRect(Handle(), &client);
@@ -153,6 +145,17 @@ void ModuleWindow::LayoutChildren() {
         MoveWindow(panel->Handle(), column + bar, 0, std::max(0L, client.right - column - bar), client.bottom, TRUE);
         panel->Relayout();
     }
+}
+
+// Pictures are drawn for the size they are shown at: a change of DPI makes
+// them again rather than stretching the old ones.
+void ModuleWindow::RedrawPictures(int dpi) {
+    std::vector<HICON> icons;
+    for (const auto& item : TaskItems(frame_, dpi)) icons.push_back(item.icon);
+    tasks_->SetItemIcons(icons);
+    for (auto& [number, panel] : pages_)
+        panel->SetIcon(TaskItemIcon(number == 1 ? TaskIcon::Information : TaskIcon::Tool, frame_.tool, ui::Scale(16, dpi)));
+    introPicture_->SetIcon(ToolPicture(frame_.tool, ui::Scale(128, dpi)));
 }
 
 bool ModuleWindow::PreviewKey(const MSG& msg) {
@@ -206,7 +209,7 @@ void ModuleWindow::HoldClose() {
 }
 
 void ModuleWindow::ShowHelp(std::string_view topic) {
-    if (context_.showHelp) context_.showHelp(reinterpret_cast<std::uintptr_t>(Handle()), topic);
+    if (context_.showHelp) context_.showHelp(win32::OwnerOf(Handle()), topic);
 }
 
 LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -214,22 +217,17 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SIZE:
             LayoutChildren();
             return 0;
-        case WM_SHOWWINDOW:
-            // The tool's constructor has added its pages and controls by now.
-            if (wParam) LayoutChildren();
-            return Default(message, wParam, lParam);
         case WM_GETMINMAXINFO: {
             const int dpi = ui::WindowDpi(Handle());
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize = {ui::Scale(frame_.width, dpi), ui::Scale(frame_.height, dpi)};
             return 0;
         }
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            RedrawPictures(HIWORD(wParam));
+            LayoutChildren();
+            OnDpiChanged(HIWORD(wParam));
             return 0;
-        }
         case WM_COMMAND:
             if (ui::RouteCommand(wParam, lParam)) return 0;
             if (LOWORD(wParam) == IDCANCEL) {

@@ -52,12 +52,16 @@ public:
     void RequestStop() { progress_.RequestStop(); }
     SuiteContext& Context() { return context_; }
 
-    // Adds a working page (2, 3, ...) titled as given, replacing the
-    // placeholder page of that number; call it from the tool's constructor.
+    // Adds a working page (2, 3, ...) titled as given; call it from the
+    // tool's constructor, before Open.
     ui::Panel& AddPage(int page, std::string_view title);
     // The same with the page's description under the title band, as every
     // working page has; the text ends at descriptionBottom (96-DPI units).
     ui::Panel& AddPage(int page, std::string_view title, std::string_view description, int descriptionBottom);
+    // The one step between building a tool window and its first paint: lays
+    // out every page the constructor added for the window's real size,
+    // brings `page` forward and shows the window, which takes the focus.
+    void Open(int page);
     // The button Enter presses while the page is in front (unless a button
     // has the focus).
     void SetDefaultButton(int page, ui::Button& button) { defaultButtons_[page] = &button; }
@@ -74,14 +78,17 @@ protected:
     virtual void BeforeLauncherShown() {}
     // A task-pane item that brings a page forward; a tool may pick another.
     virtual void ShowTaskPage(int page) { BringToFront(page); }
+    // After the frame has made its fonts and pictures for a new DPI: the
+    // tool's own image lists and pictures.
+    virtual void OnDpiChanged(int /*dpi*/) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class BusyScope;
     void BuildIntroPage();
-    void BuildPlaceholderPages();
     void LayoutChildren();
+    void RedrawPictures(int dpi);
     void OnClose();
     void HoldClose();
 
@@ -93,7 +100,6 @@ private:
     std::unique_ptr<ui::Label> introText_;
     std::unique_ptr<ui::Picture> introPicture_;
     std::unique_ptr<ui::CheckBox> introBox_;
-    std::map<int, std::unique_ptr<ui::Control>> placeholders_;
     std::map<int, std::unique_ptr<ui::Label>> descriptions_;
     int columnWidth96_ = 185;
     std::map<int, ui::Button*> defaultButtons_;

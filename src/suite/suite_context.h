@@ -20,7 +20,7 @@ struct SuiteContext {
     Pickers& pickers;
     RandomSource& random;
     // Shows a help topic such as "registry2"; owner is the asking window.
-    std::function<void(std::uintptr_t owner, std::string_view topic)> showHelp;
+    std::function<void(OwnerWindow owner, std::string_view topic)> showHelp;
 };
 
 }  // namespace tw

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "ui/accessible_win.h"
 #include "ui/fonts_win.h"
 #include "ui/wide_win.h"
 #include "ui/window_win.h"
@@ -50,28 +51,38 @@ void Control::CreateControl(const Placement& at, const wchar_t* className, DWORD
     if (at.layout) at.layout->Add(hwnd_, r, at.anchors);
 }
 
-void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, Wide(text).c_str()); }
+// A status line or progress text that a run changes is heard as it changes;
+// not every system raises the name change for a window's new text itself.
+void Control::SetText(std::string_view text) {
+    const std::wstring wide = Wide(text);
+    const bool changed = wide != WindowText(hwnd_);
+    SetWindowTextW(hwnd_, wide.c_str());
+    if (changed) RaiseAccessibleEvent(hwnd_, EVENT_OBJECT_NAMECHANGE, CHILDID_SELF);
+}
 
 std::string Control::Text() const { return Narrow(WindowText(hwnd_)); }
 
-Button::Button(const Placement& at, std::string_view caption, bool isDefault) {
-    CreateControl(at, WC_BUTTONW, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, caption);
+Button::Button(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, args.caption);
 }
 
-CheckBox::CheckBox(const Placement& at, std::string_view caption) {
-    CreateControl(at, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX, 0, caption);
+CheckBox::CheckBox(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, WS_TABSTOP | BS_AUTOCHECKBOX, 0, args.caption);
 }
 
-RadioButton::RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup) {
-    CreateControl(at, WC_BUTTONW, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, caption);
+RadioButton::RadioButton(const Placement& at, const Args& args) {
+    CreateControl(at, WC_BUTTONW, BS_AUTORADIOBUTTON | (args.firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0,
+                  args.caption);
 }
 
-Label::Label(const Placement& at, std::string_view text, DWORD extraStyle) {
-    CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | extraStyle, 0, text);
+Label::Label(const Placement& at, const Args& args) {
+    CreateControl(at, WC_STATICW, SS_LEFT | SS_NOPREFIX | (args.centerVertically ? SS_CENTERIMAGE : 0), 0, args.text);
 }
 
-Edit::Edit(const Placement& at, std::string_view text, DWORD extraStyle) {
-    CreateControl(at, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, WS_EX_CLIENTEDGE, text);
+Edit::Edit(const Placement& at, const Args& args) {
+    const DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (args.firstOfGroup ? WS_GROUP : 0) |
+                        (args.numbersOnly ? ES_NUMBER : 0);
+    CreateControl(at, WC_EDITW, style, WS_EX_CLIENTEDGE, args.text);
 }
 
 ProgressBar::ProgressBar(const Placement& at) { CreateControl(at, PROGRESS_CLASSW, 0, 0, ""); }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,9 +53,18 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// Each control takes its arguments as a struct of named, defaulted fields, so
+// that a call says what every value means; Make below saves repeating the type.
+// The texts are read while the control is made and not kept.
+
 class Button : public Control {
 public:
-    Button(const Placement& at, std::string_view caption, bool isDefault = false);
+    struct Args {
+        std::string_view caption;
+        // Drawn as the button Enter presses.
+        bool isDefault = false;
+    };
+    Button(const Placement& at, const Args& args);
     std::function<void()> onClick;
     void Click() { if (onClick && Enabled()) onClick(); }
     void OnCommand(WORD code) override { if (code == BN_CLICKED) Click(); }
@@ -62,7 +72,10 @@ public:
 
 class CheckBox : public Control {
 public:
-    CheckBox(const Placement& at, std::string_view caption);
+    struct Args {
+        std::string_view caption;
+    };
+    CheckBox(const Placement& at, const Args& args);
     bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
     std::function<void()> onChange;
@@ -71,8 +84,12 @@ public:
 
 class RadioButton : public Control {
 public:
-    // The first button of a group starts a new group for arrow keys.
-    RadioButton(const Placement& at, std::string_view caption, bool firstOfGroup);
+    struct Args {
+        std::string_view caption;
+        // Starts a new group for arrow keys, and is the group's Tab stop.
+        bool firstOfGroup = false;
+    };
+    RadioButton(const Placement& at, const Args& args);
     bool Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetChecked(bool checked) { SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
     std::function<void()> onChange;
@@ -81,12 +98,25 @@ public:
 
 class Label : public Control {
 public:
-    Label(const Placement& at, std::string_view text, DWORD extraStyle = 0);
+    struct Args {
+        std::string_view text;
+        // One line, centred between the top and the bottom, beside a taller
+        // control on the same row.
+        bool centerVertically = false;
+    };
+    Label(const Placement& at, const Args& args);
 };
 
 class Edit : public Control {
 public:
-    Edit(const Placement& at, std::string_view text, DWORD extraStyle = 0);
+    struct Args {
+        std::string_view text;
+        // Starts a new group for arrow keys, ending the radio buttons before it.
+        bool firstOfGroup = false;
+        // Typed letters are refused (pasted ones are not).
+        bool numbersOnly = false;
+    };
+    Edit(const Placement& at, const Args& args);
     std::function<void()> onChange;
     void OnCommand(WORD code) override { if (code == EN_CHANGE && onChange) onChange(); }
 };
@@ -97,6 +127,13 @@ public:
     void SetRange(int maximum) { SendMessageW(Handle(), PBM_SETRANGE32, 0, maximum); }
     void SetPosition(int position) { SendMessageW(Handle(), PBM_SETPOS, position, 0); }
 };
+
+// Make<Button>(at, {.caption = "&Next", .isDefault = true}): the braces name
+// the control's Args without spelling out their type.
+template <class C>
+std::unique_ptr<C> Make(const Placement& at, const typename C::Args& args) {
+    return std::make_unique<C>(at, args);
+}
 
 // Registers the common-control classes a control needs, once per process
 // (ICC_TAB_CLASSES, ICC_UPDOWN_CLASS...).

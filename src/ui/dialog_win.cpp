@@ -81,6 +81,15 @@ LRESULT Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Dismiss();
             return 0;
+        case WM_DPICHANGED:
+            // Moved over a monitor of another DPI (as when centred over its
+            // owner): the body fills the new client area and lays out again.
+            if (body_) {
+                RECT client;
+                GetClientRect(Handle(), &client);
+                MoveWindow(body_->Handle(), 0, 0, client.right, client.bottom, TRUE);
+            }
+            return 0;
         default:
             return Default(message, wParam, lParam);
     }

@@ -11,5 +11,8 @@ HFONT BoldFont(int dpi);
 HFONT UnderlinedFont(int dpi);
 // A font whose character cell is the given pixel height at 96 DPI.
 HFONT TitleFont(int dpi);
+// The same kind of font as one of the above, made for another DPI; null
+// for a font that is not one of ours.
+HFONT SameFontAtDpi(HFONT font, int dpi);
 
 }  // namespace tw::ui

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/theme_win.h"
 #include "ui/window_win.h"
 
 namespace tw::ui {
@@ -24,7 +25,8 @@ void PaintFrameLine(HTHEME theme, HDC dc, RECT frame, int state) {
 
 COLORREF CaptionColour(HTHEME theme, int state) {
     COLORREF colour = GetSysColor(state == GBS_DISABLED ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-    if (theme) GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &colour);
+    // A theme's caption colour is for its own background, not the user's scheme.
+    if (theme && !CurrentPalette().HighContrast()) GetThemeColor(theme, BP_GROUPBOX, state, TMT_TEXTCOLOR, &colour);
     return colour;
 }
 

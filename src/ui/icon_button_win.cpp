@@ -2,9 +2,9 @@
 
 namespace tw::ui {
 
-IconButton::IconButton(const Placement& at, std::string_view caption, HICON icon, bool isDefault)
-    : Button(at, caption, isDefault) {
-    SetFace(caption, icon);
+IconButton::IconButton(const Placement& at, const Args& args)
+    : Button(at, Button::Args{.caption = args.caption, .isDefault = args.isDefault}) {
+    SetFace(args.caption, args.icon);
 }
 
 void IconButton::SetFace(std::string_view caption, HICON icon) {

@@ -12,7 +12,12 @@ namespace tw::ui {
 // goes). The icons are the caller's and must outlive the button's use.
 class IconButton : public Button {
 public:
-    IconButton(const Placement& at, std::string_view caption, HICON icon, bool isDefault = false);
+    struct Args {
+        std::string_view caption;
+        HICON icon = nullptr;
+        bool isDefault = false;
+    };
+    IconButton(const Placement& at, const Args& args);
     void SetFace(std::string_view caption, HICON icon);
     HICON Icon() const;
 };

@@ -2,18 +2,20 @@
 
 #include "ui/fonts_win.h"
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
 
-LinkLabel::LinkLabel(const Placement& at, std::string_view text, Rgb background)
-    : text_(Wide(text)), background_(background) {
+LinkLabel::LinkLabel(const Placement& at, const Args& args) : text_(Wide(args.text)), background_(args.background) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;
     Create(L"TwLink", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, text_, Scale(r.left, dpi), Scale(r.top, dpi),
            Scale(r.right - r.left, dpi), Scale(r.bottom - r.top, dpi), at.parent, CS_HREDRAW | CS_VREDRAW, nullptr,
            LoadCursorW(nullptr, IDC_HAND));
     if (at.layout) at.layout->Add(Handle(), r, at.anchors);
+    accessible_ = std::make_shared<SingleAccessible>(Handle(), ROLE_SYSTEM_LINK, L"Jump");
+    accessible_->onDefaultAction = [this] { Click(); };
 }
 
 void LinkLabel::Paint() {
@@ -21,11 +23,11 @@ void LinkLabel::Paint() {
     const HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, SolidBrush(background_));
+    FillRect(dc, &client, InkBrush(Ink::Surface, background_));
     const int dpi = WindowDpi(Handle());
     const HGDIOBJ old = SelectObject(dc, hot_ ? UnderlinedFont(dpi) : MessageFont(dpi));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 70, 200));
+    SetTextColor(dc, InkColour(Ink::Link, Rgb{0, 70, 200}));
     DrawTextW(dc, text_.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (GetFocus() == Handle()) {
         RECT textRect = client;
@@ -62,6 +64,8 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             InvalidateRect(Handle(), nullptr, TRUE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_ ? accessible_->Answer(accessible_, wParam, lParam) : Default(message, wParam, lParam);
         case WM_KEYUP:
             if (wParam == VK_SPACE) Click();
             return 0;

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "ui/accessible_win.h"
 #include "ui/color.h"
 #include "ui/controls_win.h"
 #include "ui/window_win.h"
@@ -14,7 +16,12 @@ namespace tw::ui {
 // (or Space/Enter when it has the focus) runs onClick.
 class LinkLabel : public Window {
 public:
-    LinkLabel(const Placement& at, std::string_view text, Rgb background = kPageBackground);
+    struct Args {
+        std::string_view text;
+        Rgb background = kPageBackground;
+    };
+    LinkLabel(const Placement& at, const Args& args);
+    ~LinkLabel() override { accessible_->Detach(); }
     std::function<void()> onClick;
     bool IsHot() const { return hot_; }
     void Click() { if (onClick) onClick(); }
@@ -28,6 +35,7 @@ private:
     Rgb background_;
     bool hot_ = false;
     bool tracking_ = false;
+    std::shared_ptr<SingleAccessible> accessible_;
 };
 
 }  // namespace tw::ui

@@ -19,8 +19,8 @@ Anchors ArrowAnchors(Anchors box) { return {box.left && !box.right, box.top, box
 
 }  // namespace
 
-NumberBox::NumberBox(const Placement& at, int minimum, int maximum, int value)
-    : minimum_(std::max(0, minimum)), maximum_(std::max(minimum_, maximum)) {
+NumberBox::NumberBox(const Placement& at, const Args& args)
+    : minimum_(std::max(0, args.minimum)), maximum_(std::max(minimum_, args.maximum)) {
     UseCommonControls(ICC_UPDOWN_CLASS);
     Placement box = at;
     box.rect.right -= kArrowsWidth;
@@ -38,7 +38,7 @@ NumberBox::NumberBox(const Placement& at, int minimum, int maximum, int value)
     SendMessageW(arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Handle()), 0);
     SendMessageW(arrows_, UDM_SETRANGE32, minimum_, maximum_);
     if (at.layout) at.layout->Add(arrows_, arrows, ArrowAnchors(at.anchors));
-    SetValue(value);
+    SetValue(args.value);
 }
 
 NumberBox::~NumberBox() {

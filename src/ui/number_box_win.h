@@ -17,8 +17,13 @@ namespace tw::ui {
 // untouched box never changes what was stored.
 class NumberBox : public Control {
 public:
-    // The range starts at 0 or above.
-    NumberBox(const Placement& at, int minimum, int maximum, int value);
+    struct Args {
+        // The range starts at 0 or above.
+        int minimum = 0;
+        int maximum = 0;
+        int value = 0;
+    };
+    NumberBox(const Placement& at, const Args& args);
     ~NumberBox() override;
 
     int Value() const;

@@ -3,9 +3,38 @@
 #include "ui/fonts_win.h"
 
 namespace tw::ui {
+namespace {
+
+// 96-DPI units of the 590-wide page: its margins, then the buttons' size and
+// spacing, the gap between buttons also the one above the bottom row.
+constexpr int kPageLeft = 16, kPageRight = 574;
+constexpr int kButtonTop = 500, kButtonWidth = 86, kButtonHeight = 26, kButtonGap = 12;
+constexpr int kButtonPitch = kButtonWidth + kButtonGap;
+// The status row: the start button at the right a little under the
+// description, the text's line level with its caption.
+constexpr int kStartBelowDescription = 6, kStartLeft = kPageRight - kButtonWidth;
+constexpr int kStatusBelowStart = 6, kStatusHeight = 18;
+
+int StartTop(int descriptionBottom) { return descriptionBottom + kStartBelowDescription; }
+
+Placement StatusPlace(Panel& page, int descriptionBottom) {
+    const int top = StartTop(descriptionBottom) + kStatusBelowStart;
+    return page.At(kPageLeft, top, kStartLeft - 6, top + kStatusHeight, kAnchorTopStretch);
+}
+
+Placement StartPlace(Panel& page, int descriptionBottom) {
+    const int top = StartTop(descriptionBottom);
+    return page.At(kStartLeft, top, kPageRight, top + kButtonHeight, kAnchorTopRight);
+}
+
+}  // namespace
+
+Placement AcrossPage(Panel& page, int top, int height) {
+    return page.At(kPageLeft, top, kPageRight, top + height, kAnchorTopStretch);
+}
 
 std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view text) {
-    auto label = std::make_unique<Label>(page.At(16, top, 574, top + 18, kAnchorTopStretch), text);
+    auto label = Make<Label>(AcrossPage(page, top, 18), {.text = text});
     const HFONT bold = BoldFont(WindowDpi(page.Handle()));
     SendMessageW(label->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     return label;
@@ -13,8 +42,8 @@ std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view tex
 
 FileField BuildFileField(Panel& page, int top, std::string_view browseCaption) {
     FileField f;
-    f.path = std::make_unique<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), "");
-    f.browse = std::make_unique<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), browseCaption);
+    f.path = Make<Edit>(page.At(16, top, 470, top + 22, kAnchorTopStretch), {});
+    f.browse = Make<Button>(page.At(480, top - 1, 574, top + 23, kAnchorTopRight), {.caption = browseCaption});
     return f;
 }
 
@@ -31,18 +60,36 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
     return s;
 }
 
-StatusRow BuildStatusRow(Panel& page, std::string_view startCaption) {
-    StatusRow row;
-    row.status = std::make_unique<Label>(page.At(16, 102, 470, 120, kAnchorTopStretch), "");
-    row.start = std::make_unique<Button>(page.At(488, 96, 574, 122, kAnchorTopRight), startCaption);
-    return row;
+StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption) {
+    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
+            Make<Button>(StartPlace(page, descriptionBottom), {.caption = startCaption})};
+}
+
+StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                                     HICON startIcon) {
+    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
+            Make<IconButton>(StartPlace(page, descriptionBottom),
+                                     {.caption = startCaption, .icon = startIcon, .isDefault = true})};
+}
+
+int BelowStatusRow(int descriptionBottom) { return StartTop(descriptionBottom) + kButtonHeight + 8; }
+
+Placement ListArea(Panel& page, int top) {
+    return page.At(kPageLeft, top, kPageRight, kButtonTop - kButtonGap, kAnchorFill);
+}
+
+void BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons) {
+    int left = kPageRight - kButtonWidth - kButtonPitch * static_cast<int>(buttons.size() - 1);
+    for (const RowButton& b : buttons) {
+        const Placement at = page.At(left, kButtonTop, left + kButtonWidth, kButtonTop + kButtonHeight, kAnchorBottomRight);
+        b.button = Make<Button>(at, {.caption = b.caption, .isDefault = b.isDefault});
+        left += kButtonPitch;
+    }
 }
 
 PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault) {
     PageButtons b;
-    b.help = std::make_unique<Button>(page.At(390, 500, 476, 526, kAnchorBottomRight), "&Help");
-    b.action =
-        std::make_unique<Button>(page.At(488, 500, 574, 526, kAnchorBottomRight), actionCaption, actionIsDefault);
+    BuildButtonRow(page, {{b.help, "&Help"}, {b.action, actionCaption, actionIsDefault}});
     return b;
 }
 

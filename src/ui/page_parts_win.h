@@ -1,13 +1,18 @@
 #pragma once
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 
+#include "ui/icon_button_win.h"
 #include "ui/panel_win.h"
 
 namespace tw::ui {
 
 // The pieces working pages are built of, at the places every page puts them
 // (96-DPI units of the 590-wide page).
+
+// A line of the page's width: a heading, a check box, a text.
+Placement AcrossPage(Panel& page, int top, int height);
 
 // A section header of a page: bold, across the page's width.
 std::unique_ptr<Label> SectionHeading(Panel& page, int top, std::string_view text);
@@ -29,13 +34,35 @@ struct PathSections {
 };
 PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeading);
 
-// A status line under the description with the page's start button at its
-// right, as the pages that list what a search found have them.
+// A status line just under the page's description (whose bottom is given),
+// with the page's start button at its right, as the pages that list what a
+// search found have them. The line reaches the button: a path of 80
+// characters needs nearly all of it.
+template <typename Start = Button>
 struct StatusRow {
     std::unique_ptr<Label> status;
-    std::unique_ptr<Button> start;
+    std::unique_ptr<Start> start;
 };
-StatusRow BuildStatusRow(Panel& page, std::string_view startCaption);
+StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption);
+// The same with a picture beside the start button's caption (the icon is
+// the caller's); the button is the page's default.
+StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                                     HICON startIcon);
+
+// Where a list under the status row starts.
+int BelowStatusRow(int descriptionBottom);
+// A page's list: across the page from top down to above the bottom buttons.
+Placement ListArea(Panel& page, int top);
+
+// One button of a bottom row: where it goes and what it says.
+struct RowButton {
+    std::unique_ptr<Button>& button;
+    std::string_view caption;
+    bool isDefault = false;
+};
+// Buttons along the page's bottom right, left to right as given, the last
+// at the page's right edge, all of one size at one pitch.
+void BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons);
 
 // "&Help" and the page's own action, at the bottom right; the action is the
 // page's default button unless said otherwise.

@@ -4,15 +4,16 @@
 
 #include "ui/fonts_win.h"
 #include "ui/gradient.h"
+#include "ui/theme_win.h"
 #include "ui/window_win.h"
 
 namespace tw::ui {
 
 HBRUSH SolidBrush(Rgb color) {
-    static std::map<COLORREF, GdiOwner<HBRUSH>> brushes;
+    static std::map<COLORREF, win32::UniqueGdiObject<HBRUSH>> brushes;
     auto& slot = brushes[ToColorRef(color)];
-    if (!slot) slot.reset(CreateSolidBrush(ToColorRef(color)));
-    return slot.get();
+    if (!slot) slot.Reset(CreateSolidBrush(ToColorRef(color)));
+    return slot.Get();
 }
 
 void FillVerticalBlend(HDC dc, const RECT& rect, Rgb top, Rgb bottom) {
@@ -26,7 +27,11 @@ void FillVerticalBlend(HDC dc, const RECT& rect, Rgb top, Rgb bottom) {
 }
 
 void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon, Rgb bottom, int dpi) {
-    FillVerticalBlend(dc, band, kTitleTop, bottom);
+    const Palette& palette = CurrentPalette();
+    if (palette.Blends())
+        FillVerticalBlend(dc, band, kTitleTop, bottom);
+    else
+        FillRect(dc, &band, InkBrush(Ink::Band, kTitleTop));
     const int pad = Scale(6, dpi);
     const int iconSize = Scale(16, dpi);
     int textLeft = band.left + pad;
@@ -37,11 +42,13 @@ void PaintTitleBand(HDC dc, const RECT& band, std::wstring_view text, HICON icon
     }
     const HGDIOBJ oldFont = SelectObject(dc, TitleFont(dpi));
     SetBkMode(dc, TRANSPARENT);
-    RECT shadow{textLeft + 1, band.top + 1, band.right, band.bottom + 1};
-    SetTextColor(dc, ToColorRef(kTitleShadow));
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &shadow, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (palette.Blends()) {
+        RECT shadow{textLeft + 1, band.top + 1, band.right, band.bottom + 1};
+        SetTextColor(dc, ToColorRef(kTitleShadow));
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &shadow, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    }
     RECT face{textLeft, band.top, band.right, band.bottom};
-    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, InkColour(Ink::BandText, Rgb{255, 255, 255}));
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &face, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SelectObject(dc, oldFont);
 }
@@ -56,8 +63,9 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height) {
 
 BufferedPaint::BufferedPaint(HDC target, const RECT& area) : target_(target), area_(area) {
     memory_ = CreateCompatibleDC(target);
-    bitmap_ = CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top));
-    previous_ = SelectObject(memory_, bitmap_);
+    bitmap_.Reset(
+        CreateCompatibleBitmap(target, std::max(1L, area.right - area.left), std::max(1L, area.bottom - area.top)));
+    previous_ = SelectObject(memory_, bitmap_.Get());
     SetViewportOrgEx(memory_, -area.left, -area.top, nullptr);
 }
 
@@ -65,7 +73,6 @@ BufferedPaint::~BufferedPaint() {
     SetViewportOrgEx(memory_, 0, 0, nullptr);
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, memory_, 0, 0, SRCCOPY);
     SelectObject(memory_, previous_);
-    DeleteObject(bitmap_);
     DeleteDC(memory_);
 }
 

@@ -1,20 +1,14 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
 
+#include "platform/win32/handles_win.h"
 #include "ui/color.h"
 
 namespace tw::ui {
 
 inline COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
-
-struct GdiDeleter {
-    void operator()(HGDIOBJ object) const { if (object) DeleteObject(object); }
-};
-template <typename T>
-using GdiOwner = std::unique_ptr<std::remove_pointer_t<T>, GdiDeleter>;
 
 // A brush of one of the palette's colours, kept for the run.
 HBRUSH SolidBrush(Rgb color);
@@ -44,7 +38,7 @@ private:
     HDC target_;
     RECT area_;
     HDC memory_;
-    HBITMAP bitmap_;
+    win32::UniqueGdiObject<HBITMAP> bitmap_;
     HGDIOBJ previous_;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/panel_win.h"
 
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
@@ -45,9 +46,10 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, ToColorRef(background_));
+            SetBkColor(dc, InkColour(Ink::Surface, background_));
+            if (CurrentPalette().HighContrast()) SetTextColor(dc, InkColour(Ink::Text, Rgb{}));
             SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<LRESULT>(SolidBrush(background_));
+            return reinterpret_cast<LRESULT>(InkBrush(Ink::Surface, background_));
         }
         default:
             return Default(message, wParam, lParam);
@@ -61,7 +63,7 @@ void Panel::Paint() {
     GetClientRect(Handle(), &client);
     {
         BufferedPaint buffer(dc, client);
-        FillRect(buffer.Dc(), &client, SolidBrush(background_));
+        FillRect(buffer.Dc(), &client, InkBrush(Ink::Surface, background_));
         if (!title_.empty()) {
             const int dpi = WindowDpi(Handle());
             const RECT band{0, 0, client.right, Scale(kTitleBandHeight, dpi)};

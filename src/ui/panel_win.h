@@ -31,6 +31,8 @@ public:
     int ContentTop() const { return title_.empty() ? 0 : kTitleBandHeight; }
     const std::wstring& Title() const { return title_; }
     void Relayout() { layout_.Apply(Handle()); }
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon) { icon_ = icon; InvalidateRect(Handle(), nullptr, FALSE); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

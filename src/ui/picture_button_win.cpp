@@ -1,6 +1,8 @@
 #include "ui/picture_button_win.h"
 
+#include "ui/fonts_win.h"
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 
 #include <windowsx.h>
 
@@ -11,9 +13,12 @@ PictureButton::PictureButton(HWND parent, RECT bounds, std::wstring name, HBITMA
     Create(L"TwPictureButton", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, name, bounds.left, bounds.top,
            bounds.right - bounds.left, bounds.bottom - bounds.top, parent, CS_HREDRAW | CS_VREDRAW, nullptr,
            LoadCursorW(nullptr, IDC_HAND));
+    accessible_ = std::make_shared<SingleAccessible>(Handle(), ROLE_SYSTEM_PUSHBUTTON, L"Press");
+    accessible_->onDefaultAction = [this] { Click(); };
 }
 
 PictureButton::~PictureButton() {
+    accessible_->Detach();
     for (HBITMAP face : faces_) DeleteObject(face);
 }
 
@@ -29,12 +34,28 @@ void PictureButton::Paint() {
     const HBITMAP face = faces_[pressed_ && hot_ ? 2 : hot_ ? 1 : 0];
     RECT client;
     GetClientRect(Handle(), &client);
-    DrawBitmap(dc, face, 0, 0, client.right, client.bottom);
+    if (CurrentPalette().HighContrast())
+        PaintContrastFace(dc, client);
+    else
+        DrawBitmap(dc, face, 0, 0, client.right, client.bottom);
     if (GetFocus() == Handle() && !(SendMessageW(GetParent(Handle()), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
         InflateRect(&client, -3, -3);
         DrawFocusRect(dc, &client);
     }
     EndPaint(Handle(), &ps);
+}
+
+void PictureButton::PaintContrastFace(HDC dc, RECT client) {
+    const bool down = pressed_ && hot_;
+    FillRect(dc, &client, hot_ ? InkBrush(Ink::Selection, Rgb{}) : InkBrush(Ink::Surface, Rgb{}));
+    FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
+    if (down) InflateRect(&client, -1, -1), FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
+    const std::wstring caption = contrastCaption_.empty() ? WindowText(Handle()) : contrastCaption_;
+    const HGDIOBJ old = SelectObject(dc, BoldFont(WindowDpi(Handle())));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, InkColour(hot_ ? Ink::SelectionText : Ink::Text, Rgb{}));
+    DrawTextW(dc, caption.c_str(), -1, &client, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+    SelectObject(dc, old);
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -78,6 +99,8 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             keyDown_ = 0;
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_ ? accessible_->Answer(accessible_, wParam, lParam) : Default(message, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_BUTTON | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
         // A key clicks when it is let go, and only if it went down here: the

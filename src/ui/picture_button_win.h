@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "ui/accessible_win.h"
 #include "ui/window_win.h"
 
 namespace tw::ui {
@@ -20,6 +22,12 @@ public:
     std::function<void()> onClick;
     void Click() { if (onClick) onClick(); }
     const RECT& Bounds() const { return bounds_; }
+    // What a reader says after the button's name.
+    void SetDescription(std::wstring text) { accessible_->description = std::move(text); }
+    // Under high contrast the pictures give way to the caption in the
+    // scheme's colours; a button too small for its name shows this short
+    // caption instead (its name stays what a screen reader reads).
+    void SetContrastCaption(std::wstring caption) { contrastCaption_ = std::move(caption); }
     bool IsHot() const { return hot_; }
 
 protected:
@@ -28,13 +36,16 @@ protected:
 private:
     void Paint();
     void SetHot(bool hot);
+    void PaintContrastFace(HDC dc, RECT client);
 
     RECT bounds_;
     HBITMAP faces_[3];
+    std::wstring contrastCaption_;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;
     WPARAM keyDown_ = 0;  // Space or Enter, pressed while this button had the focus
+    std::shared_ptr<SingleAccessible> accessible_;
 };
 
 }  // namespace tw::ui

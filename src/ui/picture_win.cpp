@@ -1,11 +1,12 @@
 #include "ui/picture_win.h"
 
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 
 namespace tw::ui {
 
-Picture::Picture(const Placement& at, HICON icon, int iconSize96, Rgb background)
-    : icon_(icon), iconSize96_(iconSize96), background_(background) {
+Picture::Picture(const Placement& at, const Args& args)
+    : icon_(args.icon), iconSize96_(args.iconSize96), background_(args.background) {
     const int dpi = WindowDpi(at.parent);
     const RECT& r = at.rect;
     Create(L"TwPicture", WS_CHILD | WS_VISIBLE, 0, L"", Scale(r.left, dpi), Scale(r.top, dpi),
@@ -20,7 +21,7 @@ LRESULT Picture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, SolidBrush(background_));
+    FillRect(dc, &client, InkBrush(Ink::Surface, background_));
     const int size = Scale(iconSize96_, WindowDpi(Handle()));
     if (icon_)
         DrawIconEx(dc, (client.right - size) / 2, (client.bottom - size) / 2, icon_, size, size, 0, nullptr, DI_NORMAL);

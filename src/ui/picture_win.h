@@ -10,7 +10,14 @@ namespace tw::ui {
 // Shows one icon, centred, on a background colour; the icon is not owned.
 class Picture : public Window {
 public:
-    Picture(const Placement& at, HICON icon, int iconSize96, Rgb background = kPageBackground);
+    struct Args {
+        HICON icon = nullptr;
+        // Drawn this big at 96 DPI, scaled with the window.
+        int iconSize96 = 0;
+        Rgb background = kPageBackground;
+    };
+    Picture(const Placement& at, const Args& args);
+    void SetIcon(HICON icon) { icon_ = icon; InvalidateRect(Handle(), nullptr, FALSE); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

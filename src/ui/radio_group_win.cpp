@@ -4,7 +4,7 @@ namespace tw::ui {
 
 RadioButton& RadioGroup::Add(const Placement& at, std::string_view caption) {
     const std::size_t choice = buttons_.size();
-    auto& button = *buttons_.emplace_back(std::make_unique<RadioButton>(at, caption, choice == 0));
+    auto& button = *buttons_.emplace_back(Make<RadioButton>(at, {.caption = caption, .firstOfGroup = choice == 0}));
     button.onChange = [this, choice] {
         if (!buttons_[choice]->Checked() || choice == selected_) return;
         selected_ = choice;

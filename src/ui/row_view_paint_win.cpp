@@ -9,6 +9,7 @@
 #include "ui/fonts_win.h"
 #include "ui/gradient.h"
 #include "ui/row_view_win.h"
+#include "ui/theme_win.h"
 #include "ui/wide_win.h"
 
 namespace tw::ui {
@@ -52,9 +53,9 @@ void RowView::RebuildBackground() {
     GetClientRect(Handle(), &client);
     const int width = std::max(1L, client.right), height = std::max(1, static_cast<int>(client.bottom) - HeaderHeight());
     const HDC screen = GetDC(Handle());
-    background_.reset(CreateCompatibleBitmap(screen, width, height));
+    background_.Reset(CreateCompatibleBitmap(screen, width, height));
     const HDC dc = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(dc, background_.get());
+    const HGDIOBJ old = SelectObject(dc, background_.Get());
     for (const auto& band : ListGradientBands(height)) {
         const RECT r{0, band.top, width, std::min(band.bottom, height)};
         if (r.bottom <= r.top) continue;
@@ -69,7 +70,8 @@ void RowView::RebuildBackground() {
 }
 
 void RowView::PaintCheck(HDC dc, const RECT& box, CheckState state) {
-    if (const HTHEME theme = Theme(buttonTheme_, L"BUTTON")) {
+    // Under high contrast the classic box, which draws in the scheme's colours.
+    if (const HTHEME theme = CurrentPalette().HighContrast() ? nullptr : Theme(buttonTheme_, L"BUTTON")) {
         const int part = state == CheckState::Checked ? CBS_CHECKEDNORMAL
                          : state == CheckState::Mixed ? CBS_MIXEDNORMAL
                                                       : CBS_UNCHECKEDNORMAL;
@@ -87,18 +89,21 @@ void RowView::PaintCheck(HDC dc, const RECT& box, CheckState state) {
 }
 
 void RowView::PaintExpandButton(HDC dc, const RECT& box, bool expanded) {
-    if (const HTHEME theme = Theme(treeTheme_, L"TREEVIEW")) {
+    if (const HTHEME theme = CurrentPalette().HighContrast() ? nullptr : Theme(treeTheme_, L"TREEVIEW")) {
         DrawThemeBackground(theme, dc, TVP_GLYPH, expanded ? GLPS_OPENED : GLPS_CLOSED, &box, nullptr);
         return;
     }
     const int size = Scale(9, WindowDpi(Handle()));
     const int left = box.left + (box.right - box.left - size) / 2, top = box.top + (box.bottom - box.top - size) / 2;
     const RECT square{left, top, left + size, top + size};
-    FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FrameRect(dc, &square, SolidBrush(Rgb{128, 128, 128}));
+    FillRect(dc, &square, InkBrush(Ink::Surface, Rgb{255, 255, 255}));
+    FrameRect(dc, &square, InkBrush(Ink::Text, Rgb{128, 128, 128}));
     const int mid = size / 2;
-    PatBlt(dc, left + 2, top + mid, size - 4, 1, BLACKNESS);
-    if (!expanded) PatBlt(dc, left + mid, top + 2, 1, size - 4, BLACKNESS);
+    const HBRUSH mark = InkBrush(Ink::Text, Rgb{0, 0, 0});
+    const RECT across{left + 2, top + mid, left + size - 2, top + mid + 1};
+    FillRect(dc, &across, mark);
+    const RECT down{left + mid, top + 2, left + mid + 1, top + size - 2};
+    if (!expanded) FillRect(dc, &down, mark);
 }
 
 void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
@@ -108,20 +113,23 @@ void RowView::PaintRow(HDC dc, std::size_t index, int originY) {
     OffsetRect(&row, 0, -originY);
     const bool hot = hot_ == index, selected = selected_ == index;
     const bool focused = GetFocus() == Handle();
+    const bool contrast = CurrentPalette().HighContrast();
     if (hot) {
-        FillRect(dc, &row, SolidBrush(kHotRowFill));
-        FrameRect(dc, &row, SolidBrush(kHotRowFrame));
+        FillRect(dc, &row, InkBrush(Ink::Selection, kHotRowFill));
+        FrameRect(dc, &row, InkBrush(Ink::Frame, kHotRowFrame));
     } else if (selected) {
-        FillRect(dc, &row, focused ? GetSysColorBrush(COLOR_HIGHLIGHT) : SolidBrush(Rgb{196, 208, 232}));
+        FillRect(dc, &row, focused ? GetSysColorBrush(COLOR_HIGHLIGHT) : InkBrush(Ink::Selection, Rgb{196, 208, 232}));
     }
-    SetTextColor(dc, selected && !hot && focused ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
+    const bool onHighlight = contrast ? hot || selected : selected && !hot && focused;
+    SetTextColor(dc, onHighlight ? GetSysColor(COLOR_HIGHLIGHTTEXT) : InkColour(Ink::Text, Rgb{}));
 
     const bool group = model_.IsTree() && !line.ref.child;
     if (model_.IsTree() && line.ref.child) {  // the tree line from the group to its children
         const int x = Scale(10, dpi) - hscroll_, mid = (row.top + row.bottom) / 2;
         const bool last = *line.ref.child + 1 == model_.ChildCount(line.ref.row);
-        for (int y = row.top; y < (last ? mid : row.bottom); y += 2) SetPixel(dc, x, y, RGB(128, 128, 128));
-        for (int xx = x; xx < Scale(18, dpi) - hscroll_; xx += 2) SetPixel(dc, xx, mid, RGB(128, 128, 128));
+        const COLORREF ink = InkColour(Ink::DimText, Rgb{128, 128, 128});
+        for (int y = row.top; y < (last ? mid : row.bottom); y += 2) SetPixel(dc, x, y, ink);
+        for (int xx = x; xx < Scale(18, dpi) - hscroll_; xx += 2) SetPixel(dc, xx, mid, ink);
     }
     if (group && model_.ChildCount(line.ref.row) > 0) {
         RECT expand = ExpandButtonRect(index);
@@ -173,7 +181,10 @@ void RowView::Paint(HDC dc, const RECT& area) {
     if (!background_ || backgroundWidth_ != client.right || backgroundHeight_ != rows.bottom - rows.top) RebuildBackground();
     BufferedPaint buffer(dc, rows);
     const HDC memory = buffer.Dc();
-    DrawBitmap(memory, background_.get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
+    if (CurrentPalette().Blends())
+        DrawBitmap(memory, background_.Get(), 0, headerHeight, backgroundWidth_, backgroundHeight_);
+    else
+        FillRect(memory, &rows, InkBrush(Ink::Surface, kListTop));
     SetBkMode(memory, TRANSPARENT);
     const HGDIOBJ oldFont = SelectObject(memory, MessageFont(WindowDpi(Handle())));
     // Only the lines that meet the area are found and drawn, so a paint

@@ -17,6 +17,7 @@ public:
         inner_.LetMessagesRun();
     }
     void ShowStatus(std::string_view text) override { inner_.ShowStatus(text); }
+    void HideStatus() override { inner_.HideStatus(); }
     bool StopRequested() const override { return inner_.StopRequested(); }
 
 private:

@@ -37,7 +37,10 @@ RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
     Reset();
 }
 
-RowView::~RowView() { CloseThemes(); }
+RowView::~RowView() {
+    accessible_->Detach();
+    CloseThemes();
+}
 
 void RowView::AddColumn(std::string_view caption, int width96) {
     std::wstring text = Wide(caption);
@@ -101,6 +104,7 @@ void RowView::ResizeFlatLines(std::size_t count) {
     while (visible_.size() < count) visible_.push_back({{visible_.size(), std::nullopt}, ContentHeight(), height});
     UpdateScroll();
     Refresh();
+    RaiseEvent(EVENT_OBJECT_REORDER, std::nullopt);
 }
 
 void RowView::Rebuild() {
@@ -118,6 +122,7 @@ void RowView::Rebuild() {
     }
     UpdateScroll();
     Refresh();
+    RaiseEvent(EVENT_OBJECT_REORDER, std::nullopt);
 }
 
 void RowView::Expand(std::size_t row, bool expanded) {
@@ -130,6 +135,7 @@ void RowView::Expand(std::size_t row, bool expanded) {
         const auto index = IndexOf(selected->row == row && !expanded ? RowRef{row, std::nullopt} : *selected);
         selected_ = index;
     }
+    RaiseEvent(EVENT_OBJECT_STATECHANGE, RowRef{row, std::nullopt});
 }
 
 bool RowView::IsExpanded(std::size_t row) const { return row < expanded_.size() && expanded_[row]; }
@@ -286,15 +292,29 @@ void RowView::SelectLine(std::size_t index) {
     selected_ = index;
     EnsureVisible(index);
     Refresh();
+    if (changed) {
+        if (GetFocus() == Handle()) RaiseEvent(EVENT_OBJECT_FOCUS, visible_[index].ref);
+        RaiseEvent(EVENT_OBJECT_SELECTION, visible_[index].ref);
+    }
     if (changed && onSelectionChanged) onSelectionChanged();
 }
 
 void RowView::ToggleCheckAt(std::size_t index) {
-    if (!model_.HasCheckBoxes() || !LiveLine(index)) return;
-    const RowRef ref = visible_[index].ref;
+    if (LiveLine(index)) ToggleCheck(visible_[index].ref);
+}
+
+void RowView::ToggleCheck(RowRef ref) {
+    if (!model_.HasCheckBoxes() || !Exists(ref)) return;
     model_.ToggleCheck(ref);
     Refresh();
+    RaiseEvent(EVENT_OBJECT_STATECHANGE, ref);
+    // A group's box follows its rows', and theirs follow it.
+    if (ref.child) RaiseEvent(EVENT_OBJECT_STATECHANGE, RowRef{ref.row, std::nullopt});
     if (onCheckChanged) onCheckChanged(ref);
+}
+
+void RowView::RaiseEvent(DWORD event, std::optional<RowRef> ref) const {
+    RaiseAccessibleEvent(Handle(), event, ref ? RowViewAccessible::IdOf(*ref) : CHILDID_SELF);
 }
 
 void RowView::OnLeftDown(POINT p) {
@@ -493,9 +513,15 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnKey(wParam);
             return 0;
         case WM_SETFOCUS:
+            // A reader names the row that has the focus, not a blank list.
+            if (const auto selected = Selected()) RaiseEvent(EVENT_OBJECT_FOCUS, selected);
+            Refresh();
+            return 0;
         case WM_KILLFOCUS:
             Refresh();
             return 0;
+        case WM_GETOBJECT:
+            return accessible_->Answer(accessible_, wParam, lParam);
         case WM_THEMECHANGED:
             CloseThemes();
             Refresh();

@@ -5,10 +5,12 @@
 #include <uxtheme.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/accessible_rows_win.h"
 #include "ui/controls_win.h"
 #include "ui/painting_win.h"
 #include "ui/row_model.h"
@@ -66,6 +68,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend class RowViewAccessible;
     struct Line {
         RowRef ref;
         int top = 0;
@@ -93,6 +96,8 @@ private:
     std::optional<std::size_t> LineAt(POINT client) const;
     void SelectLine(std::size_t index);
     void ToggleCheckAt(std::size_t index);
+    void ToggleCheck(RowRef ref);
+    void RaiseEvent(DWORD event, std::optional<RowRef> ref) const;
     void OnLeftDown(POINT p);
     void OnKey(WPARAM key);
     void AutoSizeColumn(int column);
@@ -118,9 +123,10 @@ private:
     int hscroll_ = 0;
     ThemeSlot buttonTheme_, treeTheme_;
     bool tracking_ = false;
-    GdiOwner<HBITMAP> background_;
+    win32::UniqueGdiObject<HBITMAP> background_;
     int backgroundHeight_ = 0;
     int backgroundWidth_ = 0;
+    std::shared_ptr<RowViewAccessible> accessible_ = std::make_shared<RowViewAccessible>(*this);
 };
 
 }  // namespace tw::ui

@@ -5,16 +5,23 @@
 #include <algorithm>
 
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 
 namespace tw::ui {
 
 SplitterBar::SplitterBar(HWND parent, int minimum, int maximum) : minimum_(minimum), maximum_(maximum) {
     Create(L"TwSplitter", WS_CHILD | WS_VISIBLE, 0, L"", 0, 0, 4, 10, parent, CS_HREDRAW | CS_VREDRAW,
-           SolidBrush(Rgb{110, 140, 210}), LoadCursorW(nullptr, IDC_SIZEWE));
+           nullptr, LoadCursorW(nullptr, IDC_SIZEWE));
 }
 
 LRESULT SplitterBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, InkBrush(Ink::Control, Rgb{110, 140, 210}));
+            return 1;
+        }
         case WM_LBUTTONDOWN:
             dragging_ = true;
             SetCapture(Handle());

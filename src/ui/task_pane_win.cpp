@@ -6,6 +6,7 @@
 
 #include "ui/fonts_win.h"
 #include "ui/painting_win.h"
+#include "ui/theme_win.h"
 
 namespace tw::ui {
 namespace {
@@ -29,6 +30,12 @@ constexpr Rgb kItemHotText{66, 142, 255};
 TaskPane::TaskPane(HWND parent, std::vector<TaskPaneItem> items) : items_(std::move(items)) {
     Create(L"TwTaskPane", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL, 0, L"Options", 0, 0, 10, 10, parent,
            CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
+}
+
+void TaskPane::SetItemIcons(const std::vector<HICON>& icons) {
+    for (std::size_t i = 0; i < items_.size() && i < icons.size(); ++i) items_[i].icon = icons[i];
+    UpdateScroll();
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 int TaskPane::ContentHeight() const {
@@ -71,18 +78,27 @@ void TaskPane::Paint(HDC dc) {
     const int dpi = WindowDpi(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    FillVerticalBlend(dc, client, kColumnTop, kColumnBottom);
+    const Palette& palette = CurrentPalette();
+    if (palette.Blends())
+        FillVerticalBlend(dc, client, kColumnTop, kColumnBottom);
+    else
+        FillRect(dc, &client, InkBrush(Ink::Control, kColumnTop));
 
     const int left = Scale(kMargin, dpi), right = client.right - Scale(kMargin, dpi);
     const int top = Scale(kMargin, dpi) - scroll_;
     const RECT header{left, top, right, top + Scale(kHeaderHeight, dpi)};
     const RECT body{left, header.bottom, right, ItemRect(static_cast<int>(items_.size()) - 1).bottom + Scale(kGroupPadding, dpi)};
-    FillRect(dc, &body, SolidBrush(kGroupBody));
-    FillVerticalBlend(dc, header, kHeaderLeft, Rgb{198, 211, 247});
+    FillRect(dc, &body, InkBrush(Ink::Surface, kGroupBody));
+    if (palette.Blends()) {
+        FillVerticalBlend(dc, header, kHeaderLeft, Rgb{198, 211, 247});
+    } else {
+        FillRect(dc, &header, InkBrush(Ink::Band, kHeaderLeft));
+        FrameRect(dc, &body, InkBrush(Ink::Frame, kHeaderText));
+    }
 
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, BoldFont(dpi));
-    SetTextColor(dc, ToColorRef(kHeaderText));
+    SetTextColor(dc, InkColour(Ink::BandText, kHeaderText));
     RECT caption = header;
     caption.left += Scale(10, dpi);
     DrawTextW(dc, L"Options", -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -96,7 +112,7 @@ void TaskPane::Paint(HDC dc) {
         RECT text = r;
         text.left += Scale(32, dpi);
         SelectObject(dc, i == hot_ ? UnderlinedFont(dpi) : MessageFont(dpi));
-        SetTextColor(dc, ToColorRef(i == hot_ ? kItemHotText : kItemText));
+        SetTextColor(dc, InkColour(Ink::Link, i == hot_ ? kItemHotText : kItemText));
         DrawTextW(dc, items_[i].caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, MessageFont(dpi));
         if (i == focus_ && GetFocus() == Handle()) {
@@ -154,15 +170,21 @@ LRESULT TaskPane::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETFOCUS:
+            RaiseAccessibleEvent(Handle(), EVENT_OBJECT_FOCUS, focus_ + 1);
+            InvalidateRect(Handle(), nullptr, FALSE);
+            return 0;
         case WM_KILLFOCUS:
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT:
+            return accessible_->Answer(accessible_, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | (lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0);
         case WM_KEYDOWN:
             if (wParam == VK_UP || wParam == VK_DOWN) {
                 const int count = static_cast<int>(items_.size());
                 focus_ = (focus_ + (wParam == VK_DOWN ? 1 : count - 1)) % count;
+                RaiseAccessibleEvent(Handle(), EVENT_OBJECT_FOCUS, focus_ + 1);
                 InvalidateRect(Handle(), nullptr, FALSE);
             } else if (wParam == VK_RETURN || wParam == VK_SPACE) {
                 Activate(focus_);

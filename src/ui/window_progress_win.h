@@ -14,7 +14,12 @@ class WindowProgress final : public RunProgress {
 public:
     void LetMessagesRun() override { pump_(); }
     void ShowStatus(std::string_view text) override {
-        if (status_) status_->SetText(text);
+        if (!status_) return;
+        status_->SetText(text);
+        status_->Show(true);
+    }
+    void HideStatus() override {
+        if (status_) status_->Show(false);
     }
     bool StopRequested() const override { return stop_; }
 

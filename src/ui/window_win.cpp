@@ -2,7 +2,9 @@
 
 #include "ui/window_win.h"
 
+#include "ui/dpi_change_win.h"
 #include "ui/popup_menu_win.h"
+#include "ui/theme_win.h"
 
 #include <set>
 
@@ -78,6 +80,11 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     LRESULT result = 0;
     bool handled = false;
     Guarded([&] {
+        // Only top-level windows hear of new colours and DPIs; they bring
+        // their children along before their own handler runs.
+        const bool topLevel = !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD);
+        if (IsLookChange(message) && topLevel) RepaintForNewLook(hwnd);
+        if (message == WM_DPICHANGED && topLevel) ApplyDpiChange(hwnd, wParam, *reinterpret_cast<const RECT*>(lParam));
         result = self->HandleMessage(message, wParam, lParam);
         handled = true;
     });
@@ -104,6 +111,7 @@ int WindowDpi(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (const int recorded = RecordedDpi(hwnd)) return recorded;
     if (getDpi && hwnd) {
         if (const UINT dpi = getDpi(hwnd)) return static_cast<int>(dpi);
     }

@@ -77,5 +77,8 @@ int WindowDpi(HWND hwnd);
 // A window's whole text, as GetWindowTextW gives it.
 std::wstring WindowText(HWND hwnd);
 inline int Scale(int value96, int dpi) { return MulDiv(value96, dpi, 96); }
+// The side of a list's small icons at a window's DPI, the size the row
+// view lays them out at.
+inline int SmallIconSize(HWND hwnd) { return Scale(16, WindowDpi(hwnd)); }
 
 }  // namespace tw::ui

@@ -4,11 +4,11 @@
 #include <map>
 
 #include "drive_cleaner/drive_search.h"
-#include "drive_cleaner/scripted_progress.h"
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
 #include "platform/text.h"
 #include "support/forwarding_file_system.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {

@@ -7,8 +7,10 @@
 #include "platform/win32/shell_win.h"
 #include "support/client_snapshot_win.h"
 #include "support/common_controls6_win.h"
+#include "support/accessible_probe_win.h"
 #include "support/message_probe_win.h"
 #include "support/ui_session_win.h"
+#include "ui/wide_win.h"
 
 namespace tw {
 namespace {
@@ -40,8 +42,7 @@ protected:
     }
     ~DriveWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
     void Show(int page) {
-        window->BringToFront(page);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window->Open(page);
         Settle();
     }
     Paths HitPaths() const {
@@ -96,8 +97,7 @@ TEST_F(DriveWindowTest, TheDriveRowsAndTheRunButtonShowTheirPictures) {
     SuiteContext real{{machine.registry, machine.files, shell, machine.urlCache, machine.clipboard, machine.system},
                       settings, prompter, pickers, random, nullptr};
     TfrmDrive drive(real);
-    drive.BringToFront(TfrmDrive::kDrivePage);
-    ShowWindow(drive.Handle(), SW_SHOW);
+    drive.Open(TfrmDrive::kDrivePage);
     Settle();
     ASSERT_FALSE(drive.Drives().empty());
     const HWND rows = drive.DriveControls().drives->Handle();
@@ -161,6 +161,24 @@ TEST_F(DriveWindowTest, ASearchListsTheHitsAndSumsThemUp) {
     EXPECT_EQ(HitPaths(), Paths{});
     EXPECT_EQ(c.status->Text(), "0.00 MB found in 0 junk files.");
     EXPECT_FALSE(window->HitMenuShown());
+}
+
+TEST_F(DriveWindowTest, ReaderReadsEachHitWithItsPathAndBoxAndUnticksOne) {
+    Search();
+    const HWND hits = window->SearchControls().hits->Handle();
+    const AccessibleNode list = AccessibleProbe(hits).Read();
+    ASSERT_EQ(list.children.size(), window->Hits().size());
+    ASSERT_EQ(list.children.size(), 2u);
+    for (std::size_t i = 0; i < list.children.size(); ++i) {
+        const std::wstring path = ui::Wide(window->Hits()[i].path);
+        EXPECT_EQ(list.children[i].name, path.substr(path.rfind(L'\\') + 1));
+        EXPECT_NE(list.children[i].description.find(L"Path: " + path.substr(0, path.rfind(L'\\'))), std::wstring::npos)
+            << ui::Narrow(list.children[i].description);
+        EXPECT_TRUE(list.children[i].Checked());
+    }
+    ASSERT_EQ(AccessibleProbe(hits).DoDefaultAction({2}), S_OK);
+    EXPECT_FALSE(window->Hits()[1].ticked);
+    EXPECT_TRUE(window->Hits()[0].ticked);
 }
 
 TEST_F(DriveWindowTest, AnInvalidMaskShowsItsErrorAndLeavesTheSearchIdle) {

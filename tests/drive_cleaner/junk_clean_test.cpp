@@ -2,9 +2,9 @@
 
 #include "drive_cleaner/drive_search.h"
 #include "drive_cleaner/junk_clean.h"
-#include "drive_cleaner/scripted_progress.h"
 #include "platform/memory/memory_platform.h"
 #include "support/forwarding_file_system.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {

@@ -7,9 +7,9 @@
 #include "drive_cleaner/drive_search.h"
 #include "drive_cleaner/junk_clean.h"
 #include "drive_cleaner/junk_file_types.h"
-#include "drive_cleaner/scripted_progress.h"
 #include "platform/win32/win32_platform.h"
 #include "support/host_links_win.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {

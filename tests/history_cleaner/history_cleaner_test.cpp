@@ -6,6 +6,7 @@
 #include "platform/error.h"
 #include "platform/memory/memory_platform.h"
 #include "services/scripted_prompter.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -55,21 +56,22 @@ TEST(CacheGroups, DateIsDayMonthYearWithTheLocalesSeparator) {
 
 class HistorySession : public ::testing::Test {
 protected:
-    HistoryHooks Hooks() {
-        HistoryHooks hooks;
-        hooks.pump = [this] {
+    HistorySession() {
+        progress.atPump = 0;
+        progress.script = [this] {
             steps += 'p';
             if (duringPump) duringPump();
         };
-        hooks.status = [this](std::optional<std::string_view> text) {
+        progress.onStatus = [this](const std::optional<std::string>& text) {
             steps += 's';
-            events.push_back(text ? "status " + std::string(*text) : "status hidden");
+            events.push_back(text ? "status " + *text : "status hidden");
         };
-        hooks.filling = [this](bool filling) {
+    }
+    FillingHook Filling() {
+        return [this](bool filling) {
             events.push_back(filling ? (tree.Empty() ? "filling over empty tree" : "filling over rows")
                                      : "filled " + std::to_string(tree.RowCount()));
         };
-        return hooks;
     }
     void Add(std::string url, std::uint32_t type, std::uint64_t size = 100, std::uint32_t hits = 1) {
         machine.urlCache.Add({std::move(url), "", type, hits, size, kMarch4});
@@ -107,7 +109,8 @@ protected:
     // shown, 'p' messages let run.
     std::string steps;
     std::function<void()> duringPump;
-    HistoryCleaner cleaner{machine.Bundle(), prompter, Hooks()};
+    test::ScriptedProgress progress;
+    HistoryCleaner cleaner{machine.Bundle(), prompter, progress, Filling()};
     HistoryTree& tree = cleaner.Tree();
 };
 

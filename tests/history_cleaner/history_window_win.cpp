@@ -27,9 +27,7 @@ protected:
         for (const auto& [url, type] : entries) machine.urlCache.Add({url, "", type, 3, 2048, 0});
     }
     TfrmHistory& Open() {
-        window = std::make_unique<TfrmHistory>(context);
-        window->BringToFront(TfrmHistory::kCachePage);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window = OpenTool<TfrmHistory>(context, TfrmHistory::kCachePage);
         Settle();
         return *window;
     }
@@ -175,6 +173,20 @@ TEST_F(HistoryWindowTest, CleanCheckedBeforeStartClearsOnlyTheHistoryAndTheBoxDe
     c.menu->Choose("Clean Checked");
     EXPECT_EQ(Urls(), std::vector<std::string>{"http://tidewell.test/unlisted"});
     EXPECT_TRUE(prompter.History().empty());
+}
+
+TEST_F(HistoryWindowTest, TheStatusLineSaysSoWhileACleanDeletesAndGoesWithIt) {
+    Open();
+    auto& c = Page();
+    Press(*c.start);
+    std::string meanwhile;
+    MessageProbe probe([&] { meanwhile = c.status->Visible() ? c.status->Text() : "hidden"; });
+    probe.Post();
+    prompter.Answer(true);
+    Press(*c.clean);
+    EXPECT_EQ(probe.Looks(), 1);
+    EXPECT_EQ(meanwhile, kCleaningText);
+    EXPECT_FALSE(c.status->Visible());
 }
 
 TEST_F(HistoryWindowTest, AHistoryThatCannotBeClearedIsReportedNothingIsDeletedAndTheWindowIsIdle) {

@@ -59,7 +59,8 @@ protected:
 
     Win32Platform machine;
     ScriptedPrompter prompter;
-    HistoryCleaner cleaner{machine.Bundle(), prompter, {}};
+    NoProgress quiet;
+    HistoryCleaner cleaner{machine.Bundle(), prompter, quiet, {}};
     std::vector<std::string> written;
 };
 

@@ -29,7 +29,7 @@ scripts/wine-prefix.sh headless
 source scripts/wine-env.sh
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-program_names="uxtheme wininet bcrypt gdiplus comctl32 hhctrl.ocx"
+program_names="uxtheme wininet bcrypt gdiplus comctl32 oleacc hhctrl.ocx"
 installer_names="comctl32 userenv setupapi apphelp propsys dwmapi cryptbase oleacc clbcatq ntmarta shfolder"
 # A program that crashes on a planted DLL ends instead of waiting for a
 # debugger no one attends.

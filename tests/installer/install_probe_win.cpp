@@ -3,6 +3,7 @@
 // its launcher, and pressing a box or button of the uninstaller.
 //   install_probe shortcut LNK            prints target, arguments, folder, icon
 //   install_probe launch EXE              starts EXE, waits for its launcher,
+//                                         asks it as a screen reader would,
 //                                         closes it, prints its exit code
 //   install_probe press TITLE TEXT...     presses each control of that text in
 //                                         the shown window whose title starts so
@@ -113,6 +114,11 @@ int LaunchAndClose(const wchar_t* exe) {
     int result = 1;
     if (launcher) {
         std::printf("launcher shown\n");
+        // A screen reader's first question, which makes the program load
+        // its accessibility DLL: a planted one must not be taken.
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(GetWindow(launcher, GW_CHILD), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT),
+                            SMTO_ABORTIFHUNG, kWaitMilliseconds, &answer);
         PostMessageW(launcher, WM_CLOSE, 0, 0);
         DWORD exitCode = STILL_ACTIVE;
         if (WaitForSingleObject(process.hProcess, kWaitMilliseconds) == WAIT_OBJECT_0 &&

@@ -20,8 +20,7 @@ protected:
         machine.registry.CreateKey(kCurrentUser, test::kInternetSettings);
     }
     TfrmInternet& Open() {
-        window = std::make_unique<TfrmInternet>(context);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window = OpenTool<TfrmInternet>(context, 1);
         return *window;
     }
     // A click as the mouse gives it: through the control's own procedure.

@@ -197,7 +197,22 @@ TEST_P(ShellContract, DisplayNamesAnExistingDriveOrFolderOnly) {
     ASSERT_TRUE(folder.has_value());
     EXPECT_EQ(folder->name, "Shown");
     EXPECT_FALSE(p.shell.Display(Scratch("missing"), DisplayIcon::Small).has_value());
-    // The icons are the caller's to free; a test cannot, so it leaves two.
+}
+
+// The Startup Manager shows each program's icon, and a shortcut's by the
+// item it points at; what is not there has none.
+TEST_P(ShellContract, WhatExistsHasAnIconAndNothingElse) {
+    Platform p = P();
+    ASSERT_TRUE(p.shell.CreateShortcut(Scratch("t.lnk"), LinkToNewFile(p.files, Scratch("t.exe"))));
+    const auto shortcut = p.shell.ReadShortcut(Scratch("t.lnk"));
+    ASSERT_TRUE(shortcut.has_value());
+    const std::string folder = Scratch().substr(0, Scratch().size() - 1);
+    for (const std::string& path : {Scratch("t.exe"), folder})
+        EXPECT_TRUE(p.shell.FileIcon(path)) << path;
+    EXPECT_TRUE(p.shell.ItemIcon(shortcut->itemIdList));
+    for (const std::string& path : {Scratch("missing.exe"), std::string()})
+        EXPECT_FALSE(p.shell.FileIcon(path)) << path;
+    EXPECT_FALSE(p.shell.ItemIcon({}));
 }
 
 TEST_P(ShellContract, RecycleTakesTheFilesAway) {
@@ -205,11 +220,11 @@ TEST_P(ShellContract, RecycleTakesTheFilesAway) {
     Put(p.files, Scratch("one.tmp"), "1");
     Put(p.files, Scratch("zwei ü.tmp"), "2");
     Put(p.files, Scratch("stays.tmp"), "3");
-    EXPECT_TRUE(p.shell.Recycle({Scratch("one.tmp"), Scratch("zwei ü.tmp")}, 0));
+    EXPECT_TRUE(p.shell.Recycle({Scratch("one.tmp"), Scratch("zwei ü.tmp")}, kNoOwner));
     EXPECT_FALSE(p.files.FileExists(Scratch("one.tmp")));
     EXPECT_FALSE(p.files.FileExists(Scratch("zwei ü.tmp")));
     EXPECT_TRUE(p.files.FileExists(Scratch("stays.tmp")));
-    EXPECT_TRUE(p.shell.EmptyRecycleBin(0, ShellFeedback::Silent));
+    EXPECT_TRUE(p.shell.EmptyRecycleBin(kNoOwner, ShellFeedback::Silent));
 }
 
 }  // namespace

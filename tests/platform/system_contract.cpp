@@ -13,6 +13,16 @@ TEST_P(SystemContract, VersionIsAnNtFamilyWindows) {
     EXPECT_GE(version->major, 5u);
 }
 
+// Only 64-bit Windows has a 32-bit program folder; a 64-bit program runs
+// on nothing else.
+TEST_P(SystemContract, Windows64GoesWithTheProgramFolderForX86) {
+    const System& system = P().system;
+    EXPECT_EQ(system.Windows64(), system.Environment("ProgramFiles(x86)").has_value());
+    if (sizeof(void*) == 8) {
+        EXPECT_TRUE(system.Windows64());
+    }
+}
+
 TEST_P(SystemContract, EnvironmentNamesCompareWithoutCase) {
     Env().SetVariable("TIDEWELL_CONTRACT_VAR", "Wert ü 中");
     Env().SetVariable("TIDEWELL_CONTRACT_EMPTY", "");

@@ -210,7 +210,7 @@ TEST_F(Win32Specific, PrivateFoldersAdmitNoOrdinaryUser) {
 }
 
 TEST_F(Win32Specific, OpenOfAMissingFileFails) {
-    EXPECT_FALSE(machine_.shell.Open(Scratch("missing.txt"), 0));
+    EXPECT_FALSE(machine_.shell.Open(Scratch("missing.txt"), kNoOwner));
 }
 
 // FindFirstUrlCacheEntryW(nullptr) walks every container, cookies included.

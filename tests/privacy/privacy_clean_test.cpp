@@ -47,7 +47,7 @@ protected:
         prompter.Answer(ok);
         marked.clear();
         Platform bundle = p.Bundle();
-        return RunPrivacyClean(rows, prompter, bundle, 0, [this](std::size_t row) { marked.push_back(row); });
+        return RunPrivacyClean(rows, prompter, bundle, kNoOwner, [this](std::size_t row) { marked.push_back(row); });
     }
     std::string ErrorOfRun() {
         try {
@@ -146,7 +146,7 @@ TEST_F(PrivacyCleanTest, AMissingRunMruStillMakesTheRowCleanedAndCreatesNothing)
     only.selected[0] = true;
     prompter.Answer(true);
     Platform bundle = bare.Bundle();
-    RunPrivacyClean(only, prompter, bundle, 0, {});
+    RunPrivacyClean(only, prompter, bundle, kNoOwner, {});
     EXPECT_EQ(only.status[0], Cleaned);
     EXPECT_FALSE(bare.registry.KeyExists(kCurrentUser, "Software\\Microsoft"));
 }

@@ -86,7 +86,7 @@ TEST_F(PrivacyCleanUnderWine, EveryTraceInItsOldAndNewHomeGoesAndNothingBesideIt
     ASSERT_EQ(test::RemainingTraces(p.registry).size(), 20u);
     const std::string doomed = recent + "..\\Tidewell doomed.txt";
     Put(doomed);
-    ASSERT_TRUE(p.shell.Recycle({doomed}, 0));
+    ASSERT_TRUE(p.shell.Recycle({doomed}, kNoOwner));
     const auto binBefore = RecycleBinItems();
     ASSERT_TRUE(binBefore.has_value());
     EXPECT_GE(*binBefore, 1);
@@ -97,7 +97,7 @@ TEST_F(PrivacyCleanUnderWine, EveryTraceInItsOldAndNewHomeGoesAndNothingBesideIt
     rows.selected.fill(true);
     ScriptedPrompter prompter;
     prompter.Answer(true);
-    ASSERT_TRUE(RunPrivacyClean(rows, prompter, platform, 0, {}));
+    ASSERT_TRUE(RunPrivacyClean(rows, prompter, platform, kNoOwner, {}));
 
     EXPECT_EQ(test::RemainingTraces(p.registry), std::vector<std::string>{});
     EXPECT_EQ(test::MissingNeighbours(p.registry), std::vector<std::string>{});

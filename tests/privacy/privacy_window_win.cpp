@@ -10,11 +10,7 @@ using enum ItemStatus;
 
 class PrivacyWindowTest : public UiTest {
 protected:
-    PrivacyWindowTest() {
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmPrivacy::kCleanPage);
-        Settle();
-    }
+    PrivacyWindowTest() { Settle(); }
     ui::RowView& Items() { return *window->Controls().items; }
     static void Press(const ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
     void ClickBox(std::size_t row) {
@@ -27,7 +23,7 @@ protected:
         return settings.ReadString(SettingsStore::kPrivacy, name, false);
     }
 
-    std::unique_ptr<TfrmPrivacy> window = std::make_unique<TfrmPrivacy>(context);
+    std::unique_ptr<TfrmPrivacy> window = OpenTool<TfrmPrivacy>(context, TfrmPrivacy::kCleanPage);
 };
 
 TEST_F(PrivacyWindowTest, TheShownPageListsElevenItemsTickedByTheStoredSettings) {
@@ -43,7 +39,7 @@ TEST_F(PrivacyWindowTest, TheShownPageListsElevenItemsTickedByTheStoredSettings)
     window.reset();
     settings.WriteString(SettingsStore::kPrivacy, "Windows Run History", "0");
     settings.WriteString(SettingsStore::kPrivacy, "Windows Clipboard", "1");
-    window = std::make_unique<TfrmPrivacy>(context);
+    window = OpenTool<TfrmPrivacy>(context, TfrmPrivacy::kCleanPage);
     EXPECT_FALSE(window->Rows().selected[0]);
     EXPECT_TRUE(window->Rows().selected[10]);
 }

@@ -33,7 +33,8 @@ protected:
         Rescan();
     }
     void Rescan() {
-        RunScan(machine.Bundle(), lists, {});
+        NoProgress quiet;
+        RunScan(machine.Bundle(), lists, quiet);
         tree.Build(true);
     }
     test::RegistrySnapshot Snapshot() const {

@@ -6,6 +6,7 @@
 #include "registry_cleaner/registry_cleaner.h"
 #include "registry_cleaner/scan_categories.h"
 #include "services/scripted_prompter.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -22,7 +23,6 @@ protected:
     }
     CleanerHooks Hooks() {
         CleanerHooks hooks;
-        hooks.progress.pump = [this] { if (duringPump) duringPump(); };
         hooks.scanning = [this](bool scanning) { events.push_back(scanning ? "scanning" : "scanned"); };
         hooks.treeChanged = [this] { events.push_back(tree.Empty() ? "emptied" : "built"); };
         hooks.backupsChanged = [this] { events.push_back("backups"); };
@@ -39,8 +39,8 @@ protected:
     test::OrphanFixture fixture{machine.Bundle()};
     ScriptedPrompter prompter;
     std::vector<std::string> events;
-    std::function<void()> duringPump;
-    RegistryCleaner cleaner{machine.Bundle(), prompter, Hooks()};
+    test::ScriptedProgress progress;
+    RegistryCleaner cleaner{machine.Bundle(), prompter, progress, Hooks()};
     FindingTree& tree = cleaner.Tree();
 };
 
@@ -122,7 +122,8 @@ TEST_F(CleanerSession, AnEmptyTreeCleansNothingAndAsksNothing) {
     EXPECT_TRUE(prompter.History().empty());
     EXPECT_EQ(BackupCount(), 0u);
     // During a scan the tree is empty too: a clean chosen then does nothing.
-    duringPump = [this] { cleaner.CleanChecked(); cleaner.SelectAll(false); };
+    progress.atPump = 0;
+    progress.script = [this] { cleaner.CleanChecked(); cleaner.SelectAll(false); };
     cleaner.Start();
     EXPECT_EQ(BackupCount(), 0u);
     EXPECT_TRUE(prompter.History().empty());
@@ -131,7 +132,7 @@ TEST_F(CleanerSession, AnEmptyTreeCleansNothingAndAsksNothing) {
 
 TEST_F(CleanerSession, ASystemWithoutOrphansShowsNineCategoriesWithoutFindings) {
     MemoryPlatform clean;
-    RegistryCleaner other(clean.Bundle(), prompter, {});
+    RegistryCleaner other(clean.Bundle(), prompter, progress, {});
     other.Start();
     ASSERT_EQ(other.Tree().RowCount(), kCategoryCount);
     for (std::size_t i = 0; i < kCategoryCount; ++i) EXPECT_EQ(other.Tree().ChildCount(i), 0u);

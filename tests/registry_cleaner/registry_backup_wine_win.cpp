@@ -64,7 +64,8 @@ protected:
     // Cleans the findings of this test only, through what the window calls.
     CleanOutcome Clean() {
         FindingLists lists;
-        RunScan(platform, lists, {});
+        NoProgress quiet;
+        RunScan(platform, lists, quiet);
         FindingTree tree(lists);
         tree.Build(true);
         for (std::size_t category = 0; category < kCategoryCount; ++category) {

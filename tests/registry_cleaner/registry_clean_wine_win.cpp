@@ -53,7 +53,8 @@ protected:
     }
     FindingLists Scan() {
         FindingLists lists;
-        RunScan(platform, lists, {});
+        NoProgress quiet;
+        RunScan(platform, lists, quiet);
         return lists;
     }
 

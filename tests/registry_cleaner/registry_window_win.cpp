@@ -4,6 +4,7 @@
 
 #include "orphan_fixture.h"
 #include "registry_cleaner/scan_categories.h"
+#include "support/accessible_probe_win.h"
 #include "support/header_captions_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
@@ -30,7 +31,7 @@ protected:
         for (const std::string& path : fixture.PresentFiles()) machine.files.AddFile(path, "x");
     }
     TfrmRegistry& Open() {
-        window = std::make_unique<TfrmRegistry>(context);
+        window = OpenTool<TfrmRegistry>(context, 1);
         return *window;
     }
     // A click as the mouse gives it: through the control's own procedure.
@@ -94,6 +95,44 @@ TEST_F(RegistryWindowTest, StartShowsNineCollapsedCheckedCategoriesAndDoubleClic
     EXPECT_TRUE(tree.IsExpanded(kIcons));
     EXPECT_EQ(tree.VisibleCount(), kCategoryCount + 3);
     EXPECT_EQ(tree.VisibleRow(kIcons + 1), (ui::RowRef{kIcons, 0}));
+}
+
+// What a screen reader reads of the findings, and a tick it takes away.
+TEST_F(RegistryWindowTest, ReaderReadsCategoriesFindingsAndTheirBoxesAndUnticksOne) {
+    auto& w = Open();
+    ShowWindow(w.Handle(), SW_SHOW);
+    Press(*w.ScanControls().start);
+    auto& model = w.Cleaner().Tree();
+    const HWND tree = w.ScanControls().tree->Handle();
+    const AccessibleNode read = AccessibleProbe(tree).Read();
+    EXPECT_EQ(read.role, ROLE_SYSTEM_OUTLINE);
+    EXPECT_EQ(read.name, L"Invalid Entries");
+    ASSERT_EQ(read.children.size(), kCategoryCount);
+    std::size_t findings = 0;
+    for (std::size_t group = 0; group < kCategoryCount; ++group) {
+        const AccessibleNode& category = read.children[group];
+        EXPECT_EQ(category.name, ui::Wide(kCategoryTexts[group].caption));
+        EXPECT_TRUE(category.state & STATE_SYSTEM_COLLAPSED);
+        EXPECT_EQ(category.value.substr(0, category.value.find(L' ')), std::to_wstring(model.ChildCount(group)));
+        ASSERT_EQ(category.children.size(), model.ChildCount(group));
+        for (std::size_t i = 0; i < category.children.size(); ++i) {
+            const AccessibleNode& finding = category.children[i];
+            EXPECT_EQ(finding.name, ui::Wide(model.CellText({group, i}, 0)));
+            EXPECT_EQ(finding.description, L"Registry Key: " + ui::Wide(model.CellText({group, i}, 1)));
+            EXPECT_TRUE(finding.Checked());
+            EXPECT_EQ(finding.action, L"Uncheck");
+        }
+        findings += category.children.size();
+    }
+    EXPECT_GT(findings, kCategoryCount);
+
+    ASSERT_GE(model.ChildCount(kIcons), 2u);
+    ASSERT_EQ(AccessibleProbe(tree).DoDefaultAction({kIcons + 1, 2}), S_OK);
+    EXPECT_EQ(model.Check({kIcons, 1}), CheckState::Unchecked);
+    const AccessibleNode icons = AccessibleProbe(tree).Read().children[kIcons];
+    EXPECT_TRUE(icons.state & STATE_SYSTEM_MIXED);
+    EXPECT_FALSE(icons.children[1].Checked());
+    EXPECT_TRUE(icons.children[0].Checked());
 }
 
 TEST_F(RegistryWindowTest, SelectAllAndUnselectAllActOnlyAfterAScan) {
@@ -195,13 +234,12 @@ TEST_F(RegistryWindowTest, HelpButtonsOpenTheirTopicsForThisWindow) {
     auto& w = Open();
     Press(*w.ScanControls().help);
     Press(*w.BackupsControls().help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(w.Handle());
-    EXPECT_EQ(helpShown, (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
+    const auto owner = win32::OwnerOf(w.Handle());
+    EXPECT_EQ(helpShown, (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "registry2"}, {owner, "registry4"}}));
 }
 
 TEST_F(RegistryWindowTest, MnemonicsPressTheButtonsOfTheFrontPage) {
     auto& w = Open();
-    ShowWindow(w.Handle(), SW_SHOW);
     const auto press = [](HWND focus, wchar_t key) {
         SetFocus(focus);
         MSG alt{focus, WM_SYSCHAR, key, 1 << 29, 0, {}};

@@ -4,6 +4,7 @@
 #include "platform/memory/memory_platform.h"
 #include "registry_cleaner/registry_scan.h"
 #include "registry_cleaner/scan_categories.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -16,7 +17,8 @@ protected:
     }
     FindingLists Scan() {
         FindingLists lists;
-        RunScan(machine.Bundle(), lists, {});
+        NoProgress quiet;
+        RunScan(machine.Bundle(), lists, quiet);
         return lists;
     }
 
@@ -72,10 +74,10 @@ TEST_F(RegistryScan, ShowsEachStatusAndLetsMessagesRunOnlyBetweenCategories) {
     std::vector<std::string> events;
     FindingLists lists;
     lists.lvSounds.push_back({});  // a previous scan's finding
-    const ScanProgress progress{
-        [&] { events.push_back("pump"); },
-        [&](const std::string& text) { events.push_back("status " + text); },
-    };
+    test::ScriptedProgress progress;
+    progress.atPump = 0;
+    progress.script = [&] { events.push_back("pump"); };
+    progress.onStatus = [&](const std::optional<std::string>& text) { events.push_back("status " + text.value()); };
     RunScan(machine.Bundle(), lists, progress);
     std::vector<std::string> expected{"pump"};
     for (const CategoryText& text : kCategoryTexts) {

@@ -144,7 +144,7 @@ TEST_F(Backups, RestoreNeverWritesWhatOthersLeftInTheTempFolder) {
         const std::string name = restoring.Save(buffer);
         planted.plant(q.files, oldCopy);
         SeededRandom random(1);
-        restoring.Restore(name, random, 0);
+        restoring.Restore(name, random, kNoOwner);
         for (const auto& [path, bytes] : planted.kept) EXPECT_EQ(q.files.Text(path), bytes) << path;
         ASSERT_EQ(q.shell.Opened().size(), 1u);
         const std::string copy = q.shell.Opened()[0];
@@ -161,7 +161,7 @@ std::string FirstFolderDrawn(std::uint64_t seed, const ExportBuffer& buffer) {
     MemoryPlatform q;
     BackupStore store{q.Bundle(), kRegCleanBackups};
     SeededRandom random(seed);
-    store.Restore(store.Save(buffer), random, 0);
+    store.Restore(store.Save(buffer), random, kNoOwner);
     return FolderPart(q.shell.Opened().at(0));
 }
 
@@ -183,7 +183,7 @@ TEST_F(Backups, RestoreDrawsAnotherNameWhenOneIsTaken) {
         p.files.RemoveFolder(taken);
         plant();
         SeededRandom random(7);
-        store.Restore(name, random, 0);
+        store.Restore(name, random, kNoOwner);
         ASSERT_FALSE(p.shell.Opened().empty());
         EXPECT_NE(FolderPart(p.shell.Opened().back()), taken);
         EXPECT_TRUE(p.files.IsPrivateFolder(FolderPart(p.shell.Opened().back())));
@@ -204,7 +204,7 @@ TEST_F(Backups, RestoreFailsWhenItsFolderCannotBeMade) {
         q.files.FailCreateFolder(refused);
         SeededRandom random(9);
         try {
-            failing.Restore(name, random, 0);
+            failing.Restore(name, random, kNoOwner);
             ADD_FAILURE() << "restored without a restore folder";
         } catch (const Error& error) {
             EXPECT_STREQ(error.what(), "Cannot create Restore Directory");
@@ -215,14 +215,14 @@ TEST_F(Backups, RestoreFailsWhenItsFolderCannotBeMade) {
 
 TEST_F(Backups, RestoreOfAVanishedFileOpensNothingAndLeavesNothing) {
     SeededRandom random(1);
-    store.Restore("gone.reg", random, 0);
+    store.Restore("gone.reg", random, kNoOwner);
     EXPECT_TRUE(p.shell.Opened().empty());
     EXPECT_TRUE(p.files.Find("C:\\Windows\\Temp\\*").empty());
 }
 
 TEST_F(Backups, RestoreWithoutSelectionAsksForOne) {
     SeededRandom random(1);
-    store.RestoreSelected(std::nullopt, prompter, random, 0);
+    store.RestoreSelected(std::nullopt, prompter, random, kNoOwner);
     EXPECT_EQ(prompter.History(), (std::vector<ScriptedPrompter::Shown>{
                                       {ScriptedPrompter::Kind::Notify, "Please select a backup file from the list."}}));
     EXPECT_TRUE(p.shell.Opened().empty());

@@ -108,7 +108,7 @@ TEST_F(RestoreUnderWine, TheEditorImportsEachBackupAndNothingLeftInTempIsWritten
 
     AddBackup(linkName, "through a link");
     AddBackup(foreignName, "over a foreign file");
-    for (const std::string& name : backups) store.Restore(name, random, 0);
+    for (const std::string& name : backups) store.Restore(name, random, kNoOwner);
     EXPECT_TRUE(Imported("through a link"));
     EXPECT_TRUE(Imported("over a foreign file"));
 

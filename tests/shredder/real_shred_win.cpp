@@ -8,6 +8,7 @@
 #include "support/forwarding_file_system.h"
 #include "support/host_links_win.h"
 #include "support/scratch_folder_win.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -24,7 +25,7 @@ protected:
     std::string ErrorOf(FileSystem& files, const std::string& path, bool rename) {
         try {
             ShredFile(files, random, {path, files.Identity(path).value_or(FileIdentity{})},
-                      {WipeAlgorithmNumber(1), rename}, {});
+                      {WipeAlgorithmNumber(1), rename}, quiet);
         } catch (const Error& e) {
             return e.what();
         }
@@ -44,6 +45,7 @@ protected:
     }
     Win32Platform platform;
     Win32Random random;
+    NoProgress quiet;
     test::ScratchFolder folder{"TidewellShred"};
 };
 
@@ -54,15 +56,15 @@ TEST_F(RealShredTest, FilesAreGoneWithAndWithoutRenaming) {
         list.AddExistingFiles(platform.files, {AddFile("Пароли.txt", 5000), AddFile("empty.bin", 0),
                                                AddFile("big.bin", 3 * 1048576 + 17)});
         ASSERT_EQ(list.Count(), 3u);
-        int pumps = 0;
+        test::ScriptedProgress progress;
         ShredBottomUp(list,
                       [&](const ListedFile& file) {
-                          ShredFile(platform.files, random, file, {WipeAlgorithmNumber(6), rename}, [&] { ++pumps; });
+                          ShredFile(platform.files, random, file, {WipeAlgorithmNumber(6), rename}, progress);
                       },
                       {});
         EXPECT_TRUE(list.Empty());
         EXPECT_TRUE(Left().empty());
-        EXPECT_GE(pumps, 35 * 4);
+        EXPECT_GE(progress.pumps, 35 * 4);
     }
 }
 
@@ -134,7 +136,7 @@ TEST_F(RealShredTest, AFolderSwappedBehindALinkSinceTheFileWasListedIsRefused) {
     for (const bool rename : {true, false}) {
         SCOPED_TRACE(rename);
         const auto shred = [&](const ListedFile& file) {
-            ShredFile(platform.files, random, file, {WipeAlgorithmNumber(1), rename}, {});
+            ShredFile(platform.files, random, file, {WipeAlgorithmNumber(1), rename}, quiet);
         };
         try {
             ShredBottomUp(list, shred, {});

@@ -15,7 +15,7 @@ class ShredRunTest : public ::testing::Test {
 protected:
     std::function<void(const ListedFile&)> Shredder(bool rename) {
         return [this, rename](const ListedFile& file) {
-            ShredFile(p.files, random, file, {WipeAlgorithmNumber(1), rename}, {});
+            ShredFile(p.files, random, file, {WipeAlgorithmNumber(1), rename}, quiet);
         };
     }
     // The file as the list takes it when it is added.
@@ -38,6 +38,7 @@ protected:
     }
     MemoryPlatform p;
     SeededRandom random{1};
+    NoProgress quiet;
     ShredList list;
 };
 
@@ -165,7 +166,7 @@ TEST_F(ShredRunTest, AFailedFinalDeleteIsReportedAndTheFileKeepsItsName) {
         FileSystem& files = c.nameBackFails ? static_cast<FileSystem&>(refusing) : machine.files;
         list.Add("C:\\d\\a.txt", machine.files.Identity("C:\\d\\a.txt").value());
         const auto shred = [&](const ListedFile& file) {
-            ShredFile(files, random, file, {WipeAlgorithmNumber(1), c.rename}, {});
+            ShredFile(files, random, file, {WipeAlgorithmNumber(1), c.rename}, quiet);
         };
         EXPECT_EQ(ErrorOf([&] { ShredBottomUp(list, shred, {}); }), FormatText(kDeleteFailed, c.named));
         EXPECT_EQ(machine.files.Content(c.named), std::vector<std::uint8_t>(5, 0)) << "overwritten, and there";

@@ -34,13 +34,12 @@ protected:
     std::vector<std::string> Rows() const { return window->Files().Paths(); }
     // Visibility means something only on a shown window.
     void ShowListPage() {
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmShredder::kListPage);
+        window->Open(TfrmShredder::kListPage);
         Settle();
         EXPECT_TRUE(IsWindowVisible(window->ListControls().files->Handle()));
     }
 
-    std::unique_ptr<TfrmShredder> window = std::make_unique<TfrmShredder>(context);
+    std::unique_ptr<TfrmShredder> window = OpenTool<TfrmShredder>(context, TfrmShredder::kListPage);
 };
 
 TEST_F(ShredderWindowTest, PagesCarryTheirTitlesAndTheDefaultOptions) {
@@ -109,8 +108,7 @@ TEST_F(ShredderWindowTest, EnterTwiceLeavesTheFilesBecauseTheWarningDefaultsToCa
     SuiteContext real{machine.Bundle(), settings, boxes, pickers, random, {}};
     window = std::make_unique<TfrmShredder>(real);
     boxes.SetOwner(window->Handle());
-    ShowWindow(window->Handle(), SW_SHOW);
-    window->BringToFront(TfrmShredder::kListPage);
+    window->Open(TfrmShredder::kListPage);
     window->AddDroppedFiles({"C:\\d\\a.txt"});
     SetFocus(window->ListControls().files->Handle());
     const BoxKeys enter(VK_RETURN);
@@ -176,8 +174,7 @@ TEST_F(ShredderWindowTest, MessagesFlowDuringARunButClosingWaitsForItsEnd) {
 }
 
 TEST_F(ShredderWindowTest, TheRunShowsItsProgressBarAndDisablesItsButtonsOnlyWhileItLasts) {
-    ShowWindow(window->Handle(), SW_SHOW);
-    window->BringToFront(TfrmShredder::kListPage);
+    window->Open(TfrmShredder::kListPage);
     auto& list = window->ListControls();
     bool barShown = false, buttonsDisabled = false;
     MessageProbe probe([&] {
@@ -223,7 +220,7 @@ TEST_F(ShredderWindowTest, OptionsAreReadAtCreationWrittenAtCloseAndDefaultsRest
     window.reset();
     settings.SetShredderAlgorithm(6);
     settings.SetShredderRename(false);
-    window = std::make_unique<TfrmShredder>(context);
+    window = OpenTool<TfrmShredder>(context, TfrmShredder::kOptionsPage);
     EXPECT_EQ(window->ChosenOptions(), (ShredderOptions{6, false}));
 
     auto& options = window->OptionsControls();
@@ -240,9 +237,9 @@ TEST_F(ShredderWindowTest, OptionsAreReadAtCreationWrittenAtCloseAndDefaultsRest
 TEST_F(ShredderWindowTest, HelpButtonsAskForTheirTopics) {
     Press(*window->ListControls().help);
     Press(*window->OptionsControls().help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(window->Handle());
+    const auto owner = win32::OwnerOf(window->Handle());
     EXPECT_EQ(helpShown,
-              (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "shredder2"}, {owner, "shredder3"}}));
+              (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "shredder2"}, {owner, "shredder3"}}));
 }
 
 }  // namespace

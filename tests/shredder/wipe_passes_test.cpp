@@ -3,6 +3,7 @@
 #include "shredder/file_shredder.h"
 #include "shredder/pass_capture.h"
 #include "shredder/wipe_algorithms.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -69,12 +70,12 @@ class WipePassesTest : public ::testing::Test {
 protected:
     void Shred(const std::string& path, int algorithm, bool rename) {
         ShredFile(capture, random, {path, *p.files.Identity(path)}, {WipeAlgorithmNumber(algorithm), rename},
-                  [this] { ++pumps; });
+                  progress);
     }
     MemoryPlatform p;
     test::PassCapture capture{p.files};
     SeededRandom random{2024};
-    int pumps = 0;
+    test::ScriptedProgress progress;
 };
 
 TEST_F(WipePassesTest, EveryAlgorithmWritesEachOfItsPassesOverTheWholeFileAndFlushesIt) {
@@ -145,7 +146,7 @@ TEST_F(WipePassesTest, LargeFilesAreWrittenInRunsThatLetMessagesThrough) {
     ASSERT_EQ(capture.flushed.size(), 7u);
     EXPECT_EQ(capture.flushed[0], ExpectedPass("FF", kLength, twin));
     EXPECT_EQ(capture.flushed[2], ExpectedPass("R", kLength, twin));
-    EXPECT_GE(pumps, 7 * 4);
+    EXPECT_GE(progress.pumps, 7 * 4);
 }
 
 }  // namespace

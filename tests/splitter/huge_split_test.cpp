@@ -34,8 +34,9 @@ TEST(HugeSplit, FiveGibibytesSplitAt700MegabytesIntoEightPiecesAndJoinBackIdenti
     p.files.AddFolder("C:\\big");
     p.files.AddFolder("C:\\joined");
     test::GeneratedFileSystem files(p.files, "C:\\big\\movie.bin", kSize, piece);
+    NoProgress quiet;
 
-    ASSERT_EQ(SplitFile(files, {"C:\\big\\movie.bin", "", k700, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(files, {"C:\\big\\movie.bin", "", k700, "1"}, quiet), kSplitDone);
     ASSERT_EQ(files.CreatedCount(), 8u);
     for (std::uint64_t i = 0; i < 8; ++i) {
         const auto* written = files.Created(PieceName("C:\\big\\movie.bin", i));
@@ -49,7 +50,7 @@ TEST(HugeSplit, FiveGibibytesSplitAt700MegabytesIntoEightPiecesAndJoinBackIdenti
     EXPECT_EQ(set.totalSize, kSize);
 
     ScriptedPrompter prompter;
-    ASSERT_EQ(JoinPieces(files, prompter, {"C:\\big\\movie.bin.00004", "C:\\joined"}, {}),
+    ASSERT_EQ(JoinPieces(files, prompter, {"C:\\big\\movie.bin.00004", "C:\\joined"}, quiet),
               "The file: movie.bin is successfully joined");
     const auto* joined = files.Created("C:\\joined\\movie.bin");
     ASSERT_NE(joined, nullptr);

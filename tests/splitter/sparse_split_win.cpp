@@ -45,12 +45,13 @@ TEST(SparseSplit, AFileOver4GibibytesSplitsIntoTheRightPieces) {
     constexpr std::uint64_t kSize = (4ULL << 30) + 4097;
     constexpr std::uint64_t kPiece = 2047ULL * 1048576;
     Win32Platform platform;
+    NoProgress quiet;
     test::ScratchFolder folder("TidewellSparseSplit");
     const std::string source = folder.Path() + "disk image.iso";
     MakeSparseFile(source, kSize, "HEAD", "TAIL");
     ASSERT_EQ(platform.files.Find(source).at(0).size, kSize);
 
-    ASSERT_EQ(SplitFile(platform.files, {source, "", kCustomSizeChoice, "2047"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(platform.files, {source, "", kCustomSizeChoice, "2047"}, quiet), kSplitDone);
     const PieceSet set = FindPieceSet(platform.files, source + ".00000");
     EXPECT_EQ(set.count, 3u);
     EXPECT_EQ(set.totalSize, kSize);
@@ -64,6 +65,7 @@ TEST(SparseSplit, AFileOver4GibibytesSplitsIntoTheRightPieces) {
 // A read-only source is only read, so it splits on the real file system too.
 TEST(RealSplit, ReadOnlySourceSplitsAndItsReadOnlyPiecesJoin) {
     Win32Platform platform;
+    NoProgress quiet;
     test::ScratchFolder folder("TidewellReadOnlySplit");
     const std::string source = folder.Path() + "Übersicht.txt";
     std::string text;
@@ -73,17 +75,17 @@ TEST(RealSplit, ReadOnlySourceSplitsAndItsReadOnlyPiecesJoin) {
         out->Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     }
     ASSERT_TRUE(platform.files.SetAttributes(source, FileAttr::ReadOnly));
-    ASSERT_EQ(SplitFile(platform.files, {source, folder.Path(), 0, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(platform.files, {source, folder.Path(), 0, "1"}, quiet), kSplitDone);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(platform.files.SetAttributes(PieceName(source, i), FileAttr::ReadOnly));
     // Beside its pieces the original is still there: asked, Cancel keeps it.
     ScriptedPrompter prompter;
     prompter.Answer(false);
-    EXPECT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), ""}, {}), std::nullopt);
+    EXPECT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), ""}, quiet), std::nullopt);
     EXPECT_EQ(prompter.History().at(0).text, source + " already exists. Do you want to replace it?");
     EXPECT_EQ(ReadAt(platform.files, source, 0, text.size() + 1), text);
     EXPECT_EQ(platform.files.Find(folder.Path() + "*.tmp").size(), 0u);
     ASSERT_TRUE(platform.files.CreateFolder(folder.Path() + "joined"));
-    ASSERT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), folder.Path() + "joined"}, {}),
+    ASSERT_EQ(JoinPieces(platform.files, prompter, {PieceName(source, 1), folder.Path() + "joined"}, quiet),
               "The file: Übersicht.txt is successfully joined");
     EXPECT_EQ(ReadAt(platform.files, folder.Path() + "joined\\Übersicht.txt", 0, text.size() + 1), text);
     platform.files.DeleteFile(folder.Path() + "joined\\Übersicht.txt");

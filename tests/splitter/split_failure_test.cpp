@@ -30,13 +30,14 @@ protected:
         return {};
     }
     std::string Split(const std::string& destination = "") {
-        return SplitFile(p.files, {"C:\\in\\a.bin", destination, 0, "1"}, {});
+        return SplitFile(p.files, {"C:\\in\\a.bin", destination, 0, "1"}, quiet);
     }
     std::optional<std::string> Join(const std::string& destination = "") {
-        return JoinPieces(p.files, prompter, {"C:\\in\\a.bin.00000", destination}, {});
+        return JoinPieces(p.files, prompter, {"C:\\in\\a.bin.00000", destination}, quiet);
     }
     MemoryPlatform p;
     ScriptedPrompter prompter;
+    NoProgress quiet;
 };
 
 TEST_F(SplitFailureTest, SourceInUseElsewhereCannotBeOpened) {
@@ -95,7 +96,7 @@ TEST_F(SplitFailureTest, ADamagedSetIsRefusedOrReportedAndTheExistingOutputKept)
         SCOPED_TRACE(c.damage);
         MemoryPlatform machine;
         machine.files.AddFile("C:\\in\\a.bin", std::vector<std::uint8_t>(3000000, 0x5A));
-        ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\a.bin", "", 0, "1"}, {}), kSplitDone);
+        ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\a.bin", "", 0, "1"}, quiet), kSplitDone);
         machine.files.AddFile("C:\\out\\a.bin", "the only copy of last year's data");
         c.apply(machine.files);
         // Refused sets are refused before anyone is asked.
@@ -103,7 +104,7 @@ TEST_F(SplitFailureTest, ADamagedSetIsRefusedOrReportedAndTheExistingOutputKept)
         if (c.notice.empty()) asked.Answer(true);
         std::string notice, error;
         try {
-            notice = JoinPieces(machine.files, asked, {"C:\\in\\a.bin.00000", "C:\\out"}, {}).value_or("");
+            notice = JoinPieces(machine.files, asked, {"C:\\in\\a.bin.00000", "C:\\out"}, quiet).value_or("");
         } catch (const Error& e) {
             error = e.what();
         }
@@ -142,7 +143,7 @@ TEST_F(SplitFailureTest, APieceCutShortDuringTheJoinFailsAndTheOutputIsKept) {
     ActOnOpen files(p.files, "C:\\in\\a.bin.00001",
                     [&] { p.files.AddFile("C:\\in\\a.bin.00001", std::vector<std::uint8_t>(10)); });
     prompter.Answer(true);
-    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, quiet); }),
               "Cannot read file \"C:\\in\\a.bin.00001\". The file ended before its expected size.");
     EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "older");
 }
@@ -151,7 +152,7 @@ TEST_F(SplitFailureTest, APieceCutShortDuringTheJoinFailsAndTheOutputIsKept) {
 TEST_F(SplitFailureTest, AFileThatAppearsDuringTheJoinIsNeverReplaced) {
     ASSERT_EQ(Split(), kSplitDone);
     ActOnOpen files(p.files, "C:\\out\\a.bin.tmp", [&] { p.files.AddFile("C:\\out\\a.bin", "someone else's"); });
-    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, {}); }),
+    EXPECT_EQ(ErrorOf([&] { return JoinPieces(files, prompter, {"C:\\in\\a.bin.00000", "C:\\out"}, quiet); }),
               "Cannot create file \"C:\\out\\a.bin\". Cannot create a file when that file already exists.");
     EXPECT_EQ(p.files.Text("C:\\out\\a.bin"), "someone else's");
     EXPECT_EQ(p.files.Find("C:\\out\\*").size(), 1u);

@@ -10,6 +10,7 @@
 #include "splitter/piece_names.h"
 #include "splitter/recording_file_system.h"
 #include "splitter/split_sizes.h"
+#include "support/scripted_progress.h"
 
 namespace tw {
 namespace {
@@ -30,10 +31,10 @@ protected:
     }
     std::string Split(const std::string& path, const std::string& destination = "", std::size_t choice = 0,
                       const std::string& custom = "1") {
-        return SplitFile(files, {path, destination, choice, custom}, [this] { ++pumps; });
+        return SplitFile(files, {path, destination, choice, custom}, progress);
     }
     std::optional<std::string> Join(const std::string& piece, const std::string& destination = "") {
-        return JoinPieces(files, prompter, {piece, destination}, [this] { ++pumps; });
+        return JoinPieces(files, prompter, {piece, destination}, progress);
     }
     // The names in a folder, sorted.
     std::vector<std::string> Names(const std::string& folder) const {
@@ -50,7 +51,7 @@ protected:
     test::RecordingFileSystem files{p.files};
     ScriptedPrompter prompter;
     std::vector<std::uint8_t> source;
-    int pumps = 0;
+    test::ScriptedProgress progress;
 };
 
 TEST_F(SplitJoinTest, SourcesSmallerThanOnePieceAreRefusedAndWriteNothing) {
@@ -138,7 +139,7 @@ TEST_F(SplitJoinTest, CopiesInChunksOfAtMost61440BytesAndReadsSourcesAndPiecesOn
     EXPECT_EQ(files.longestRead, 61440u);
     EXPECT_EQ(files.longestWrite, 61440u);
     // Split and join each let messages run between their chunks.
-    EXPECT_GE(pumps, 2 * (3000000 / 61440));
+    EXPECT_GE(progress.pumps, 2 * (3000000 / 61440));
     int reads = 0, creates = 0;
     for (const auto& o : files.opened) {
         if (o.mode == OpenMode::Create || o.mode == OpenMode::CreateNew) {

@@ -15,6 +15,7 @@ protected:
     SplitterWindowTest() {
         machine.files.AddFile("C:\\in\\report.doc", std::vector<std::uint8_t>(3000000, 0x42));
         machine.files.AddFolder("C:\\out");
+        window.Open(TfrmTweak::kSplitPage);
     }
     // A click as the mouse gives it: through the control's own window
     // procedure, so errors reach the general error handler.
@@ -25,6 +26,8 @@ protected:
         return ui::Narrow(text);
     }
     std::vector<ScriptedPrompter::Shown> Notices() const { return prompter.History(); }
+
+    NoProgress quiet;
 
     TfrmTweak window{context};
     TfrmTweak::SplitPage& split = window.SplitControls();
@@ -108,7 +111,7 @@ TEST_F(SplitterWindowTest, InformationRowsFollowTheBrowseButtonNotHandEdits) {
 }
 
 TEST_F(SplitterWindowTest, JoinWritesTheSetAndShowsItsNotice) {
-    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, quiet), kSplitDone);
     join.paths.file->SetText("C:\\in\\report.doc.00001");
     pickers.Folder("C:\\out");
     Press(*join.paths.browseDestination);
@@ -122,7 +125,7 @@ TEST_F(SplitterWindowTest, JoinWritesTheSetAndShowsItsNotice) {
 // user may have changed since the split.
 TEST_F(SplitterWindowTest, AJoinOverAnExistingFileAsksAndReplacesItOnlyOnOk) {
     ShowWindow(window.Handle(), SW_SHOW);
-    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, {}), kSplitDone);
+    ASSERT_EQ(SplitFile(machine.files, {"C:\\in\\report.doc", "", 0, "1"}, quiet), kSplitDone);
     machine.files.AddFile("C:\\in\\report.doc", "edited since");
     join.paths.file->SetText("C:\\in\\report.doc.00001");
     prompter.Answer(false);
@@ -167,9 +170,9 @@ TEST_F(SplitterWindowTest, MessagesFlowDuringACopyButClosingWaitsForItsEnd) {
 TEST_F(SplitterWindowTest, HelpButtonsAskForTheirTopicsAndEnterPressesThePageButton) {
     Press(*split.buttons.help);
     Press(*join.buttons.help);
-    const auto owner = reinterpret_cast<std::uintptr_t>(window.Handle());
+    const auto owner = win32::OwnerOf(window.Handle());
     EXPECT_EQ(helpShown,
-              (std::vector<std::pair<std::uintptr_t, std::string>>{{owner, "splitter3"}, {owner, "splitter4"}}));
+              (std::vector<std::pair<OwnerWindow, std::string>>{{owner, "splitter3"}, {owner, "splitter4"}}));
 
     window.BringToFront(TfrmTweak::kJoinPage);
     SetFocus(join.paths.file->Handle());
@@ -180,8 +183,6 @@ TEST_F(SplitterWindowTest, HelpButtonsAskForTheirTopicsAndEnterPressesThePageBut
 }
 
 TEST_F(SplitterWindowTest, TabVisitsTheSplitPageInVisualOrder) {
-    window.BringToFront(TfrmTweak::kSplitPage);
-    ShowWindow(window.Handle(), SW_SHOW);
     Press(*split.sizes[kCustomSizeChoice]);
     const std::vector<HWND> expected = {split.paths.file->Handle(),
                                         split.paths.browseFile->Handle(),

@@ -23,7 +23,7 @@ struct BackedUpMachine : StartupMachine {
         const auto files = backups.List();
         if (row >= files.size()) return "no backup";
         try {
-            backups.Restore(files[row].fileName, random, 0);
+            backups.Restore(files[row].fileName, random, kNoOwner);
         } catch (const Error& e) {
             return e.what();
         }

@@ -51,8 +51,7 @@ protected:
         link.description = "test tool";
         EXPECT_TRUE(p.shell.CreateShortcut(LinkPath(), link));
         window = std::make_unique<TfrmStartup>(context);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmStartup::kListPage);
+        window->Open(TfrmStartup::kListPage);
     }
     ~StartupBackupUnderWine() override {
         window.reset();

@@ -11,8 +11,7 @@ protected:
         const RegValue app = RegValue::String("%windir%\\app.exe", RegType::ExpandSz);
         machine.registry.WriteValue(kCurrentUser, kRun, "App", app);
         window = std::make_unique<TfrmStartup>(context);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmStartup::kListPage);
+        window->Open(TfrmStartup::kListPage);
     }
     static void Key(HWND target, WPARAM key) {
         MSG msg{target, WM_KEYDOWN, key, 0, 0, {}};

@@ -2,6 +2,7 @@
 
 #include "startup_fixture.h"
 #include "startup_manager/startup_dialogs_win.h"
+#include "support/accessible_probe_win.h"
 #include "support/menu_watch_win.h"
 #include "support/ui_session_win.h"
 #include "ui/wide_win.h"
@@ -17,8 +18,7 @@ protected:
         machine.registry.WriteValue(kCurrentUser, kRun, "App", RegValue::String("%windir%\\app.exe", RegType::ExpandSz));
         machine.registry.WriteValue(kCurrentUser, kRunOff, "Old", RegValue::String("C:\\old.exe"));
         window = std::make_unique<TfrmStartup>(context);
-        ShowWindow(window->Handle(), SW_SHOW);
-        window->BringToFront(TfrmStartup::kListPage);
+        window->Open(TfrmStartup::kListPage);
     }
     ~StartupWindowTest() override { ui::Dialog::SetShowHook(nullptr); }
     static void Press(const ui::Control& control) { SendMessageW(control.Handle(), BM_CLICK, 0, 0); }
@@ -82,6 +82,22 @@ TEST_F(StartupWindowTest, MouseAndSpaceMoveTheEntryAndTheBoxFollows) {
     EXPECT_TRUE(window->Ticked(1));
     EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRun, "Old"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"})) << "a toggle does not list again";
+}
+
+TEST_F(StartupWindowTest, ReaderReadsEachEntryWithItsBoxAndTicksOne) {
+    const AccessibleNode list = AccessibleProbe(List().Handle()).Read();
+    EXPECT_EQ(list.role, ROLE_SYSTEM_LIST);
+    ASSERT_EQ(list.children.size(), 2u);
+    const std::pair<const wchar_t*, bool> expected[] = {{L"App", true}, {L"Old", false}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(list.children[i].name, expected[i].first);
+        EXPECT_EQ(list.children[i].role, ROLE_SYSTEM_LISTITEM);
+        EXPECT_EQ(list.children[i].Checked(), expected[i].second);
+    }
+    EXPECT_NE(list.children[0].description.find(L"%windir%\\app.exe"), std::wstring::npos) << ui::Narrow(list.children[0].description);
+    ASSERT_EQ(AccessibleProbe(List().Handle()).DoDefaultAction({2}), S_OK);
+    EXPECT_TRUE(window->Ticked(1));
+    EXPECT_TRUE(machine.registry.ReadValue(kCurrentUser, kRun, "Old"));
 }
 
 TEST_F(StartupWindowTest, AFailedToggleReportsAndKeepsTheBox) {
@@ -167,6 +183,25 @@ TEST_F(StartupWindowTest, TheAddBoxChecksItsFieldsThenAddsAndEscLeavesIt) {
     Press(*window->ListControls().remove);
     EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"})) << "Remove took the highlighted entry";
     EXPECT_FALSE(machine.registry.ReadValue(kLocalMachine, kRun, "New"));
+}
+
+// A write that fails leaves the box open with what was typed, so nothing is
+// lost; leaving the box then changes nothing.
+TEST_F(StartupWindowTest, AFailedAddReportsAndKeepsTheBoxAndItsInput) {
+    std::vector<std::string> reported;
+    ui::SetErrorHandler([&](const std::string& text) { reported.push_back(text); });
+    OnDialog<TfrmAddStartup>([&](TfrmAddStartup& d) {
+        d.NameBox().SetText("New");
+        d.ProgramBox().SetText("C:\\new.exe");
+        Press(d.ActionButton());
+        EXPECT_EQ(reported, std::vector<std::string>{"Failed to set data for 'New'"});
+        EXPECT_TRUE(d.IsShowing());
+        EXPECT_EQ(d.NameBox().Text(), "New");
+        Press(d.CancelButton());
+    });
+    Press(*window->ListControls().add);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"App", "Old"}));
 }
 
 TEST_F(StartupWindowTest, TheEditBoxStartsFromTheRowAndKeepsItsHome) {

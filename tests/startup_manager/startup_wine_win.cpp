@@ -126,14 +126,14 @@ TEST_F(StartupUnderWine, AShortcutShowsItsTargetItemsIconNotTheLinksOwn) {
     link.setItemIdListFromTarget = true;
     link.iconPath = "C:\\windows\\notepad.exe";
     ASSERT_TRUE(p.shell.CreateShortcut(ShortcutPath(Folder(), true, "Tidewell Tool.lnk"), link));
-    StartupImageList images;
+    StartupImageList images(p.shell, 16);
     std::vector<StartupEntry> rows;
     EnumerateStartupEntries(store, images, rows);
     const auto ours = std::find_if(rows.begin(), rows.end(), [](const auto& e) { return e.name == "Tidewell Tool"; });
     ASSERT_NE(ours, rows.end());
     ASSERT_GT(ours->imageIndex, 0);
 
-    StartupImageList expected;
+    StartupImageList expected(p.shell, 16);
     const int target = expected.ForFile(link.targetPath);
     const int named = expected.ForFile(link.iconPath);
     ASSERT_NE(Pixels(expected.Handle(), target), Pixels(expected.Handle(), named)) << "two different icons";

@@ -7,6 +7,7 @@
 
 #include "platform/memory/memory_platform.h"
 #include "platform/random.h"
+#include "platform/win32/owner_window_win.h"
 #include "services/scripted_prompter.h"
 #include "suite/artwork_win.h"
 #include "suite/module_window_win.h"
@@ -48,9 +49,9 @@ protected:
     ScriptedPrompter prompter;
     ScriptedPickers pickers;
     SeededRandom random{42};
-    std::vector<std::pair<std::uintptr_t, std::string>> helpShown;
+    std::vector<std::pair<OwnerWindow, std::string>> helpShown;
     SuiteContext context{machine.Bundle(), settings, prompter, pickers, random,
-                         [this](std::uintptr_t owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
+                         [this](OwnerWindow owner, std::string_view topic) { helpShown.emplace_back(owner, topic); }};
 };
 
 // The pages of a tool window that are on screen, by number: a shown window
@@ -60,6 +61,15 @@ inline std::vector<int> VisiblePages(ModuleWindow& window) {
     for (int page = 1; page <= 8; ++page)
         if (ui::Panel* panel = window.Page(page); panel && IsWindowVisible(panel->Handle())) visible.push_back(page);
     return visible;
+}
+
+// A tool window as the launcher hands it over: built, then opened with
+// `page` in front.
+template <typename ToolWindow>
+std::unique_ptr<ToolWindow> OpenTool(SuiteContext& context, int page) {
+    auto window = std::make_unique<ToolWindow>(context);
+    window->Open(page);
+    return window;
 }
 
 // Registers the environment once per test binary that includes this header.

@@ -21,9 +21,9 @@ public:
 
     explicit WorkTool(SuiteContext& context) : ModuleWindow(Tool::DriveCleaner, context) {
         ui::Panel& page = AddPage(kWorkPage, "Work");
-        field = std::make_unique<ui::Edit>(page.At(16, 46, 300, 68), "");
-        second = std::make_unique<ui::Edit>(page.At(16, 76, 300, 98), "");
-        action = std::make_unique<ui::Button>(page.At(488, 500, 574, 526), "&Go", true);
+        field = ui::Make<ui::Edit>(page.At(16, 46, 300, 68), {});
+        second = ui::Make<ui::Edit>(page.At(16, 76, 300, 98), {});
+        action = ui::Make<ui::Button>(page.At(488, 500, 574, 526), {.caption = "&Go", .isDefault = true});
         SetDefaultButton(kWorkPage, *action);
     }
     std::unique_ptr<ui::Edit> field, second;

@@ -54,8 +54,8 @@ TEST_F(ControlsTest, ATabShowsItsOwnPageAloneAndPagesAnchorInsideIt) {
         pages[i] = &tabs.AddPage(captions[i]);
         RECT design = ClientRect(pages[i]->Handle());
         design.left = MulDiv(design.right, 96, ui::WindowDpi(host.Handle())) - 90;
-        applies[i] = std::make_unique<ui::Button>(
-            pages[i]->At(design.left, 10, design.left + 80, 33, ui::kAnchorBottomRight), "&Apply");
+        applies[i] = ui::Make<ui::Button>(pages[i]->At(design.left, 10, design.left + 80, 33, ui::kAnchorBottomRight),
+                                          {.caption = "&Apply"});
     }
     int changes = 0;
     tabs.onChange = [&] { ++changes; };
@@ -111,7 +111,7 @@ TEST_F(ControlsTest, CtrlTabAndCtrlPageKeysStepThroughTheTabsFromInsideAPage) {
     ui::TabControl tabs(host.panel->At(10, 10, 490, 390, ui::kAnchorFill));
     std::array<std::unique_ptr<ui::CheckBox>, 3> boxes;
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = std::make_unique<ui::CheckBox>(tabs.AddPage("Tab").At(10, 10, 200, 30), "Option");
+        boxes[i] = ui::Make<ui::CheckBox>(tabs.AddPage("Tab").At(10, 10, 200, 30), {.caption = "Option"});
     int changes = 0;
     tabs.onChange = [&] { ++changes; };
     SetFocus(boxes[0]->Handle());
@@ -167,8 +167,8 @@ TEST_F(ControlsTest, TheDropDownListKeepsItsOrderAndSelectionAndTakesNoTyping) {
 
 TEST_F(ControlsTest, TheNumberBoxTakesDigitsOnlyAndClampsWhatIsTypedOnLeaving) {
     HostWindow host;
-    ui::NumberBox box(host.panel->At(10, 10, 100, 32), 50, 9999, 50);
-    ui::Button other(host.panel->At(10, 50, 100, 73), "Other");
+    ui::NumberBox box(host.panel->At(10, 10, 100, 32), {.minimum = 50, .maximum = 9999, .value = 50});
+    ui::Button other(host.panel->At(10, 50, 100, 73), {.caption = "Other"});
     int changes = 0;
     box.onChange = [&] { ++changes; };
     auto type = [&](const wchar_t* text) {
@@ -238,7 +238,7 @@ TEST_F(ControlsTest, ARadioGroupEnablesTheFieldsOfTheSelectedChoiceOnly) {
     choices.Add(group.At(10, 45, 200, 65), "Use Predefined Values");
     ui::ComboList list(group.At(210, 45, 300, 67), {"576", "1480", "1492", "1500"});
     choices.Add(group.At(10, 75, 200, 95), "Use Custom Values");
-    ui::NumberBox box(group.At(210, 75, 300, 97), 50, 9999, 50);
+    ui::NumberBox box(group.At(210, 75, 300, 97), {.minimum = 50, .maximum = 9999, .value = 50});
     choices.Bind(1, list);
     choices.Bind(2, box);
     int changes = 0;
@@ -301,7 +301,7 @@ TEST_F(ControlsTest, AStartButtonBecomesAStopButtonWithItsPicture) {
     const CommonControls6Scope program;  // only its buttons draw a picture beside the caption
     ASSERT_TRUE(program.Active());
     const HICON start = LoadIconW(nullptr, IDI_INFORMATION), stop = LoadIconW(nullptr, IDI_ERROR);
-    ui::IconButton button(host.panel->At(10, 10, 110, 40), "&Start", start);
+    ui::IconButton button(host.panel->At(10, 10, 110, 40), {.caption = "&Start", .icon = start});
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
     EXPECT_EQ(button.Icon(), start);

@@ -18,9 +18,9 @@ public:
         body_ = std::make_unique<ui::Panel>(Handle(), 300, 120);
         MoveWindow(body_->Handle(), 0, 0, 300, 120, FALSE);
         ShowWindow(body_->Handle(), SW_SHOW);
-        name = std::make_unique<ui::Edit>(body_->At(10, 10, 290, 32), "");
-        ok = std::make_unique<ui::Button>(body_->At(120, 80, 200, 104), "OK", true);
-        cancel = std::make_unique<ui::Button>(body_->At(210, 80, 290, 104), "Cancel");
+        name = ui::Make<ui::Edit>(body_->At(10, 10, 290, 32), {});
+        ok = ui::Make<ui::Button>(body_->At(120, 80, 200, 104), {.caption = "OK", .isDefault = true});
+        cancel = ui::Make<ui::Button>(body_->At(210, 80, 290, 104), {.caption = "Cancel"});
         ok->onClick = [this] {
             accepted = name->Text();
             Dismiss();

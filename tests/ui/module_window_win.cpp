@@ -1,9 +1,13 @@
 #include "suite/module_window_win.h"
 
+#include <commctrl.h>
+
 #include "app/module_factory_win.h"
 #include "suite/busy_scope_win.h"
+#include "suite/launcher_win.h"
 #include "support/ui_session_win.h"
 #include "ui/row_view_win.h"
+#include "ui/wide_win.h"
 
 namespace tw {
 namespace {
@@ -16,6 +20,73 @@ protected:
         return {r.right - r.left, r.bottom - r.top};
     }
 };
+
+// The front page as it was when first painted: where it stood in the frame
+// and where its own controls stood in it.
+struct FirstPaint {
+    int paints = 0;
+    RECT page{};
+    std::vector<std::pair<std::wstring, RECT>> controls;
+};
+
+LRESULT CALLBACK NoteFirstPaint(HWND page, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto& seen = *reinterpret_cast<FirstPaint*>(data);
+    if (message == WM_PAINT && seen.paints++ == 0) {
+        GetWindowRect(page, &seen.page);
+        MapWindowPoints(nullptr, GetParent(page), reinterpret_cast<POINT*>(&seen.page), 2);
+        for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
+            RECT r;
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+            wchar_t text[64] = {};
+            GetWindowTextW(child, text, 64);
+            seen.controls.emplace_back(text, r);
+        }
+    }
+    return DefSubclassProc(page, message, wParam, lParam);
+}
+
+// Every tool opened from the launcher on its first working page: by its
+// first paint the page fills the frame right of the splitter, its controls
+// have their size and stand inside it, and the focus is on it.
+TEST_F(ModuleWindowTest, EveryToolIsLaidOutBeforeItsFirstPaint) {
+    for (std::size_t t = 0; t < kToolCount; ++t) {
+        const Tool tool = static_cast<Tool>(t);
+        settings.SetSkipIntro(tool, true);
+        FirstPaint seen;
+        TfrmMain launcher(
+            context,
+            [&](Tool which, SuiteContext& c) {
+                auto window = CreateModuleWindow(which, c);
+                SetWindowSubclass(window->Page(2)->Handle(), NoteFirstPaint, 1, reinterpret_cast<DWORD_PTR>(&seen));
+                return window;
+            },
+            {});
+        launcher.Show();
+        launcher.OpenModule(tool);
+        Settle();
+        ModuleWindow& window = *launcher.OpenModuleWindow();
+        const HWND page = window.Page(2)->Handle();
+        ASSERT_GT(seen.paints, 0) << ToolName(tool);
+        RECT client, splitter;
+        GetClientRect(window.Handle(), &client);
+        GetWindowRect(GetWindow(window.Tasks().Handle(), GW_HWNDNEXT), &splitter);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&splitter), 2);
+        EXPECT_EQ(seen.page.left, splitter.right) << ToolName(tool);
+        EXPECT_EQ(seen.page.right, client.right) << ToolName(tool);
+        EXPECT_EQ(seen.page.bottom, client.bottom) << ToolName(tool);
+        EXPECT_FALSE(seen.controls.empty()) << ToolName(tool);
+        const int width = seen.page.right - seen.page.left, height = seen.page.bottom - seen.page.top;
+        for (const auto& [text, r] : seen.controls) {
+            const std::string name = std::string(ToolName(tool)) + ": \"" + ui::Narrow(text) + "\"";
+            EXPECT_TRUE(r.right > r.left && r.bottom > r.top) << name;
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height) << name;
+        }
+        EXPECT_TRUE(IsChild(page, GetFocus())) << ToolName(tool);
+        RemoveWindowSubclass(page, NoteFirstPaint, 1);
+    }
+}
 
 TEST_F(ModuleWindowTest, SizesAndMinimumSizesFollowTheTool) {
     for (const auto& [tool, width, height] : {std::tuple{Tool::RegistryCleaner, 799, 579},
@@ -41,7 +112,7 @@ TEST_F(ModuleWindowTest, EachTaskItemShowsItsPageAndNoOther) {
     for (std::size_t t = 0; t < kToolCount; ++t) {
         const Tool tool = static_cast<Tool>(t);
         const auto window = CreateModuleWindow(tool, context);
-        ShowWindow(window->Handle(), SW_SHOW);
+        window->Open(1);
         EXPECT_EQ(VisiblePages(*window), std::vector<int>{1}) << ToolName(tool);
         const auto& items = FrameOf(tool).items;
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -73,7 +144,7 @@ TEST_F(ModuleWindowTest, EveryWayOfClosingWaitsForTheRunsEnd) {
     };
     for (const auto& [way, close] : ways) {
         ModuleWindow window(Tool::DriveCleaner, context);
-        ShowWindow(window.Handle(), SW_SHOW);
+        window.Open(1);
         int closed = 0;
         window.onClosed = [&] { ++closed; };
         {
@@ -96,8 +167,9 @@ TEST_F(ModuleWindowTest, ARunShutsEveryRowViewOfItsWindowAndGivesThemBack) {
         std::string CellText(ui::RowRef, int) const override { return {}; }
     } rows;
     ModuleWindow window(Tool::DriveCleaner, context);
-    window.BringToFront(2);
-    ShowWindow(window.Handle(), SW_SHOW);
+    window.AddPage(2, "Front");
+    window.AddPage(3, "Behind");
+    window.Open(2);
     ui::RowView front(window.Page(2)->At(16, 60, 300, 200), rows), behind(window.Page(3)->At(16, 60, 300, 200), rows),
         shutBefore(window.Page(2)->At(16, 210, 300, 300), rows);
     EnableWindow(shutBefore.Handle(), FALSE);
@@ -153,7 +225,7 @@ TEST_F(ModuleWindowTest, IntroPageIsTitledAndShowsTheIndentedText) {
 
 TEST_F(ModuleWindowTest, TheSplitterKeepsTheColumnBetweenItsLimits) {
     ModuleWindow window(Tool::PrivacyProtector, context);
-    ShowWindow(window.Handle(), SW_SHOW);
+    window.Open(1);
     HWND pane = window.Tasks().Handle();
     HWND splitter = GetWindow(pane, GW_HWNDNEXT);
     ASSERT_NE(splitter, nullptr);

@@ -5,6 +5,7 @@
 #include "ui/check_tree.h"
 #include "ui/gradient.h"
 #include "ui/number_text.h"
+#include "ui/palette.h"
 #include "ui/progress_text.h"
 
 namespace tw {
@@ -34,6 +35,30 @@ TEST(ListGradient, BoundsRoundToNearestForHeightsThatDoNotDivide) {
     EXPECT_EQ(bands[249].bottom, 301);
     const auto tiny = ui::ListGradientBands(0);
     EXPECT_EQ(tiny[100].top, tiny[100].bottom);
+}
+
+// Under high contrast every ink comes from the user's scheme, and what is
+// written on a surface uses the colour the scheme pairs with that surface.
+TEST(Palette, HighContrastPairsEachInkWithTheSchemesMatchingColour) {
+    const ui::SystemColours scheme{{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}, {7, 0, 0}};
+    const ui::Palette contrast(scheme), product;
+    const ui::Rgb fixed{200, 100, 50};
+    const std::pair<ui::Ink, ui::Ink> written[] = {{ui::Ink::Text, ui::Ink::Surface},
+                                                   {ui::Ink::BandText, ui::Ink::Band},
+                                                   {ui::Ink::SelectionText, ui::Ink::Selection}};
+    const std::pair<ui::Rgb, ui::Rgb> schemePairs[] = {{scheme.windowText, scheme.window},
+                                                       {scheme.highlightText, scheme.highlight},
+                                                       {scheme.highlightText, scheme.highlight}};
+    for (std::size_t i = 0; i < std::size(written); ++i) {
+        EXPECT_EQ(contrast.Pick(written[i].first, fixed), schemePairs[i].first) << i;
+        EXPECT_EQ(contrast.Pick(written[i].second, fixed), schemePairs[i].second) << i;
+    }
+    EXPECT_EQ(contrast.Pick(ui::Ink::Link, fixed), scheme.hotLight);
+    EXPECT_EQ(contrast.Pick(ui::Ink::Control, fixed), scheme.buttonFace);
+    EXPECT_EQ(contrast.Pick(ui::Ink::DimText, fixed), scheme.grayText);
+    EXPECT_FALSE(contrast.Blends());
+    EXPECT_TRUE(product.Blends());
+    EXPECT_EQ(product.Pick(ui::Ink::Band, fixed), fixed);
 }
 
 TEST(CheckTree, GroupAndChildrenTrackEachOtherBothWays) {

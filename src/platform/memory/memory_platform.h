@@ -25,6 +25,8 @@ public:
     using Shell::Display;
     std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
                                                      DisplayIcon icon) const override;
+    Icon FileIcon(std::string_view path) const override;
+    Icon ItemIcon(const ItemIdList& item) const override;
 
     void SetSpecialFolder(int csidl, std::string path);
     const std::vector<std::string>& Opened() const { return opened_; }
@@ -32,8 +34,13 @@ public:
     // Each emptying's feedback, in call order.
     const std::vector<ShellFeedback>& EmptyRecycleBinCalls() const { return emptied_; }
     const std::vector<std::string>& NotifiedFolders() const { return notified_; }
+    // Icons handed out and not yet released. They are tokens, not drawable,
+    // and must not outlive the shell.
+    int LiveIcons() const { return liveIcons_; }
 
 private:
+    Icon IconIfExists(std::string_view path) const;
+
     MemoryFileSystem& files_;
     std::map<int, std::string> folders_;
     std::map<std::string, ShortcutInfo> shortcuts_;  // key: the file's content
@@ -42,6 +49,7 @@ private:
     std::vector<std::string> recycled_;
     std::vector<ShellFeedback> emptied_;
     std::vector<std::string> notified_;
+    mutable int liveIcons_ = 0;
 };
 
 class MemoryUrlCache final : public UrlCache {
@@ -81,10 +89,12 @@ private:
     bool emptyFails_ = false;
 };
 
-// English (United States) locale, code page 1252, Windows 10 by default.
+// English (United States) locale, code page 1252, 64-bit Windows 10 by
+// default.
 class MemorySystem final : public System {
 public:
     std::optional<OsVersion> Version() const override { return version_; }
+    bool Windows64() const override { return windows64_; }
     std::optional<std::string> Environment(std::string_view name) const override;
     LocalTime Now() const override { return now_; }
     LocalTime ToLocalTime(std::uint64_t fileTimeUtc) const override;
@@ -95,6 +105,8 @@ public:
     std::optional<std::string> ToAnsi(std::u16string_view text) const override;
 
     void SetVersion(std::optional<OsVersion> version) { version_ = version; }
+    // A 32-bit Windows has no "ProgramFiles(x86)" either.
+    void SetWindows64(bool windows64);
     void SetEnvironment(std::string name, std::string value);
     void ClearEnvironment(std::string_view name);
     void SetNow(LocalTime now) { now_ = now; }
@@ -104,6 +116,7 @@ public:
 
 private:
     std::optional<OsVersion> version_ = OsVersion{2, 10, 0, 19045};
+    bool windows64_ = true;
     std::map<std::string, std::string> environment_;  // key: upper-case name
     LocalTime now_{2026, 12, 7, 14, 5, 9};
     std::vector<std::string> monthNames_;

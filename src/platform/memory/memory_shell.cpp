@@ -115,6 +115,17 @@ bool MemoryShell::Open(std::string_view fileOrUrl, OwnerWindow) {
     return true;
 }
 
+Icon MemoryShell::IconIfExists(std::string_view path) const {
+    if (path.empty() || (!files_.FileExists(path) && !files_.FolderExists(path))) return {};
+    ++liveIcons_;
+    return Icon(&liveIcons_, [](Icon::Handle count) { --*static_cast<int*>(count); });
+}
+
+// Everything that exists has an icon, as in Explorer.
+Icon MemoryShell::FileIcon(std::string_view path) const { return IconIfExists(path); }
+
+Icon MemoryShell::ItemIcon(const ItemIdList& item) const { return IconIfExists(PathOf(item)); }
+
 void MemoryShell::SetSpecialFolder(int csidl, std::string path) { folders_[csidl] = std::move(path); }
 
 }  // namespace tw

@@ -38,6 +38,14 @@ void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
 
 }  // namespace
 
+void MemorySystem::SetWindows64(bool windows64) {
+    windows64_ = windows64;
+    if (windows64)
+        SetEnvironment("ProgramFiles(x86)", "C:\\Program Files (x86)");
+    else
+        ClearEnvironment("ProgramFiles(x86)");
+}
+
 std::optional<std::string> MemorySystem::Environment(std::string_view name) const {
     const auto it = environment_.find(UpcaseName(name));
     if (it == environment_.end()) return std::nullopt;
@@ -124,6 +132,7 @@ MemoryPlatform::MemoryPlatform() {
     system.SetEnvironment("windir", "C:\\Windows");
     system.SetEnvironment("SystemDrive", "C:");
     system.SetEnvironment("ProgramFiles", "C:\\Program Files");
+    system.SetWindows64(true);
 }
 
 }  // namespace tw

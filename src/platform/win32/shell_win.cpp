@@ -4,6 +4,8 @@
 #include <shobjidl.h>
 
 #include "platform/win32/handles_win.h"
+#include "platform/win32/icon_win.h"
+#include "platform/win32/owner_window_win.h"
 #include "platform/win32/utf_win.h"
 
 namespace tw {
@@ -13,12 +15,11 @@ using win32::ApiPath;
 using win32::ComPtr;
 using win32::ComScope;
 using win32::Narrow;
+using win32::ToHwnd;
 using win32::Widen;
 
 // Room for the longest string a shell link stores.
 constexpr int kLinkTextCount = 32768;
-
-HWND Window(OwnerWindow owner) { return reinterpret_cast<HWND>(owner); }
 
 ComPtr<IShellLinkW> NewShellLink() {
     ComPtr<IShellLinkW> link;
@@ -101,7 +102,13 @@ UINT IconFlags(DisplayIcon icon) { return icon == DisplayIcon::Small ? SHGFI_ICO
 std::optional<ShellDisplay> DisplayOfPath(const std::wstring& path, DisplayIcon icon) {
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME | IconFlags(icon))) return std::nullopt;
-    return ShellDisplay{Narrow(info.szDisplayName), reinterpret_cast<std::uintptr_t>(info.hIcon)};
+    return ShellDisplay{Narrow(info.szDisplayName), win32::OwnIcon(info.hIcon)};
+}
+
+Icon LargeIcon(LPCWSTR pathOrItem, UINT how) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(pathOrItem, 0, &info, sizeof info, how | SHGFI_ICON | SHGFI_LARGEICON)) return {};
+    return win32::OwnIcon(info.hIcon);
 }
 
 // A folder parsed once, so that each name in it is parsed alone: parsing a
@@ -135,7 +142,7 @@ public:
             SHFILEINFOW info{};
             if (item && SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.Get()), 0, &info, sizeof info,
                                        SHGFI_PIDL | IconFlags(icon)))
-                display.smallIcon = reinterpret_cast<std::uintptr_t>(info.hIcon);
+                display.smallIcon = win32::OwnIcon(info.hIcon);
         }
         return display;
     }
@@ -220,7 +227,7 @@ bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owne
     if (list.empty()) return all;
     list += L'\0';
     SHFILEOPSTRUCTW operation{};
-    operation.hwnd = Window(owner);
+    operation.hwnd = ToHwnd(owner);
     operation.wFunc = FO_DELETE;
     operation.pFrom = list.c_str();
     operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT;
@@ -230,7 +237,7 @@ bool Win32Shell::Recycle(const std::vector<std::string>& paths, OwnerWindow owne
 bool Win32Shell::EmptyRecycleBin(OwnerWindow owner, ShellFeedback feedback) {
     DWORD flags = SHERB_NOCONFIRMATION;
     if (feedback == ShellFeedback::Silent) flags |= SHERB_NOPROGRESSUI | SHERB_NOSOUND;
-    return SUCCEEDED(SHEmptyRecycleBinW(Window(owner), nullptr, flags));
+    return SUCCEEDED(SHEmptyRecycleBinW(ToHwnd(owner), nullptr, flags));
 }
 
 void Win32Shell::NotifyFolderChanged(std::string_view folderPath) {
@@ -260,10 +267,19 @@ std::vector<std::optional<ShellDisplay>> Win32Shell::Display(std::span<const std
     return shown;
 }
 
+Icon Win32Shell::FileIcon(std::string_view path) const {
+    return path.empty() ? Icon() : LargeIcon(Widen(path).c_str(), 0);
+}
+
+// A list whose sizes run past its bytes is never handed to the shell.
+Icon Win32Shell::ItemIcon(const ItemIdList& item) const {
+    return WellFormed(item) ? LargeIcon(reinterpret_cast<LPCWSTR>(item.data()), SHGFI_PIDL) : Icon();
+}
+
 bool Win32Shell::Open(std::string_view fileOrUrl, OwnerWindow owner) {
     // The shell may hand the verb to a COM-based handler.
     const ComScope com;
-    const HINSTANCE result = ShellExecuteW(Window(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
+    const HINSTANCE result = ShellExecuteW(ToHwnd(owner), L"open", Widen(fileOrUrl).c_str(), nullptr, nullptr,
                                            SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

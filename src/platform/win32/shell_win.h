@@ -17,6 +17,8 @@ public:
     using Shell::Display;
     std::vector<std::optional<ShellDisplay>> Display(std::span<const std::string> paths,
                                                      DisplayIcon icon) const override;
+    Icon FileIcon(std::string_view path) const override;
+    Icon ItemIcon(const ItemIdList& item) const override;
 };
 
 }  // namespace tw

@@ -30,6 +30,12 @@ std::optional<OsVersion> Win32System::Version() const {
     return OsVersion{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
 }
 
+bool Win32System::Windows64() const {
+    if constexpr (sizeof(void*) == 8) return true;
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
 std::optional<std::string> Win32System::Environment(std::string_view name) const {
     const std::wstring wideName = win32::Widen(name);
     std::wstring value;

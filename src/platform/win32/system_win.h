@@ -7,6 +7,7 @@ namespace tw {
 class Win32System final : public System {
 public:
     std::optional<OsVersion> Version() const override;
+    bool Windows64() const override;
     std::optional<std::string> Environment(std::string_view name) const override;
     LocalTime Now() const override;
     LocalTime ToLocalTime(std::uint64_t fileTimeUtc) const override;

@@ -123,7 +123,7 @@ protected:
     ScriptedPrompter prompter;
     ScriptedPickers pickers;
     Win32Random random;
-    SuiteContext context{p.Bundle(), settings, prompter, pickers, random, [](std::uintptr_t, std::string_view) {}};
+    SuiteContext context{p.Bundle(), settings, prompter, pickers, random, [](OwnerWindow, std::string_view) {}};
     std::unique_ptr<TfrmStartup> window;
     std::vector<std::string> errors;
     std::set<std::string> copiesBefore;

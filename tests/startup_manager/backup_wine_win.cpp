@@ -22,8 +22,6 @@ constexpr std::string_view kView32 = "Tidewell 32";
 constexpr std::string_view kTool = "Tidewell Tool";
 constexpr std::string_view kEdit = "Tidewell Edit";
 constexpr std::string_view kEdited = "Tidewell Edited";
-constexpr std::string_view kApprovedRun32 =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
 struct Area {
     RootKey root;
@@ -89,12 +87,7 @@ protected:
         for (std::size_t i = 0; i < before.size(); ++i) report += test::ExactDifferences(before[i], after[i]);
         return report;
     }
-    std::vector<std::uint8_t> Bytes(const std::string& path) {
-        auto stream = p.files.Open(path, OpenMode::Read, Share::Read);
-        std::vector<std::uint8_t> bytes(stream->Size());
-        stream->Read(bytes);
-        return bytes;
-    }
+    std::vector<std::uint8_t> Bytes(const std::string& path) { return FileBytes(p.files, path); }
     bool Select(std::string_view name) {
         const auto& rows = window->Entries();
         for (std::size_t row = 0; row < rows.size(); ++row)

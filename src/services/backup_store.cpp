@@ -70,7 +70,9 @@ std::vector<BackupFile> BackupStore::List() const { return ListOf(".reg"); }
 
 std::vector<BackupFile> BackupStore::ListOf(std::string_view extension) const {
     std::vector<BackupFile> rows;
-    for (const FoundFile& found : files_.Find(PathOf("*" + std::string(extension)))) {
+    std::string pattern = "*";
+    pattern += extension;
+    for (const FoundFile& found : files_.Find(PathOf(pattern))) {
         // The file system's own match also takes names whose short 8.3 form
         // ends in .reg ("x.regx"); only the long name counts.
         if (found.IsFolder() || !EndsWithIgnoreCase(found.name, extension)) continue;

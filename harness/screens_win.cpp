@@ -34,6 +34,7 @@
 //                    | registry-scan | registry-mixed | registry-backups | privacy-mixed | history-mixed | internet PAGE [TAB]
 //                    | registry-menu | backups-menu (the page with its context menu open)
 //                    | startup | startup-add | startup-edit (on the demo prefix's own entries)
+//                    | startup-backups
 //                    | drive-drives | drive-search | drive-options | drive-add (on this machine's drives)
 // "bench" instead prints how long the launcher took from the program's
 // entry to its first complete paint, and exits; "bench-tool" then also opens
@@ -200,6 +201,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         tuner->BringToFront(_wtoi(argv[2]));
         if (argc > 3) tuner->Advanced().tabs->Select(static_cast<std::size_t>(_wtoi(argv[3])));
         PrintRect(tuner->Handle());
+    } else if (mode == L"startup-backups") {
+        tw::AddDemoBackups(machine, tw::kStartupBackups);
+        machine.files.AddFile(machine.files.ExecutableFolder() + std::string(tw::kStartupBackups) +
+                                  "\\08-December-2026 - 11.20.31 AM.lnkbackup", "");
+        launcher.OpenModule(tw::Tool::StartupManager);
+        auto& window = static_cast<tw::TfrmStartup&>(*launcher.OpenModuleWindow());
+        window.BringToFront(tw::TfrmStartup::kBackupsPage);
+        window.Backups().GetControls().files->Select({1, std::nullopt});
+        PrintRect(window.Handle());
     } else if (mode == L"startup" || mode == L"startup-add" || mode == L"startup-edit") {
         // The demo prefix's own entries and shortcuts, as `make run` shows
         // them (scripts/demo/startup-entries.sh), with the real shell's icons.

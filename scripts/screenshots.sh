@@ -72,5 +72,6 @@ scripts/demo/startup-entries.sh
 shot startup-list crop startup
 shot startup-add crop startup-add
 shot startup-edit crop startup-edit
+shot startup-backups crop startup-backups
 for view in drives search options add; do shot "drive-$view" crop "drive-$view"; done
 wineserver -k 2>/dev/null || true

@@ -34,7 +34,8 @@ void BackupStore::EnsureBackupFolders() {
 }
 
 void BackupStore::WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::unique_ptr<Stream> stream = files_.Open(path, OpenMode::Create, Share::Exclusive);
+    // Never through a name something else took meanwhile.
+    std::unique_ptr<Stream> stream = files_.Open(path, OpenMode::CreateNew, Share::Exclusive);
     try {
         stream->Write(bytes);
         // On disk before the caller deletes what the file records.
@@ -46,30 +47,36 @@ void BackupStore::WriteFile(const std::string& path, const std::vector<std::uint
     }
 }
 
-std::string BackupStore::FreeName(std::string_view fileName) const {
-    constexpr std::string_view kExtension = ".reg";
-    const std::string_view stem = fileName.substr(0, fileName.size() - kExtension.size());
-    std::string name(fileName);
+std::string BackupStore::FreeName(std::string_view stem, std::string_view extension) const {
+    std::string name = std::string(stem) + std::string(extension);
     for (int number = 2; files_.Attributes(PathOf(name)).has_value(); ++number) {
-        name = std::string(stem) + " (" + std::to_string(number) + ")" + std::string(kExtension);
+        name = std::string(stem) + " (" + std::to_string(number) + ")" + std::string(extension);
     }
     return name;
 }
 
-std::string BackupStore::Save(const ExportBuffer& buffer) {
+std::string BackupStore::Save(const ExportBuffer& buffer) { return SaveBytes(".reg", buffer.FileBytes(system_)); }
+
+std::string BackupStore::SaveBytes(std::string_view extension, const std::vector<std::uint8_t>& bytes) {
     EnsureBackupFolders();
-    const std::string fileName = FreeName(BackupFileName(system_));
-    WriteFile(PathOf(fileName), buffer.FileBytes(system_));
+    std::string stem = BackupFileName(system_);
+    stem.resize(stem.size() - 4);  // its ".reg"
+    const std::string fileName = FreeName(stem, extension);
+    WriteFile(PathOf(fileName), bytes);
     return fileName;
 }
 
-std::vector<BackupFile> BackupStore::List() const {
+std::vector<BackupFile> BackupStore::List() const { return ListOf(".reg"); }
+
+std::vector<BackupFile> BackupStore::ListOf(std::string_view extension) const {
     std::vector<BackupFile> rows;
-    for (const FoundFile& found : files_.Find(PathOf("*.reg"))) {
+    std::string pattern = "*";
+    pattern += extension;
+    for (const FoundFile& found : files_.Find(PathOf(pattern))) {
         // The file system's own match also takes names whose short 8.3 form
         // ends in .reg ("x.regx"); only the long name counts.
-        if (found.IsFolder() || !EndsWithIgnoreCase(found.name, ".reg")) continue;
-        rows.push_back({found.name, found.name.substr(0, found.name.size() - 4)});
+        if (found.IsFolder() || !EndsWithIgnoreCase(found.name, extension)) continue;
+        rows.push_back({found.name, found.name.substr(0, found.name.size() - extension.size())});
     }
     return rows;
 }

@@ -30,6 +30,7 @@ class BackupStore {
 public:
     // toolFolder is relative to the program folder, e.g. kRegCleanBackups.
     BackupStore(const Platform& platform, std::string_view toolFolder);
+    virtual ~BackupStore() = default;
 
     // Full path of the tool's folder, without a trailing backslash.
     std::string Folder() const;
@@ -40,9 +41,12 @@ public:
     // before writing anything when a folder cannot be made, or with the
     // OS's text when the file cannot be written; no partial file is left.
     std::string Save(const ExportBuffer& buffer);
+    // The same for a backup of another kind, whose file name ends in
+    // `extension` (".reg" for the buffer's).
+    std::string SaveBytes(std::string_view extension, const std::vector<std::uint8_t>& bytes);
 
     // The "*.reg" files (any case) in the order the file system gives them.
-    std::vector<BackupFile> List() const;
+    virtual std::vector<BackupFile> List() const;
 
     // Copies the file, under its own name, into a new folder of its own in
     // the Windows folder's "Temp" folder and asks the shell to open the copy;
@@ -53,7 +57,7 @@ public:
     // Throws tw::Error "Cannot create Restore Directory" when that folder or
     // "Temp" cannot be made. A failed copy or open is not reported. Copies
     // stay, as the editor may still be reading one after the window closed.
-    void Restore(std::string_view fileName, RandomSource& random, OwnerWindow owner);
+    virtual void Restore(std::string_view fileName, RandomSource& random, OwnerWindow owner);
     // Restore of the selected row; without one, a notice asks for one.
     void RestoreSelected(const std::optional<std::string>& fileName, Prompter& prompter, RandomSource& random,
                          OwnerWindow owner);
@@ -64,9 +68,13 @@ public:
     bool Remove(const std::optional<std::string>& fileName, Prompter& prompter);
     bool RemoveAll(Prompter& prompter);
 
-private:
+protected:
     std::string PathOf(std::string_view fileName) const;
-    std::string FreeName(std::string_view fileName) const;
+    // The files of the folder whose names end in `extension` (any case).
+    std::vector<BackupFile> ListOf(std::string_view extension) const;
+
+private:
+    std::string FreeName(std::string_view stem, std::string_view extension) const;
     void EnsureBackupFolders();
     void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

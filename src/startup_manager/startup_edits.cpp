@@ -3,6 +3,7 @@
 #include "platform/error.h"
 #include "platform/text.h"
 #include "startup_manager/shell_linker.h"
+#include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_locations.h"
 #include "startup_manager/startup_marks.h"
 #include "startup_manager/startup_moves.h"
@@ -99,12 +100,15 @@ void AddStartupEntry(const StartupStore& store, std::string_view name, std::stri
     if (home->IsFolder()) {
         const std::string folder = StartupFolderOf(store, location);
         if (folder.empty()) return;
+        // An entry of the same name is written over, so it is saved first.
+        BackUpStartupEntry(store, *home, true, std::string(name) + ".lnk");
         // A new entry starts enabled, whatever an old mark of its name says.
         MarkOn(store, *home, std::string(name) + ".lnk");
         CreateStartupShortcut(store.shell, name, folder, program, {}, {});
         return;
     }
     if (!store.registry.KeyExists(home->root, home->enabledKey)) FailedToSet(name);
+    BackUpStartupEntry(store, *home, true, name);
     MarkOn(store, *home, name);
     if (!store.registry.WriteValue(home->root, home->enabledKey, name, RegValue::String(program))) FailedToSet(name);
 }
@@ -114,6 +118,7 @@ void EditStartupEntry(const StartupStore& store, const StartupEntry& entry, bool
     const StartupLocation* location = FindStartupLocation(entry.location);
     if (!location) return;
     const EditHome home{store, *location, InEnabledHome(entry, ticked)};
+    BackUpStartupEntry(store, *location, home.enabled, location->IsFolder() ? ShortcutFileName(entry) : entry.name);
     if (location->IsFolder())
         EditShortcut(home, entry, newName, newProgram);
     else

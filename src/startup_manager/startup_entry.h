@@ -8,6 +8,8 @@
 
 namespace tw {
 
+class BackupStore;
+
 // One listed row. `enabled` is the state found by the enumeration; the
 // row's check box is the current state afterwards.
 struct StartupEntry {
@@ -32,6 +34,8 @@ struct StartupStore {
     FileSystem& files;
     Shell& shell;
     bool windows64 = false;  // lists and offers the 32-bit registry view
+    // Where what a remove, an edit or an add would lose is saved first.
+    BackupStore* backups = nullptr;
 };
 
 // The file an entry lives in: the remembered file name, or the name with

@@ -1,6 +1,7 @@
 #include "startup_manager/startup_moves.h"
 
 #include "platform/error.h"
+#include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_locations.h"
 #include "startup_manager/startup_marks.h"
 
@@ -94,6 +95,7 @@ void RemoveStartupEntry(const StartupStore& store, const StartupEntry& entry, bo
     if (!location) return;
     const bool enabledHome = InEnabledHome(entry, ticked);
     if (!location->IsFolder()) {
+        BackUpStartupEntry(store, *location, enabledHome, entry.name);
         store.registry.DeleteValue(location->root, enabledHome ? location->enabledKey : location->disabledKey,
                                    entry.name);
         DropOrphanMark(store, *location, entry.name);
@@ -101,8 +103,11 @@ void RemoveStartupEntry(const StartupStore& store, const StartupEntry& entry, bo
     }
     const std::string root = StartupFolderOf(store, entry.location);
     if (root.empty()) return;
-    store.files.DeleteFile(ShortcutPath(root, enabledHome, ShortcutFileName(entry)));
-    DropOrphanMark(store, *location, ShortcutFileName(entry));
+    const std::string file = ShortcutFileName(entry);
+    const std::string path = ShortcutPath(root, enabledHome, file);
+    if (const auto saved = BackUpStartupEntry(store, *location, enabledHome, file))
+        DeleteVerified(store.files, path, *saved);
+    DropOrphanMark(store, *location, file);
 }
 
 }  // namespace tw

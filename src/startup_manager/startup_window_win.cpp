@@ -18,15 +18,22 @@ constexpr int kListTop = 96;
 
 TfrmStartup::TfrmStartup(SuiteContext& context)
     : ModuleWindow(Tool::StartupManager, context),
-      images_(context.platform.shell, ui::SmallIconSize(Handle())) {
+      images_(context.platform.shell, ui::SmallIconSize(Handle())),
+      backups_(context.platform) {
     BuildListPage();
+    backupsPage_ = std::make_unique<BackupsPage>(
+        *this, kBackupsPage, backups_,
+        "Backup files are automatically created when you remove or edit a startup item. You can use these backups "
+        "to bring removed or changed items back.",
+        "startup3");
+    backupsPage_->onRestored = [this] { Rebuild(); };
     // A value that is not text stops the list with a report, not the window.
     ui::Guarded([this] { Rebuild(); });
 }
 
 StartupStore TfrmStartup::Store() {
     auto& p = Context().platform;
-    return {p.registry, p.files, p.shell, p.system.Windows64()};
+    return {p.registry, p.files, p.shell, p.system.Windows64(), &backups_};
 }
 
 void TfrmStartup::BuildListPage() {
@@ -69,6 +76,13 @@ void TfrmStartup::Rebuild() {
         throw;
     }
     page_.list->Reset();
+}
+
+void TfrmStartup::ShowTaskPage(int page) {
+    BringToFront(page);
+    if (page == kListPage) Rebuild();
+    // Removes and edits on the list page save backups.
+    if (page == kBackupsPage) backupsPage_->Refill();
 }
 
 void TfrmStartup::RebuildAt(std::string_view location, std::string_view name, bool enabledHome) {

@@ -4,7 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "suite/backups_page_win.h"
 #include "suite/module_window_win.h"
+#include "startup_manager/startup_backup.h"
 #include "startup_manager/startup_entry.h"
 #include "startup_manager/startup_icons_win.h"
 #include "startup_manager/startup_rows.h"
@@ -13,7 +15,8 @@
 
 namespace tw {
 
-// The Startup Manager window: the list of entries (page 2).
+// The Startup Manager window: the list of entries (page 2) and the backups
+// of what was removed or edited (page 3).
 class TfrmStartup : public ModuleWindow {
 public:
     struct ListPage {
@@ -22,6 +25,7 @@ public:
         std::unique_ptr<ui::PopupMenu> menu;
     };
     static constexpr int kListPage = 2;
+    static constexpr int kBackupsPage = 3;
 
     explicit TfrmStartup(SuiteContext& context);
 
@@ -35,6 +39,13 @@ public:
     void RemoveSelected();
     // Lists the homes again; the selection goes.
     void Rebuild();
+    BackupsPage& Backups() { return *backupsPage_; }
+
+protected:
+    // The registry editor imports a restored file after the restore has
+    // returned, so the list is read again whenever it is brought forward;
+    // the backups likewise, which the list page's changes add to.
+    void ShowTaskPage(int page) override;
 
 private:
     StartupStore Store();
@@ -45,6 +56,8 @@ private:
     StartupRows rows_;
     StartupImageList images_;
     ListPage page_;
+    StartupBackups backups_;
+    std::unique_ptr<BackupsPage> backupsPage_;
 };
 
 }  // namespace tw

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,16 @@ inline constexpr std::string_view kApprovedRun =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 inline constexpr std::string_view kApprovedFolder =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\StartupFolder";
+inline constexpr std::string_view kApprovedRun32 =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
+
+// A file's bytes as they are on disk, for a byte compare.
+inline std::vector<std::uint8_t> FileBytes(FileSystem& files, const std::string& path) {
+    const auto stream = files.Open(path, OpenMode::Read, Share::Read);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stream->Size()));
+    bytes.resize(stream->Read(bytes));
+    return bytes;
+}
 
 // Hands out icon indexes in order and records what was asked: a path, or
 // an item-ID list's bytes.

@@ -67,12 +67,7 @@ protected:
             if (e.name.starts_with("Tidewell") || e.name.starts_with("TIDEWELL")) ours.push_back(e);
         return ours;
     }
-    std::vector<std::uint8_t> Bytes(const std::string& path) {
-        auto stream = p.files.Open(path, OpenMode::Read, Share::Read);
-        std::vector<std::uint8_t> bytes(stream->Size());
-        stream->Read(bytes);
-        return bytes;
-    }
+    std::vector<std::uint8_t> Bytes(const std::string& path) { return FileBytes(p.files, path); }
     std::string MakeTool() {
         NewShortcut link;
         link.targetPath = "C:\\windows\\notepad.exe";

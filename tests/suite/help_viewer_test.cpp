@@ -97,8 +97,8 @@ protected:
     }
     bool Exists(const std::string& name) const { return std::filesystem::is_regular_file(folder_ / name); }
 
-    static constexpr std::array<std::string_view, 14> kTopics = {
-        "registry2", "registry4", "drive2",   "drive3",   "startup2",   "internet3",  "internet4",
+    static constexpr std::array<std::string_view, 15> kTopics = {
+        "registry2", "registry4", "drive2",   "drive3",   "startup2",   "startup3",  "internet3",  "internet4",
         "internet6", "history2",  "privacy2", "shredder2", "shredder3", "splitter3", "splitter4"};
     std::filesystem::path folder_;
 };

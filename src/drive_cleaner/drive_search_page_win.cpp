@@ -18,9 +18,9 @@ void TfrmDrive::BuildSearchPage() {
         "This module will search for the garbage files in the drives you have selected. ", kDescriptionBottom);
     auto& c = search_;
     const int iconSize = ui::SmallIconSize(Handle());
-    auto row = ui::BuildStatusRow(page, kDescriptionBottom, "&Start", MenuIconOf(MenuIcon::Start, iconSize));
-    c.start = std::move(row.start);
-    c.status = std::move(row.status);
+    ui::BuildStatusRow(page, kDescriptionBottom,
+                       {.caption = "&Start", .icon = MenuIconOf(MenuIcon::Start, iconSize), .isDefault = true},
+                       c.status, c.start);
     c.status->Show(false);
     c.hits = std::make_unique<ui::RowView>(ui::ListArea(page, ui::BelowStatusRow(kDescriptionBottom)), hitRows_);
     c.hits->AddColumn("Temporary Files", 140);

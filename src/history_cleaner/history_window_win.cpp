@@ -31,9 +31,7 @@ void TfrmHistory::BuildCachePage() {
         "When you click \"Start\" button, cached internet content on your computer will be located and listed. "
         "Click \"Clean\" button to clean selected cached internet files.", 90);
     auto& c = page_;
-    auto row = ui::BuildStatusRow(page, 90, "&Start");
-    c.status = std::move(row.status);
-    c.start = std::move(row.start);
+    ui::BuildStatusRow(page, 90, "&Start", c.status, c.start);
     c.status->Show(false);
     c.twin = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), noRows_);
     AddColumns(*c.twin);
@@ -44,9 +42,7 @@ void TfrmHistory::BuildCachePage() {
     c.history = ui::Make<ui::CheckBox>(page.At(16, 502, 320, 524, ui::kAnchorBottomLeft),
                                        {.caption = "Clean Local Internet History Files"});
     c.history->SetChecked(true);
-    auto buttons = ui::BuildPageButtons(page, "&Clean", false);
-    c.help = std::move(buttons.help);
-    c.clean = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.clean, "&Clean", false}});
     const int iconSize = ui::SmallIconSize(Handle());
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Select All", [this] { cleaner_.SelectAll(true); page_.tree->Refresh(); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},

@@ -38,9 +38,7 @@ void TfrmInternet::BuildWizardPage() {
     for (int i = 0; i < rows; ++i)
         w.profiles->Add(w.group->At(16, 24 + i * 26, 540, 46 + i * 26, ui::kAnchorTopStretch),
                         kConnectionProfiles[static_cast<std::size_t>(i)].caption);
-    auto buttons = ui::BuildPageButtons(page, "&Apply");
-    w.help = std::move(buttons.help);
-    w.apply = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{w.help, "&Help"}, {w.apply, "&Apply", true}});
     w.help->onClick = [this] { ShowHelp("internet3"); };
     w.apply->onClick = [this] { tuner_.ApplyProfile(wizard_.profiles->Selected()); };
     SetDefaultButton(kWizardPage, *w.apply);

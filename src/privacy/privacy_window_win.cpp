@@ -24,9 +24,7 @@ void TfrmPrivacy::BuildCleanPage() {
     page_.items->AddColumn("Privacy Item", 380);
     page_.items->AddColumn("Status", 150);
     page_.items->SetImageLists(images_.Get(), nullptr);
-    auto buttons = ui::BuildPageButtons(page, "&Clean");
-    page_.help = std::move(buttons.help);
-    page_.clean = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{page_.help, "&Help"}, {page_.clean, "&Clean", true}});
     page_.help->onClick = [this] { ShowHelp("privacy2"); };
     page_.clean->onClick = [this] { RunPrivacyClean(); };
     SetDefaultButton(kCleanPage, *page_.clean);

@@ -10,16 +10,12 @@ void TfrmRegistry::BuildScanPage() {
         "This module will search obsolete registry entries that are pointing invalid locations in your computer. "
         "Click on \"Clean\" button to clean selected invalid registry entries.", 90);
     auto& c = scan_;
-    auto row = ui::BuildStatusRow(page, 90, "&Start");
-    c.status = std::move(row.status);
-    c.start = std::move(row.start);
+    ui::BuildStatusRow(page, 90, "&Start", c.status, c.start);
     c.tree = std::make_unique<ui::RowView>(page.At(16, 130, 574, 490, ui::kAnchorFill), cleaner_.Tree());
     c.tree->AddColumn("Invalid Entries", 320);
     c.tree->AddColumn("Registry Key", 260);
     c.tree->SetImageLists(nullptr, icons_.Categories());
-    auto buttons = ui::BuildPageButtons(page, "&Clean", false);
-    c.help = std::move(buttons.help);
-    c.clean = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.clean, "&Clean", false}});
     const int iconSize = ui::SmallIconSize(Handle());
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Select All", [this] { cleaner_.SelectAll(true); }, MenuIconOf(MenuIcon::SelectAll, iconSize)},

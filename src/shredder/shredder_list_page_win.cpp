@@ -39,9 +39,7 @@ void TfrmShredder::BuildListPage() {
     c.files->AddColumn("Files", 536);
     c.progress = std::make_unique<ui::ProgressBar>(page.At(16, 470, 574, 488, ui::kAnchorBottomStretch));
     c.progress->Show(false);
-    auto buttons = ui::BuildPageButtons(page, "Shred Files");
-    c.help = std::move(buttons.help);
-    c.shred = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.shred, "Shred Files", true}});
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Remove", [this] { RemoveSelected(); }},
         {"Remove All", [this] { RemoveAll(); }},

@@ -32,9 +32,7 @@ void TfrmShredder::BuildOptionsPage() {
                  "file before deleteting it makes impossible to recover the file name."});
     c.rename = ui::Make<ui::CheckBox>(page.At(32, 388, 558, 410, ui::kAnchorTopStretch),
                                       {.caption = "Rename the files before wiping for further security"});
-    auto buttons = ui::BuildPageButtons(page, "&Defaults", false);
-    c.help = std::move(buttons.help);
-    c.defaults = std::move(buttons.action);
+    ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.defaults, "&Defaults", false}});
 
     c.help->onClick = [this] { ShowHelp("shredder3"); };
     c.defaults->onClick = [this] { ShowOptions(ShredderOptions{}); };

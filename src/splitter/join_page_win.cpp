@@ -23,7 +23,7 @@ void TfrmTweak::BuildJoinPage() {
     c.size = ui::Make<ui::Label>(page.At(208, 268, 574, 286, ui::kAnchorTopStretch), {.text = kNoPieceChosen});
     c.countCaption = ui::Make<ui::Label>(page.At(32, 292, 200, 310), {.text = "Number of Split Parts:"});
     c.count = ui::Make<ui::Label>(page.At(208, 292, 574, 310, ui::kAnchorTopStretch), {.text = kNoPieceChosen});
-    c.buttons = ui::BuildPageButtons(page, "&Join");
+    ui::BuildButtonRow(page, {{c.buttons.help, "&Help"}, {c.buttons.action, "&Join", true}});
     Connect(
         kJoinPage, c.paths, c.buttons, "splitter4", [this] { BrowsePieceClick(); }, [this] { JoinClick(); });
 }

@@ -14,7 +14,7 @@ void TfrmTweak::BuildSplitPage() {
     c.paths = ui::BuildPathSections(page, 104, "   Select File To Split");
     c.sizeHeading = ui::SectionHeading(page, 228, "   Select File Split Size");
     BuildSizeChoices(page);
-    c.buttons = ui::BuildPageButtons(page, "&Split");
+    ui::BuildButtonRow(page, {{c.buttons.help, "&Help"}, {c.buttons.action, "&Split", true}});
     Connect(
         kSplitPage, c.paths, c.buttons, "splitter3", [this] { BrowseSourceClick(); }, [this] { SplitClick(); });
 }

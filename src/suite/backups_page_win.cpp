@@ -17,9 +17,7 @@ BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std
     c.files = std::make_unique<ui::RowView>(panel.At(16, 96, 574, 490, ui::kAnchorFill), rows_);
     c.files->AddColumn("Backup File", 540);
     c.files->SetImageLists(icons_.Get(), nullptr);
-    auto buttons = ui::BuildPageButtons(panel, "&Restore", false);
-    c.help = std::move(buttons.help);
-    c.restore = std::move(buttons.action);
+    ui::BuildButtonRow(panel, {{c.help, "&Help"}, {c.restore, "&Restore", false}});
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Re&store", [this] { Restore(); }, MenuIconOf(MenuIcon::Restore, size)},
         {"&Remove", [this] { Remove(); }, MenuIconOf(MenuIcon::Remove, size)},

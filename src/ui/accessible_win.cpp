@@ -98,18 +98,10 @@ public:
         return Read(child, action, [this](long id) { return source_->DefaultAction(id); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (!role) return E_POINTER;
-        long id = 0;
-        if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
-        SetId(role, source_->Role(id));
-        return S_OK;
+        return ReadNumber(child, role, [this](long id) { return source_->Role(id); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (!state) return E_POINTER;
-        long id = 0;
-        if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
-        SetId(state, source_->State(id));
-        return S_OK;
+        return ReadNumber(child, state, [this](long id) { return source_->State(id); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return Text({}, help); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long*) override { return Text({}, file); }
@@ -223,6 +215,14 @@ private:
         long id = 0;
         if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
         return Text(read(id), out);
+    }
+    template <typename F>
+    HRESULT ReadNumber(const VARIANT& child, VARIANT* out, F&& read) {
+        if (!out) return E_POINTER;
+        long id = 0;
+        if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
+        SetId(out, read(id));
+        return S_OK;
     }
 
     std::atomic<ULONG> references_{1};

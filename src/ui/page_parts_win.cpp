@@ -60,16 +60,16 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
     return s;
 }
 
-StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption) {
-    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
-            Make<Button>(StartPlace(page, descriptionBottom), {.caption = startCaption})};
+void BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                    std::unique_ptr<Label>& status, std::unique_ptr<Button>& start) {
+    status = Make<Label>(StatusPlace(page, descriptionBottom), {});
+    start = Make<Button>(StartPlace(page, descriptionBottom), {.caption = startCaption});
 }
 
-StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
-                                     HICON startIcon) {
-    return {Make<Label>(StatusPlace(page, descriptionBottom), {}),
-            Make<IconButton>(StartPlace(page, descriptionBottom),
-                                     {.caption = startCaption, .icon = startIcon, .isDefault = true})};
+void BuildStatusRow(Panel& page, int descriptionBottom, const IconButton::Args& startArgs,
+                    std::unique_ptr<Label>& status, std::unique_ptr<IconButton>& start) {
+    status = Make<Label>(StatusPlace(page, descriptionBottom), {});
+    start = Make<IconButton>(StartPlace(page, descriptionBottom), startArgs);
 }
 
 int BelowStatusRow(int descriptionBottom) { return StartTop(descriptionBottom) + kButtonHeight + 8; }
@@ -85,12 +85,6 @@ void BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons) {
         b.button = Make<Button>(at, {.caption = b.caption, .isDefault = b.isDefault});
         left += kButtonPitch;
     }
-}
-
-PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault) {
-    PageButtons b;
-    BuildButtonRow(page, {{b.help, "&Help"}, {b.action, actionCaption, actionIsDefault}});
-    return b;
 }
 
 }  // namespace tw::ui

@@ -38,16 +38,11 @@ PathSections BuildPathSections(Panel& page, int top, std::string_view fileHeadin
 // with the page's start button at its right, as the pages that list what a
 // search found have them. The line reaches the button: a path of 80
 // characters needs nearly all of it.
-template <typename Start = Button>
-struct StatusRow {
-    std::unique_ptr<Label> status;
-    std::unique_ptr<Start> start;
-};
-StatusRow<> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption);
-// The same with a picture beside the start button's caption (the icon is
-// the caller's); the button is the page's default.
-StatusRow<IconButton> BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
-                                     HICON startIcon);
+void BuildStatusRow(Panel& page, int descriptionBottom, std::string_view startCaption,
+                    std::unique_ptr<Label>& status, std::unique_ptr<Button>& start);
+// The same with a start button that shows a picture beside its caption.
+void BuildStatusRow(Panel& page, int descriptionBottom, const IconButton::Args& startArgs,
+                    std::unique_ptr<Label>& status, std::unique_ptr<IconButton>& start);
 
 // Where a list under the status row starts.
 int BelowStatusRow(int descriptionBottom);
@@ -64,11 +59,10 @@ struct RowButton {
 // at the page's right edge, all of one size at one pitch.
 void BuildButtonRow(Panel& page, std::initializer_list<RowButton> buttons);
 
-// "&Help" and the page's own action, at the bottom right; the action is the
-// page's default button unless said otherwise.
+// "&Help" and the page's own action, as pages that hand them on together
+// keep them (filled by BuildButtonRow).
 struct PageButtons {
     std::unique_ptr<Button> help, action;
 };
-PageButtons BuildPageButtons(Panel& page, std::string_view actionCaption, bool actionIsDefault = true);
 
 }  // namespace tw::ui

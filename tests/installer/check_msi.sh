@@ -138,9 +138,11 @@ prove() {
   check "installed program reaches its launcher" equals \
     "$(wine "$probe" launch "$folder\\Tidewell.exe" | tr -d '\r')" $'launcher shown\nexit 0'
 
-  mkdir -p "$host/Backups/RegClean" "$host/Backups/Internet"
+  mkdir -p "$host/Backups/RegClean" "$host/Backups/Internet" "$host/Backups/Startup"
   echo REGEDIT4 > "$host/Backups/RegClean/x.reg"
   echo REGEDIT4 > "$host/Backups/Internet/y.reg"
+  echo REGEDIT4 > "$host/Backups/Startup/z.reg"
+  echo shortcut > "$host/Backups/Startup/z.lnkbackup"
   "$reg" add "$settings_key" /v states /d kept /f >/dev/null
   check "1.0.1 installs over it" msiexec "$arch-upgrade.log" /i "$(to_windows_path "$newer")"
   check "1.0.1 registered" equals "$(value "$reg" "$(uninstall_key 1.0.1)" DisplayVersion)" 1.0.1

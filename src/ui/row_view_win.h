@@ -33,6 +33,8 @@ public:
     void SetColumnWidth(int column, int width);
     // Images: 16-pixel list for rows, 32-pixel list for tree groups. Not owned.
     void SetImageLists(HIMAGELIST small, HIMAGELIST large);
+    HIMAGELIST SmallImages() const { return small_; }
+    HIMAGELIST LargeImages() const { return large_; }
 
     // The model changed: rows are rebuilt, groups collapsed, nothing selected.
     void Reset();

@@ -1,8 +1,10 @@
 #include <array>
 
 #include "app/module_factory_win.h"
+#include "support/common_controls6_win.h"
 #include "support/ui_session_win.h"
 #include "ui/panel_win.h"
+#include "ui/row_view_win.h"
 #include "ui/theme_win.h"
 
 namespace tw {
@@ -30,6 +32,56 @@ COLORREF ScreenPixel(HWND hwnd, int x, int y) {
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(hwnd, dc);
     return c;
+}
+
+LONG IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 0L;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Grows the window by the DPIs' ratio, as the system suggests with the message.
+void SendDpiChange(HWND window, int from, int to) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, to, from),
+                   frame.top + MulDiv(frame.bottom - frame.top, to, from)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The side of every image list our lists and trees draw from, and of every
+// icon button's picture, anywhere in the window.
+struct IconSides {
+    std::vector<int> rows, groups;
+    std::vector<LONG> buttons;
+};
+
+IconSides IconSidesOf(HWND window) {
+    IconSides sides;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM out) {
+            auto& found = *reinterpret_cast<IconSides*>(out);
+            auto side = [](HIMAGELIST list) {
+                int cx = 0, cy = 0;
+                ImageList_GetIconSize(list, &cx, &cy);
+                return cx;
+            };
+            const auto* ours = ui::Window::FromAnyHandle(child);
+            if (const auto* rows = dynamic_cast<const ui::RowView*>(ours)) {
+                if (rows->SmallImages()) found.rows.push_back(side(rows->SmallImages()));
+                if (rows->LargeImages()) found.groups.push_back(side(rows->LargeImages()));
+            }
+            if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
+                found.buttons.push_back(IconWidth(icon));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&sides));
+    return sides;
 }
 
 // Wine 8 refuses SPI_SETHIGHCONTRAST (ERROR_INVALID_SPI_VALUE) and always
@@ -115,36 +167,55 @@ TEST_F(HighContrastTest, ADpiChangeFrom96To144MakesFontsAndIconsAHalfLarger) {
             reinterpret_cast<LPARAM>(&heights));
         return heights;
     };
-    auto iconWidth = [](HICON icon) {
-        ICONINFO info{};
-        if (!GetIconInfo(icon, &info)) return 0L;
-        BITMAP bitmap{};
-        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return bitmap.bmWidth;
-    };
     ASSERT_EQ(ui::WindowDpi(window->Handle()), 96);
     const auto before = fontHeights();
     ASSERT_GT(before.size(), 5u);
-    EXPECT_EQ(iconWidth(window->Tasks().ItemIcon(0)), 16);
+    EXPECT_EQ(IconWidth(window->Tasks().ItemIcon(0)), 16);
 
-    RECT frame;
-    GetWindowRect(window->Handle(), &frame);
-    RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * 3 / 2,
-                   frame.top + (frame.bottom - frame.top) * 3 / 2};
-    SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendDpiChange(window->Handle(), 96, 144);
     Settle();
 
     EXPECT_EQ(ui::WindowDpi(window->Tasks().Handle()), 144);
     const auto after = fontHeights();
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(after[i] * 2, before[i] * 3) << "child " << i;
-    for (int item = 0; item < 3; ++item) EXPECT_EQ(iconWidth(window->Tasks().ItemIcon(item)), 24) << "task " << item;
-    EXPECT_EQ(iconWidth(window->Page(2)->Icon()), 24);
+    for (int item = 0; item < 3; ++item) EXPECT_EQ(IconWidth(window->Tasks().ItemIcon(item)), 24) << "task " << item;
+    EXPECT_EQ(IconWidth(window->Page(2)->Icon()), 24);
     RECT client;
     GetClientRect(window->Page(2)->Handle(), &client);
     EXPECT_GT(client.right, MulDiv(590, 144, 96) - 40);  // laid out again at the new size
+}
+
+// Each tool's own lists, trees and icon buttons (the Backups page's too)
+// follow the change, not only the frame's pictures.
+TEST_F(HighContrastTest, ADpiChangeFrom96To144RedrawsEveryToolsListIconsAndIconButtons) {
+    struct Case {
+        Tool tool;
+        std::size_t rowLists, groupLists, iconButtons;
+    };
+    const Case cases[] = {
+        {Tool::RegistryCleaner, 1, 1, 0}, {Tool::HistoryCleaner, 0, 1, 0}, {Tool::PrivacyProtector, 1, 0, 0},
+        {Tool::DriveCleaner, 2, 0, 1},    {Tool::StartupManager, 2, 0, 0}, {Tool::InternetTuner, 1, 0, 0},
+    };
+    const CommonControls6Scope program;  // as the program runs: buttons show their pictures
+    ASSERT_TRUE(program.Active());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(ToolName(c.tool)));
+        const auto window = CreateModuleWindow(c.tool, context);
+        ShowWindow(window->Handle(), SW_SHOW);
+        Settle();
+        const IconSides before = IconSidesOf(window->Handle());
+        EXPECT_EQ(before.rows, std::vector<int>(c.rowLists, 16));
+        EXPECT_EQ(before.groups, std::vector<int>(c.groupLists, 32));
+        EXPECT_EQ(before.buttons, std::vector<LONG>(c.iconButtons, 16));
+
+        SendDpiChange(window->Handle(), 96, 144);
+        Settle();
+        const IconSides after = IconSidesOf(window->Handle());
+        EXPECT_EQ(after.rows, std::vector<int>(c.rowLists, 24));
+        EXPECT_EQ(after.groups, std::vector<int>(c.groupLists, 48));
+        EXPECT_EQ(after.buttons, std::vector<LONG>(c.iconButtons, 24));
+    }
 }
 
 }  // namespace

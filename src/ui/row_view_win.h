@@ -90,6 +90,7 @@ private:
     HTHEME Theme(ThemeSlot& slot, const wchar_t* classes);
     void CloseThemes();
     void LayoutHeader();
+    void FollowDpi();
     void UpdateScroll();
     void ScrollTo(int offset);
     void ScrollAcross(int offset);
@@ -115,6 +116,7 @@ private:
 
     RowModel& model_;
     HWND header_ = nullptr;
+    int dpi_ = 96;  // the one lines and columns are sized for
     HIMAGELIST small_ = nullptr;
     HIMAGELIST large_ = nullptr;
     std::vector<bool> expanded_;

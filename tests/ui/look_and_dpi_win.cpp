@@ -54,10 +54,12 @@ void SendDpiChange(HWND window, int from, int to) {
 }
 
 // The side of every image list our lists and trees draw from, and of every
-// icon button's picture, anywhere in the window.
+// icon button's picture, anywhere in the window; each list's first column
+// and first line.
 struct IconSides {
     std::vector<int> rows, groups;
     std::vector<LONG> buttons;
+    std::vector<int> columnWidths, lineHeights;
 };
 
 IconSides IconSidesOf(HWND window) {
@@ -75,6 +77,11 @@ IconSides IconSidesOf(HWND window) {
             if (const auto* rows = dynamic_cast<const ui::RowView*>(ours)) {
                 if (rows->SmallImages()) found.rows.push_back(side(rows->SmallImages()));
                 if (rows->LargeImages()) found.groups.push_back(side(rows->LargeImages()));
+                found.columnWidths.push_back(rows->ColumnWidth(0));
+                if (rows->VisibleCount() > 0) {
+                    const RECT line = rows->RowRect(0);
+                    found.lineHeights.push_back(line.bottom - line.top);
+                }
             }
             if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
                 found.buttons.push_back(IconWidth(icon));
@@ -215,6 +222,11 @@ TEST_F(HighContrastTest, ADpiChangeFrom96To144RedrawsEveryToolsListIconsAndIconB
         EXPECT_EQ(after.rows, std::vector<int>(c.rowLists, 24));
         EXPECT_EQ(after.groups, std::vector<int>(c.groupLists, 48));
         EXPECT_EQ(after.buttons, std::vector<LONG>(c.iconButtons, 24));
+        auto grown = before;
+        for (int& width : grown.columnWidths) width = width * 3 / 2;
+        for (int& height : grown.lineHeights) height = height * 3 / 2;
+        EXPECT_EQ(after.columnWidths, grown.columnWidths);
+        EXPECT_EQ(after.lineHeights, grown.lineHeights);
     }
 }
 

@@ -1,4 +1,6 @@
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/module_factory_win.h"
 #include "support/common_controls6_win.h"
@@ -53,42 +55,33 @@ void SendDpiChange(HWND window, int from, int to) {
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
 }
 
-// The side of every image list our lists and trees draw from, and of every
-// icon button's picture, anywhere in the window; each list's first column
-// and first line.
-struct IconSides {
-    std::vector<int> rows, groups;
-    std::vector<LONG> buttons;
-    std::vector<int> columnWidths, lineHeights;
+// What a change of DPI must grow, anywhere in the window: the side of every
+// image list our lists and trees draw from and of every icon button's
+// picture; each list's first column and first line.
+struct Measures {
+    std::vector<int> icons, layout;
 };
 
-IconSides IconSidesOf(HWND window) {
-    IconSides sides;
+Measures MeasuresOf(HWND window) {
+    Measures found;
     EnumChildWindows(
         window,
         [](HWND child, LPARAM out) {
-            auto& found = *reinterpret_cast<IconSides*>(out);
-            auto side = [](HIMAGELIST list) {
-                int cx = 0, cy = 0;
-                ImageList_GetIconSize(list, &cx, &cy);
-                return cx;
-            };
-            const auto* ours = ui::Window::FromAnyHandle(child);
-            if (const auto* rows = dynamic_cast<const ui::RowView*>(ours)) {
-                if (rows->SmallImages()) found.rows.push_back(side(rows->SmallImages()));
-                if (rows->LargeImages()) found.groups.push_back(side(rows->LargeImages()));
-                found.columnWidths.push_back(rows->ColumnWidth(0));
-                if (rows->VisibleCount() > 0) {
-                    const RECT line = rows->RowRect(0);
-                    found.lineHeights.push_back(line.bottom - line.top);
+            auto& m = *reinterpret_cast<Measures*>(out);
+            if (const auto* rows = dynamic_cast<const ui::RowView*>(ui::Window::FromAnyHandle(child))) {
+                for (HIMAGELIST list : {rows->SmallImages(), rows->LargeImages()}) {
+                    int cx = 0, cy = 0;
+                    if (list && ImageList_GetIconSize(list, &cx, &cy)) m.icons.push_back(cx);
                 }
+                m.layout.push_back(rows->ColumnWidth(0));
+                if (rows->VisibleCount() > 0) m.layout.push_back(rows->RowRect(0).bottom - rows->RowRect(0).top);
             }
             if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
-                found.buttons.push_back(IconWidth(icon));
+                m.icons.push_back(IconWidth(icon));
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&sides));
-    return sides;
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Wine 8 refuses SPI_SETHIGHCONTRAST (ERROR_INVALID_SPI_VALUE) and always
@@ -196,37 +189,29 @@ TEST_F(HighContrastTest, ADpiChangeFrom96To144MakesFontsAndIconsAHalfLarger) {
 // Each tool's own lists, trees and icon buttons (the Backups page's too)
 // follow the change, not only the frame's pictures.
 TEST_F(HighContrastTest, ADpiChangeFrom96To144RedrawsEveryToolsListIconsAndIconButtons) {
-    struct Case {
-        Tool tool;
-        std::size_t rowLists, groupLists, iconButtons;
-    };
-    const Case cases[] = {
-        {Tool::RegistryCleaner, 1, 1, 0}, {Tool::HistoryCleaner, 0, 1, 0}, {Tool::PrivacyProtector, 1, 0, 0},
-        {Tool::DriveCleaner, 2, 0, 1},    {Tool::StartupManager, 2, 0, 0}, {Tool::InternetTuner, 1, 0, 0},
+    // Each tool's image lists and icon pictures at 96 DPI, in window order.
+    const std::pair<Tool, std::vector<int>> cases[] = {
+        {Tool::RegistryCleaner, {32, 16}}, {Tool::HistoryCleaner, {32}},    {Tool::PrivacyProtector, {16}},
+        {Tool::DriveCleaner, {16, 16, 16}}, {Tool::StartupManager, {16, 16}}, {Tool::InternetTuner, {16}},
     };
     const CommonControls6Scope program;  // as the program runs: buttons show their pictures
     ASSERT_TRUE(program.Active());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(ToolName(c.tool)));
-        const auto window = CreateModuleWindow(c.tool, context);
+    auto grown = [](std::vector<int> sizes) {
+        for (int& size : sizes) size = size * 3 / 2;
+        return sizes;
+    };
+    for (const auto& [tool, icons] : cases) {
+        SCOPED_TRACE(std::string(ToolName(tool)));
+        const auto window = CreateModuleWindow(tool, context);
         ShowWindow(window->Handle(), SW_SHOW);
         Settle();
-        const IconSides before = IconSidesOf(window->Handle());
-        EXPECT_EQ(before.rows, std::vector<int>(c.rowLists, 16));
-        EXPECT_EQ(before.groups, std::vector<int>(c.groupLists, 32));
-        EXPECT_EQ(before.buttons, std::vector<LONG>(c.iconButtons, 16));
-
+        const Measures before = MeasuresOf(window->Handle());
+        EXPECT_EQ(before.icons, icons);
         SendDpiChange(window->Handle(), 96, 144);
         Settle();
-        const IconSides after = IconSidesOf(window->Handle());
-        EXPECT_EQ(after.rows, std::vector<int>(c.rowLists, 24));
-        EXPECT_EQ(after.groups, std::vector<int>(c.groupLists, 48));
-        EXPECT_EQ(after.buttons, std::vector<LONG>(c.iconButtons, 24));
-        auto grown = before;
-        for (int& width : grown.columnWidths) width = width * 3 / 2;
-        for (int& height : grown.lineHeights) height = height * 3 / 2;
-        EXPECT_EQ(after.columnWidths, grown.columnWidths);
-        EXPECT_EQ(after.lineHeights, grown.lineHeights);
+        const Measures after = MeasuresOf(window->Handle());
+        EXPECT_EQ(after.icons, grown(icons));
+        EXPECT_EQ(after.layout, grown(before.layout));
     }
 }
 

@@ -64,7 +64,7 @@ void TfrmDrive::StartOrStopSearch() {
 void TfrmDrive::RunSearch() {
     search_run_.emplace(*this, std::initializer_list<ui::Control*>{search_.back.get()});
     search_run_->AskBeforeStopping(std::string(kStopQuestion));
-    search_.start->SetFace("&Stop", MenuIconOf(MenuIcon::Stop, ui::SmallIconSize(Handle())));
+    FaceStartButton(true);
     hits_.clear();
     HitsChanged();
     search_.status->SetText("");
@@ -87,9 +87,16 @@ void TfrmDrive::RunSearch() {
     hits_ = search.TakeHits();
     HitsChanged();
     search_.status->SetText(SearchSummary(search.FoundBytes(), hits_.size()));
-    search_.start->SetFace("&Start", MenuIconOf(MenuIcon::Start, ui::SmallIconSize(Handle())));
+    FaceStartButton(false);
     search_run_.reset();
     if (failure) Context().prompter.ShowError(*failure);
+}
+
+// "&Stop" while a search runs, "&Start" otherwise, its picture at the
+// window's DPI.
+void TfrmDrive::FaceStartButton(bool running) {
+    search_.start->SetFace(running ? "&Stop" : "&Start",
+                           MenuIconOf(running ? MenuIcon::Stop : MenuIcon::Start, ui::SmallIconSize(Handle())));
 }
 
 void TfrmDrive::HitsChanged() { search_.hits->Reset(); }

@@ -15,6 +15,8 @@ constexpr int kOptionPitch = 22;
 constexpr int kOptionCount = 3;
 constexpr int kTypeListTop = kOptionTop + kOptionCount * kOptionPitch + 6;
 
+std::string DriveRoot(char letter) { return std::string(1, letter) + ":\\"; }
+
 ui::Placement OptionLine(ui::Panel& page, int line) {
     return ui::AcrossPage(page, kOptionTop + line * kOptionPitch, kOptionPitch - 2);
 }
@@ -53,19 +55,33 @@ void TfrmDrive::BuildDrivePage() {
 }
 
 void TfrmDrive::BuildDriveList() {
-    const int size = ui::SmallIconSize(Handle());
-    driveIcons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 4));
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        const std::string root = std::string(1, letter) + ":\\";
-        if (Context().platform.files.GetDriveType(root) != DriveType::Fixed) continue;
-        const auto shown = Context().platform.shell.Display(root, DisplayIcon::Small);
-        if (!shown) continue;
-        int image = -1;
-        if (shown->smallIcon) image = ImageList_AddIcon(driveIcons_.Get(), win32::IconHandle(shown->smallIcon));
-        drives_.push_back({shown->name, letter, image, true});
+        if (Context().platform.files.GetDriveType(DriveRoot(letter)) != DriveType::Fixed) continue;
+        if (const auto shown = Context().platform.shell.Display(DriveRoot(letter), DisplayIcon::Small))
+            drives_.push_back({shown->name, letter, -1, true});
+    }
+    DrawListIcons(ui::SmallIconSize(Handle()));
+    drive_.drives->Reset();
+}
+
+// The shell's drive icons and the type list's picture, at the size rows
+// show them; again whenever the window's DPI changes.
+void TfrmDrive::DrawListIcons(int size) {
+    driveIcons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 4, 4));
+    for (DriveRow& drive : drives_) {
+        const auto shown = Context().platform.shell.Display(DriveRoot(drive.letter), DisplayIcon::Small);
+        drive.imageIndex = shown && shown->smallIcon
+                               ? ImageList_AddIcon(driveIcons_.Get(), win32::IconHandle(shown->smallIcon))
+                               : -1;
     }
     drive_.drives->SetImageLists(driveIcons_.Get(), nullptr);
-    drive_.drives->Reset();
+    typeIcons_ = MenuIconList({MenuIcon::BackupFile}, size);
+    options_.types->SetImageLists(typeIcons_.Get(), nullptr);
+}
+
+void TfrmDrive::OnDpiChanged(int dpi) {
+    DrawListIcons(ui::SmallIconSizeAt(dpi));
+    FaceStartButton(search_run_.has_value());
 }
 
 void TfrmDrive::NextClick() {
@@ -90,10 +106,6 @@ void TfrmDrive::BuildOptionsPage() {
     c.types = std::make_unique<ui::RowView>(ui::ListArea(page, kTypeListTop), typeRows_);
     c.types->AddColumn("File Type", 150);
     c.types->AddColumn("Description", 430);
-    const int size = ui::SmallIconSize(Handle());
-    typeIcons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 1));
-    ImageList_AddIcon(typeIcons_.Get(), MenuIconOf(MenuIcon::BackupFile, size));
-    c.types->SetImageLists(typeIcons_.Get(), nullptr);
     ui::BuildButtonRow(page, {{c.help, "&Help"}, {c.defaults, "&Defaults"}, {c.remove, "&Remove"}, {c.add, "&Add"}});
     c.menu = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"Add New File Type", [this] { AddClick(); }},

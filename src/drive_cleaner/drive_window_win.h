@@ -70,6 +70,7 @@ public:
 protected:
     void SaveSettings() override;
     void ShowTaskPage(int page) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     // Where each page's description ends: one line, or two on the options page.
@@ -79,6 +80,8 @@ private:
     void BuildSearchPage();
     void BuildOptionsPage();
     void BuildDriveList();
+    void DrawListIcons(int size);
+    void FaceStartButton(bool running);
     void LoadTypes();
     void ShowOptions(const DriveOptions& options);
     DriveOptions ChosenOptions() const;

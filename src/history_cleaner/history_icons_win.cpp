@@ -2,6 +2,7 @@
 
 #include "history_cleaner/cache_groups.h"
 #include "suite/artwork_draw_win.h"
+#include "ui/window_win.h"
 
 using namespace Gdiplus;
 
@@ -62,9 +63,11 @@ void DrawGroupGlyph(Graphics& g, std::size_t group, RectF box) {
 
 }  // namespace
 
-HistoryIcons::HistoryIcons() : groups_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, kGroupCount, 0)) {
+HistoryIcons::HistoryIcons(int dpi) {
+    const int size = ui::LargeIconSizeAt(dpi);
+    groups_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kGroupCount, 0));
     for (std::size_t group = 0; group < kGroupCount; ++group) {
-        const auto icon = art::RenderIcon(32, [group](Graphics& g, RectF box) {
+        const auto icon = art::RenderIcon(size, [group](Graphics& g, RectF box) {
             art::DrawBadge(g, Tool::HistoryCleaner, RectF(box.X + 1, box.Y + 1, box.Width - 2, box.Height - 2),
                            [group](Graphics& g, RectF glyph) { DrawGroupGlyph(g, group, glyph); });
         });

@@ -5,12 +5,12 @@
 
 namespace tw {
 
-// The groups' pictures: one 32 x 32 icon per group (image i is group i), the
-// History Cleaner's badge with the group's glyph on it. The window owns them
-// for its lifetime.
+// The groups' pictures: one icon per group (image i is group i), 32 x 32 at
+// 96 DPI and drawn at the window's DPI, the History Cleaner's badge with the
+// group's glyph on it. The window owns them for its lifetime.
 class HistoryIcons {
 public:
-    HistoryIcons();
+    explicit HistoryIcons(int dpi);
     HIMAGELIST Groups() const { return groups_.Get(); }
 
 private:

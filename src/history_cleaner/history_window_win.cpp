@@ -20,10 +20,16 @@ void AddColumns(ui::RowView& view) {
 
 TfrmHistory::TfrmHistory(SuiteContext& context)
     : ModuleWindow(Tool::HistoryCleaner, context),
+      icons_(ui::WindowDpi(Handle())),
       cleaner_(context.platform, context.prompter, Progress(), [this](bool filling) { OnFilling(filling); }) {
     animation_ = std::make_unique<ui::Timer>(Handle(), std::chrono::milliseconds(250));
     animation_->onTick = [this] { page_.status->SetText(populating_.Tick()); };
     BuildCachePage();
+}
+
+void TfrmHistory::OnDpiChanged(int dpi) {
+    icons_ = HistoryIcons(dpi);
+    page_.tree->SetImageLists(nullptr, icons_.Groups());
 }
 
 void TfrmHistory::BuildCachePage() {

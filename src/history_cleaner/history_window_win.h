@@ -41,6 +41,9 @@ public:
     // The status-line animation's timer; a test ticks it by hand.
     ui::Timer& Animation() { return *animation_; }
 
+protected:
+    void OnDpiChanged(int dpi) override;
+
 private:
     void BuildCachePage();
     void OnFilling(bool filling);

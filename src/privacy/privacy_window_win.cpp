@@ -6,14 +6,25 @@
 #include "ui/page_parts_win.h"
 
 namespace tw {
+namespace {
+
+// Image i is the look of status i: cleaned, passed, traces found.
+win32::UniqueImageList StatusIcons(int size) {
+    return MenuIconList({MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace}, size);
+}
+
+}  // namespace
 
 TfrmPrivacy::TfrmPrivacy(SuiteContext& context)
     : ModuleWindow(Tool::PrivacyProtector, context),
       rows_(LoadPrivacyRows(context.settings)),
-      images_(ImageList_Create(ui::SmallIconSize(Handle()), ui::SmallIconSize(Handle()), ILC_COLOR32 | ILC_MASK, 3, 0)) {
-    for (MenuIcon icon : {MenuIcon::Cleaned, MenuIcon::Passed, MenuIcon::Trace})
-        ImageList_AddIcon(images_.Get(), MenuIconOf(icon, ui::SmallIconSize(Handle())));
+      images_(StatusIcons(ui::SmallIconSize(Handle()))) {
     BuildCleanPage();
+}
+
+void TfrmPrivacy::OnDpiChanged(int dpi) {
+    images_ = StatusIcons(ui::SmallIconSizeAt(dpi));
+    page_.items->SetImageLists(images_.Get(), nullptr);
 }
 
 void TfrmPrivacy::BuildCleanPage() {

@@ -30,6 +30,7 @@ public:
 
 protected:
     void SaveSettings() override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     void BuildCleanPage();

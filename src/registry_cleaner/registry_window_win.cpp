@@ -14,6 +14,11 @@ TfrmRegistry::TfrmRegistry(SuiteContext& context)
         "registry4");
 }
 
+void TfrmRegistry::OnDpiChanged(int dpi) {
+    icons_ = RegistryIcons(dpi);
+    scan_.tree->SetImageLists(nullptr, icons_.Categories());
+}
+
 CleanerHooks TfrmRegistry::Hooks() {
     CleanerHooks hooks;
     hooks.scanning = [this](bool scanning) { OnScanning(scanning); };

@@ -37,6 +37,9 @@ public:
     RegistryCleaner& Cleaner() { return cleaner_; }
     const std::vector<BackupFile>& BackupList() const { return backups_->Files(); }
 
+protected:
+    void OnDpiChanged(int dpi) override;
+
 private:
     CleanerHooks Hooks();
     void BuildScanPage();

@@ -10,6 +10,12 @@ StartupImageList::StartupImageList(const Shell& shell, int iconSize)
     Clear();
 }
 
+void StartupImageList::Resize(int iconSize) {
+    size_ = iconSize;
+    list_.Reset(ImageList_Create(iconSize, iconSize, ILC_COLOR32 | ILC_MASK, 16, 16));
+    Clear();
+}
+
 void StartupImageList::Clear() {
     ImageList_RemoveAll(list_.Get());
     ImageList_AddIcon(list_.Get(), ProgramIcon(size_));  // kept by the artwork cache

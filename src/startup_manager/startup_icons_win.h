@@ -18,6 +18,9 @@ public:
     HIMAGELIST Handle() const { return list_.Get(); }
     // Back to the preset image alone, before a new enumeration.
     void Clear();
+    // A new, empty list at `iconSize` (the old handle is freed): the rows'
+    // icons are added again by a new enumeration.
+    void Resize(int iconSize);
     int ForFile(std::string_view path) override { return Add(shell_.FileIcon(path)); }
     // The item's own icon, not the link file's: a shortcut may name another icon.
     int ForItem(const ItemIdList& item) override { return Add(shell_.ItemIcon(item)); }

@@ -65,6 +65,12 @@ void TfrmStartup::BuildListPage() {
     rows_.onToggle = [this](std::size_t row) { ToggleRow(row); };
 }
 
+void TfrmStartup::OnDpiChanged(int dpi) {
+    images_.Resize(ui::SmallIconSizeAt(dpi));
+    page_.list->SetImageLists(images_.Handle(), nullptr);
+    ui::Guarded([this] { Rebuild(); });
+}
+
 void TfrmStartup::Rebuild() {
     images_.Clear();
     // Rows found before an unreadable value stay listed; the error goes on

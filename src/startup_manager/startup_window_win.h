@@ -46,6 +46,7 @@ protected:
     // returned, so the list is read again whenever it is brought forward;
     // the backups likewise, which the list page's changes add to.
     void ShowTaskPage(int page) override;
+    void OnDpiChanged(int dpi) override;
 
 private:
     StartupStore Store();

@@ -10,8 +10,7 @@ BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std
     : window_(window), store_(store) {
     // One image per slot, at the size the row view shows it.
     const int size = ui::SmallIconSize(window.Handle());
-    icons_.Reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 0));
-    ImageList_AddIcon(icons_.Get(), MenuIconOf(MenuIcon::BackupFile, size));
+    icons_ = MenuIconList({MenuIcon::BackupFile}, size);
     ui::Panel& panel = window.AddPage(page, "Backups", description, 90);
     auto& c = controls_;
     c.files = std::make_unique<ui::RowView>(panel.At(16, 96, 574, 490, ui::kAnchorFill), rows_);
@@ -24,6 +23,10 @@ BackupsPage::BackupsPage(ModuleWindow& window, int page, BackupStore& store, std
         {"R&emove All", [this] { RemoveAll(); }, MenuIconOf(MenuIcon::RemoveAll, size)},
     });
 
+    window.FollowDpi([this](int dpi) {
+        icons_ = MenuIconList({MenuIcon::BackupFile}, ui::SmallIconSizeAt(dpi));
+        controls_.files->SetImageLists(icons_.Get(), nullptr);
+    });
     c.help->onClick = [this, topic = std::string(helpTopic)] { window_.ShowHelp(topic); };
     c.restore->onClick = [this] { Restore(); };
     c.files->onDoubleClick = [this](ui::RowRef) { Restore(); };

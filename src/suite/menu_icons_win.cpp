@@ -155,4 +155,10 @@ HICON MenuIconOf(MenuIcon icon, int size) {
                          [icon](Graphics& g, RectF box) { Draw(g, box, icon); });
 }
 
+win32::UniqueImageList MenuIconList(std::initializer_list<MenuIcon> icons, int size) {
+    win32::UniqueImageList list(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(icons.size()), 0));
+    for (MenuIcon icon : icons) ImageList_AddIcon(list.Get(), MenuIconOf(icon, size));
+    return list;
+}
+
 }  // namespace tw

@@ -227,6 +227,7 @@ LRESULT ModuleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             RedrawPictures(HIWORD(wParam));
             LayoutChildren();
             OnDpiChanged(HIWORD(wParam));
+            for (const auto& redraw : dpiFollowers_) redraw(HIWORD(wParam));
             return 0;
         case WM_COMMAND:
             if (ui::RouteCommand(wParam, lParam)) return 0;

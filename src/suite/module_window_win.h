@@ -72,6 +72,10 @@ public:
 
     bool PreviewKey(const MSG& msg) override;
 
+    // For a page the tool shares with others: runs with the tool's own
+    // OnDpiChanged, for the page's image lists and pictures.
+    void FollowDpi(std::function<void(int dpi)> redraw) { dpiFollowers_.push_back(std::move(redraw)); }
+
 protected:
     // The tool's part of creation and closing.
     virtual void SaveSettings() {}
@@ -98,6 +102,7 @@ private:
     std::unique_ptr<ui::SplitterBar> splitter_;
     std::map<int, std::unique_ptr<ui::Panel>> pages_;
     std::unique_ptr<ui::Label> introText_;
+    std::vector<std::function<void(int)>> dpiFollowers_;
     std::unique_ptr<ui::Picture> introPicture_;
     std::unique_ptr<ui::CheckBox> introBox_;
     std::map<int, std::unique_ptr<ui::Label>> descriptions_;

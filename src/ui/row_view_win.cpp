@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/fonts_win.h"
 #include "ui/wide_win.h"
@@ -24,6 +25,7 @@ bool IsInput(UINT message) {
 
 RowView::RowView(const Placement& at, RowModel& model) : model_(model) {
     const int dpi = WindowDpi(at.parent);
+    dpi_ = dpi;
     const RECT& r = at.rect;
     Create(L"TwRowView", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
            WS_EX_CLIENTEDGE, L"",
@@ -105,6 +107,19 @@ void RowView::ResizeFlatLines(std::size_t count) {
     UpdateScroll();
     Refresh();
     RaiseEvent(EVENT_OBJECT_REORDER, std::nullopt);
+}
+
+// A move to a monitor of another DPI lays the window out again, which
+// resizes every list: its columns and lines then take the new DPI's sizes.
+void RowView::FollowDpi() {
+    const int dpi = WindowDpi(Handle());
+    if (dpi == dpi_) return;
+    // Set first: a column's new width may bring or take a scroll bar, whose
+    // WM_SIZE comes back here.
+    const int was = std::exchange(dpi_, dpi);
+    const int columns = static_cast<int>(SendMessageW(header_, HDM_GETITEMCOUNT, 0, 0));
+    for (int column = 0; column < columns; ++column) SetColumnWidth(column, MulDiv(ColumnWidth(column), dpi, was));
+    Rebuild();
 }
 
 void RowView::Rebuild() {
@@ -413,6 +428,7 @@ LRESULT RowView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SIZE:
+            FollowDpi();
             LayoutHeader();
             RebuildBackground();
             UpdateScroll();

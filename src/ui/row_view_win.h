@@ -33,6 +33,8 @@ public:
     void SetColumnWidth(int column, int width);
     // Images: 16-pixel list for rows, 32-pixel list for tree groups. Not owned.
     void SetImageLists(HIMAGELIST small, HIMAGELIST large);
+    HIMAGELIST SmallImages() const { return small_; }
+    HIMAGELIST LargeImages() const { return large_; }
 
     // The model changed: rows are rebuilt, groups collapsed, nothing selected.
     void Reset();
@@ -88,6 +90,7 @@ private:
     HTHEME Theme(ThemeSlot& slot, const wchar_t* classes);
     void CloseThemes();
     void LayoutHeader();
+    void FollowDpi();
     void UpdateScroll();
     void ScrollTo(int offset);
     void ScrollAcross(int offset);
@@ -113,6 +116,7 @@ private:
 
     RowModel& model_;
     HWND header_ = nullptr;
+    int dpi_ = 96;  // the one lines and columns are sized for
     HIMAGELIST small_ = nullptr;
     HIMAGELIST large_ = nullptr;
     std::vector<bool> expanded_;

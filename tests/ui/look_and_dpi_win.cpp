@@ -1,8 +1,12 @@
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/module_factory_win.h"
+#include "support/common_controls6_win.h"
 #include "support/ui_session_win.h"
 #include "ui/panel_win.h"
+#include "ui/row_view_win.h"
 #include "ui/theme_win.h"
 
 namespace tw {
@@ -30,6 +34,54 @@ COLORREF ScreenPixel(HWND hwnd, int x, int y) {
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(hwnd, dc);
     return c;
+}
+
+LONG IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 0L;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Grows the window by the DPIs' ratio, as the system suggests with the message.
+void SendDpiChange(HWND window, int from, int to) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, to, from),
+                   frame.top + MulDiv(frame.bottom - frame.top, to, from)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// What a change of DPI must grow, anywhere in the window: the side of every
+// image list our lists and trees draw from and of every icon button's
+// picture; each list's first column and first line.
+struct Measures {
+    std::vector<int> icons, layout;
+};
+
+Measures MeasuresOf(HWND window) {
+    Measures found;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM out) {
+            auto& m = *reinterpret_cast<Measures*>(out);
+            if (const auto* rows = dynamic_cast<const ui::RowView*>(ui::Window::FromAnyHandle(child))) {
+                for (HIMAGELIST list : {rows->SmallImages(), rows->LargeImages()}) {
+                    int cx = 0, cy = 0;
+                    if (list && ImageList_GetIconSize(list, &cx, &cy)) m.icons.push_back(cx);
+                }
+                m.layout.push_back(rows->ColumnWidth(0));
+                if (rows->VisibleCount() > 0) m.layout.push_back(rows->RowRect(0).bottom - rows->RowRect(0).top);
+            }
+            if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
+                m.icons.push_back(IconWidth(icon));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Wine 8 refuses SPI_SETHIGHCONTRAST (ERROR_INVALID_SPI_VALUE) and always
@@ -115,36 +167,52 @@ TEST_F(HighContrastTest, ADpiChangeFrom96To144MakesFontsAndIconsAHalfLarger) {
             reinterpret_cast<LPARAM>(&heights));
         return heights;
     };
-    auto iconWidth = [](HICON icon) {
-        ICONINFO info{};
-        if (!GetIconInfo(icon, &info)) return 0L;
-        BITMAP bitmap{};
-        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return bitmap.bmWidth;
-    };
     ASSERT_EQ(ui::WindowDpi(window->Handle()), 96);
     const auto before = fontHeights();
     ASSERT_GT(before.size(), 5u);
-    EXPECT_EQ(iconWidth(window->Tasks().ItemIcon(0)), 16);
+    EXPECT_EQ(IconWidth(window->Tasks().ItemIcon(0)), 16);
 
-    RECT frame;
-    GetWindowRect(window->Handle(), &frame);
-    RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * 3 / 2,
-                   frame.top + (frame.bottom - frame.top) * 3 / 2};
-    SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendDpiChange(window->Handle(), 96, 144);
     Settle();
 
     EXPECT_EQ(ui::WindowDpi(window->Tasks().Handle()), 144);
     const auto after = fontHeights();
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(after[i] * 2, before[i] * 3) << "child " << i;
-    for (int item = 0; item < 3; ++item) EXPECT_EQ(iconWidth(window->Tasks().ItemIcon(item)), 24) << "task " << item;
-    EXPECT_EQ(iconWidth(window->Page(2)->Icon()), 24);
+    for (int item = 0; item < 3; ++item) EXPECT_EQ(IconWidth(window->Tasks().ItemIcon(item)), 24) << "task " << item;
+    EXPECT_EQ(IconWidth(window->Page(2)->Icon()), 24);
     RECT client;
     GetClientRect(window->Page(2)->Handle(), &client);
     EXPECT_GT(client.right, MulDiv(590, 144, 96) - 40);  // laid out again at the new size
+}
+
+// Each tool's own lists, trees and icon buttons (the Backups page's too)
+// follow the change, not only the frame's pictures.
+TEST_F(HighContrastTest, ADpiChangeFrom96To144RedrawsEveryToolsListIconsAndIconButtons) {
+    // Each tool's image lists and icon pictures at 96 DPI, in window order.
+    const std::pair<Tool, std::vector<int>> cases[] = {
+        {Tool::RegistryCleaner, {32, 16}}, {Tool::HistoryCleaner, {32}},    {Tool::PrivacyProtector, {16}},
+        {Tool::DriveCleaner, {16, 16, 16}}, {Tool::StartupManager, {16, 16}}, {Tool::InternetTuner, {16}},
+    };
+    const CommonControls6Scope program;  // as the program runs: buttons show their pictures
+    ASSERT_TRUE(program.Active());
+    auto grown = [](std::vector<int> sizes) {
+        for (int& size : sizes) size = size * 3 / 2;
+        return sizes;
+    };
+    for (const auto& [tool, icons] : cases) {
+        SCOPED_TRACE(std::string(ToolName(tool)));
+        const auto window = CreateModuleWindow(tool, context);
+        ShowWindow(window->Handle(), SW_SHOW);
+        Settle();
+        const Measures before = MeasuresOf(window->Handle());
+        EXPECT_EQ(before.icons, icons);
+        SendDpiChange(window->Handle(), 96, 144);
+        Settle();
+        const Measures after = MeasuresOf(window->Handle());
+        EXPECT_EQ(after.icons, grown(icons));
+        EXPECT_EQ(after.layout, grown(before.layout));
+    }
 }
 
 }  // namespace

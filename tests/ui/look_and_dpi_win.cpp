@@ -62,25 +62,33 @@ struct Measures {
     std::vector<int> icons, layout;
 };
 
+BOOL CALLBACK MeasureChild(HWND child, LPARAM out) {
+    auto& m = *reinterpret_cast<Measures*>(out);
+    if (const auto* rows = dynamic_cast<const ui::RowView*>(ui::Window::FromAnyHandle(child))) {
+        for (HIMAGELIST list : {rows->SmallImages(), rows->LargeImages()}) {
+            int cx = 0, cy = 0;
+            if (list && ImageList_GetIconSize(list, &cx, &cy)) m.icons.push_back(cx);
+        }
+        m.layout.push_back(rows->ColumnWidth(0));
+        if (rows->VisibleCount() > 0) m.layout.push_back(rows->RowRect(0).bottom - rows->RowRect(0).top);
+    }
+    if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
+        m.icons.push_back(IconWidth(icon));
+    return TRUE;
+}
+
+BOOL CALLBACK NoteFontHeight(HWND child, LPARAM out) {
+    if (const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0))) {
+        LOGFONTW info{};
+        GetObjectW(font, sizeof(info), &info);
+        reinterpret_cast<std::vector<LONG>*>(out)->push_back(std::abs(info.lfHeight));
+    }
+    return TRUE;
+}
+
 Measures MeasuresOf(HWND window) {
     Measures found;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM out) {
-            auto& m = *reinterpret_cast<Measures*>(out);
-            if (const auto* rows = dynamic_cast<const ui::RowView*>(ui::Window::FromAnyHandle(child))) {
-                for (HIMAGELIST list : {rows->SmallImages(), rows->LargeImages()}) {
-                    int cx = 0, cy = 0;
-                    if (list && ImageList_GetIconSize(list, &cx, &cy)) m.icons.push_back(cx);
-                }
-                m.layout.push_back(rows->ColumnWidth(0));
-                if (rows->VisibleCount() > 0) m.layout.push_back(rows->RowRect(0).bottom - rows->RowRect(0).top);
-            }
-            if (const auto icon = reinterpret_cast<HICON>(SendMessageW(child, BM_GETIMAGE, IMAGE_ICON, 0)))
-                m.icons.push_back(IconWidth(icon));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(window, MeasureChild, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -154,17 +162,7 @@ TEST_F(HighContrastTest, ADpiChangeFrom96To144MakesFontsAndIconsAHalfLarger) {
     Settle();
     auto fontHeights = [&] {
         std::vector<LONG> heights;
-        EnumChildWindows(
-            window->Handle(),
-            [](HWND child, LPARAM out) {
-                if (const auto font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0))) {
-                    LOGFONTW info{};
-                    GetObjectW(font, sizeof(info), &info);
-                    reinterpret_cast<std::vector<LONG>*>(out)->push_back(std::abs(info.lfHeight));
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&heights));
+        EnumChildWindows(window->Handle(), NoteFontHeight, reinterpret_cast<LPARAM>(&heights));
         return heights;
     };
     ASSERT_EQ(ui::WindowDpi(window->Handle()), 96);

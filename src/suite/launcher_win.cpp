@@ -162,11 +162,7 @@ void TfrmMain::PaintContrastBackground(HDC dc) {
     }
     DeleteObject(outline);
     RECT title{ui::Scale(48, dpi_), ui::Scale(30, dpi_), ui::Scale(560, dpi_), ui::Scale(80, dpi_)};
-    const HGDIOBJ old = SelectObject(dc, ui::TitleFont(dpi_));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ui::InkColour(ui::Ink::Text, {}));
-    DrawTextW(dc, ui::Wide(kProductName).c_str(), -1, &title, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, old);
+    ui::DrawLine(dc, ui::TitleFont(dpi_), ui::InkColour(ui::Ink::Text, {}), ui::Wide(kProductName), title, DT_VCENTER);
 }
 
 LRESULT TfrmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -86,22 +86,22 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return Read(child, name, [this](long id) { return source_->Name(id); });
+        return Read(child, name, &AccessibleSource::Name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Read(child, value, [this](long id) { return source_->Value(id); });
+        return Read(child, value, &AccessibleSource::Value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        return Read(child, description, [this](long id) { return source_->Description(id); });
+        return Read(child, description, &AccessibleSource::Description);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Read(child, action, [this](long id) { return source_->DefaultAction(id); });
+        return Read(child, action, &AccessibleSource::DefaultAction);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return ReadNumber(child, role, [this](long id) { return source_->Role(id); });
+        return ReadNumber(child, role, &AccessibleSource::Role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        return ReadNumber(child, state, [this](long id) { return source_->State(id); });
+        return ReadNumber(child, state, &AccessibleSource::State);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override { return Text({}, help); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, long*) override { return Text({}, file); }
@@ -208,20 +208,20 @@ private:
             if (source_->ChildId(scope_, number) == id) return number;
         return 0;
     }
-    template <typename F>
-    HRESULT Read(const VARIANT& child, BSTR* out, F&& read) {
+    template <typename Member>
+    HRESULT Read(const VARIANT& child, BSTR* out, Member read) {
         if (!out) return E_POINTER;
         *out = nullptr;
         long id = 0;
         if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
-        return Text(read(id), out);
+        return Text(((*source_).*read)(id), out);
     }
-    template <typename F>
-    HRESULT ReadNumber(const VARIANT& child, VARIANT* out, F&& read) {
+    template <typename Member>
+    HRESULT ReadNumber(const VARIANT& child, VARIANT* out, Member read) {
         if (!out) return E_POINTER;
         long id = 0;
         if (const HRESULT hr = Resolve(child, id); hr != S_OK) return hr;
-        SetId(out, read(id));
+        SetId(out, ((*source_).*read)(id));
         return S_OK;
     }
 

@@ -76,4 +76,12 @@ BufferedPaint::~BufferedPaint() {
     DeleteDC(memory_);
 }
 
+void DrawLine(HDC dc, HFONT font, COLORREF colour, std::wstring_view text, RECT box, UINT format) {
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &box, DT_SINGLELINE | DT_NOPREFIX | format);
+    SelectObject(dc, old);
+}
+
 }  // namespace tw::ui

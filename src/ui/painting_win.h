@@ -25,6 +25,10 @@ inline constexpr int kTitleBandHeight = 30;
 // Copies a whole bitmap (or its top-left width x height) to a DC.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height);
 
+// One line of text in a font and colour on what is already painted;
+// `format` adds to DT_SINGLELINE | DT_NOPREFIX. The DC's font is given back.
+void DrawLine(HDC dc, HFONT font, COLORREF colour, std::wstring_view text, RECT box, UINT format);
+
 // Paints into a memory bitmap and copies it in one go, so nothing flickers.
 class BufferedPaint {
 public:

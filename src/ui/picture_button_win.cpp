@@ -51,11 +51,8 @@ void PictureButton::PaintContrastFace(HDC dc, RECT client) {
     FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
     if (down) InflateRect(&client, -1, -1), FrameRect(dc, &client, InkBrush(Ink::Frame, Rgb{}));
     const std::wstring caption = contrastCaption_.empty() ? WindowText(Handle()) : contrastCaption_;
-    const HGDIOBJ old = SelectObject(dc, BoldFont(WindowDpi(Handle())));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, InkColour(hot_ ? Ink::SelectionText : Ink::Text, Rgb{}));
-    DrawTextW(dc, caption.c_str(), -1, &client, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, old);
+    const COLORREF ink = InkColour(hot_ ? Ink::SelectionText : Ink::Text, Rgb{});
+    DrawLine(dc, BoldFont(WindowDpi(Handle())), ink, caption, client, DT_CENTER | DT_VCENTER);
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -32,30 +32,20 @@ def product_code(arch, version):
 
 
 def installers(folder, version, base_url):
+    def entry(arch, kind, file, silent, progress, code):
+        return {"Architecture": arch, "InstallerType": kind, "InstallerUrl": base_url + file,
+                "InstallerSha256": sha256(os.path.join(folder, file)),
+                "InstallerSwitches": {"Silent": silent, "SilentWithProgress": progress}, "ProductCode": code}
+
     entries = []
     for arch in ("x64", "x86"):
-        msi = f"Tidewell-{version}-{arch}.msi"
         code = product_code(arch, version)
-        entries.append({
-            "Architecture": arch,
-            "InstallerType": "msi",
-            "InstallerUrl": base_url + msi,
-            "InstallerSha256": sha256(os.path.join(folder, msi)),
-            "InstallerSwitches": {"Silent": "/qn", "SilentWithProgress": "/qb!"},
-            "ProductCode": code,
-            "AppsAndFeaturesEntries": [{"DisplayName": PRODUCT, "Publisher": PUBLISHER,
-                                        "DisplayVersion": version, "ProductCode": code}],
-        })
-        setup = f"Tidewell-{version}-{arch}-setup.exe"
-        entries.append({
-            "Architecture": arch,
-            "InstallerType": "nullsoft",
-            "InstallerUrl": base_url + setup,
-            "InstallerSha256": sha256(os.path.join(folder, setup)),
-            "InstallerSwitches": {"Silent": "/S", "SilentWithProgress": "/S"},
-            # The NSIS installer's entry in Programs and Features is named so.
-            "ProductCode": PRODUCT,
-        })
+        msi = entry(arch, "msi", f"Tidewell-{version}-{arch}.msi", "/qn", "/qb!", code)
+        msi["AppsAndFeaturesEntries"] = [{"DisplayName": PRODUCT, "Publisher": PUBLISHER,
+                                          "DisplayVersion": version, "ProductCode": code}]
+        entries.append(msi)
+        # The NSIS installer's entry in Programs and Features is named so.
+        entries.append(entry(arch, "nullsoft", f"Tidewell-{version}-{arch}-setup.exe", "/S", "/S", PRODUCT))
     return entries
 
 

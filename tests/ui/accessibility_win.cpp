@@ -9,6 +9,7 @@
 #include "suite/launcher_win.h"
 #include "suite/tool_catalog.h"
 #include "support/accessible_probe_win.h"
+#include "support/key_stroke_win.h"
 #include "support/host_window_win.h"
 #include "support/ui_session_win.h"
 #include "ui/row_view_win.h"
@@ -92,13 +93,7 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG chil
 }
 
 void Press(WORD key) {
-    INPUT keys[2] = {};
-    for (INPUT& input : keys) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    test::SendKeyStroke(key);
     ui::PumpMessages();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/module_factory_win.h"
 #include "suite/launcher_win.h"
+#include "support/key_stroke_win.h"
 #include "support/ui_session_win.h"
 
 namespace tw {
@@ -226,16 +227,9 @@ TEST_F(LauncherTest, TabMovesBetweenButtonsAndEnterOpensTheTool) {
 namespace tw {
 namespace {
 
-// Keys as the keyboard gives them: through the system's input queue to
-// whichever window has the focus when each arrives.
+// A key press, then time for what it starts to settle.
 void PressKey(WORD key) {
-    INPUT strokes[2] = {};
-    for (INPUT& stroke : strokes) {
-        stroke.type = INPUT_KEYBOARD;
-        stroke.ki.wVk = key;
-    }
-    strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, strokes, sizeof(INPUT));
+    test::SendKeyStroke(key);
     for (int round = 0; round < 5; ++round) {
         Sleep(10);
         ui::PumpMessages();
